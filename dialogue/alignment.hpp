@@ -1,0 +1,57 @@
+// The ten political alignments: their codes, headings and the four fixed
+// orders in which the program meets them. The enumeration follows the
+// order of the records inside the generation request.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace vesk_mg {
+
+enum class alignment : std::uint8_t { fa, le, lwr, ml, pa, sc, sd, sl, st, ns };
+
+inline constexpr std::size_t alignment_count = 10;
+
+struct alignment_info {
+  std::string_view code;       // as written in the minister file: "NS", "LWR"
+  std::string_view draw_code;  // three characters, blank-filled: "NS ", "LWR"
+  std::string_view heading;
+};
+
+inline constexpr std::array<alignment_info, alignment_count> alignment_infos{{
+    {"FA", "FA ", "Fascist"},
+    {"LE", "LE ", "Leninist"},
+    {"LWR", "LWR", "Left Wing Radical"},
+    {"ML", "ML ", "Market Liberal"},
+    {"PA", "PA ", "Paternal Autocrat"},
+    {"SC", "SC ", "Social Conservative"},
+    {"SD", "SD ", "Social Democrat"},
+    {"SL", "SL ", "Social Liberal"},
+    {"ST", "ST ", "Stalinist"},
+    {"NS", "NS ", "National Socialist"},
+}};
+
+// The order of the prompt text, in which entries are matched.
+inline constexpr std::array<alignment, alignment_count> prompt_order{
+    alignment::ns, alignment::pa, alignment::fa, alignment::sc, alignment::sl, alignment::ml, alignment::sd, alignment::st, alignment::lwr, alignment::le};
+// The order in which the other alignments' counts are asked for.
+inline constexpr std::array<alignment, alignment_count> count_entry_order{
+    alignment::ns, alignment::fa, alignment::pa, alignment::sc, alignment::ml, alignment::sl, alignment::sd, alignment::lwr, alignment::le, alignment::st};
+// The order in which the replacement rows are grouped.
+inline constexpr std::array<alignment, alignment_count> replacement_order{
+    alignment::ns, alignment::fa, alignment::pa, alignment::sc, alignment::sl, alignment::ml, alignment::sd, alignment::st, alignment::lwr, alignment::le};
+
+constexpr const alignment_info& info(alignment a) { return alignment_infos[static_cast<std::size_t>(a)]; }
+
+// The alignment whose three-character code this is, if any.
+constexpr std::optional<alignment> alignment_of_draw_code(std::string_view draw_code) {
+  for (alignment a : prompt_order) {
+    if (info(a).draw_code == draw_code) return a;
+  }
+  return std::nullopt;
+}
+
+}  // namespace vesk_mg

@@ -1,0 +1,189 @@
+#include "dialogue/vesk_mg.hpp"
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "dialogue/case_folding.hpp"
+#include "dialogue/get_jobs.hpp"
+#include "generation/generation_driver.hpp"
+#include "platform/named_error.hpp"
+
+namespace vesk_mg {
+
+namespace {
+
+constexpr std::string_view refusal = "Not like that, try again.";
+
+void write_banner(console_output& out) {
+  out.write_line_ends(25);
+  out.write_line("Quellmar's VESK minister-generator");
+  out.write_line("beta 1.3");
+  out.write_line_ends(2);
+  out.write_line("Leave any comments or questions here:");
+  out.write_line(discussion_address);
+  out.write_line_ends(2);
+  out.write_line("      ----------------------------------------------------------------");
+  out.write_line("      |The default filename for the output-file is ministers_XXX.csv,|");
+  out.write_line("NOTE: |where XXX is the country tag.                                 |");
+  out.write_line("      |Any existing file with this name will be overwritten          |");
+  out.write_line("      ----------------------------------------------------------------");
+  out.write_line_ends(2);
+}
+
+// The tag becomes part of the file name, so it must be three characters
+// that every platform allows there.
+bool usable_in_file_name(std::string_view tag) {
+  for (const char c : tag) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void ask_tag(program_io& io, generation_request& request) {
+  for (;;) {
+    io.out.write_text("What is the tag of the country you want ministers for?: ");
+    const std::string line = io.in.read_line(request.tag.size());
+    // A short line's own line end is already consumed: nothing to discard.
+    if (line.size() < request.tag.size()) {
+      io.out.write_line(refusal);
+      continue;
+    }
+    io.in.skip_line();
+    if (!usable_in_file_name(line)) {
+      io.out.write_line(refusal);
+      continue;
+    }
+    line.copy(request.tag.data(), request.tag.size());
+    lower_case(request.tag);
+    io.out.write_line_ends(1);
+    return;
+  }
+}
+
+void ask_alignments(program_io& io, generation_request& request) {
+  io.out.write_line("What political alignments do you want the ministers to have?");
+  io.out.write_line("The alternatives are: NS, PA, FA, SC, SL, ML, SD, ST, LWR and LE.");
+  io.out.write_line("Enter one or more alignments, press <enter> between each entry.");
+  io.out.write_line("Enter X to finish.");
+  io.out.write_line("The first entered alignment will make up the ruling cabinet.");
+  for (;;) {
+    io.out.write_text("?: ");
+    std::string entry = io.in.read_line(4);
+    upper_case(entry);
+    bool matched = false;
+    for (const alignment a : prompt_order) {
+      if (entry != info(a).code) continue;
+      matched = true;
+      request.jobs_of(a).active = true;
+      if (text_of(request.ruling) == "   ") info(a).draw_code.copy(request.ruling.data(), request.ruling.size());
+    }
+    if (matched) continue;
+    if (entry == "X" && text_of(request.ruling) != "   ") return;
+    io.out.write_line(refusal);
+  }
+}
+
+struct entry_state {
+  std::int32_t total = 0;
+  bool first = true;
+};
+
+void ask_counts(program_io& io, generation_request& request, alignment a, entry_state& state) {
+  io.out.write_line_ends(1);
+  io.out.write_line(info(a).heading);
+  io.out.write_line_ends(1);
+  io.out.write_line("Enter X to redo your present entry");
+  const jobs_entry result = get_jobs(io, request.jobs_of(a), state.total, state.first);
+  state.total = result.total;
+  state.first = result.first;
+}
+
+struct too_few_names_exception {
+  std::int64_t missing;
+};
+
+// Every line counts, empty lines and a last line without a line end
+// included; an empty last line does not.
+std::int64_t count_names(std::string_view file_name) {
+  input_file file(file_name);
+  text_input names(file, file.name());
+  std::int64_t count = 0;
+  while (!names.at_end_of_file()) {
+    names.skip_line();
+    ++count;
+  }
+  return count;
+}
+
+void ask_name_file(program_io& io, generation_request& request, std::int32_t total) {
+  for (;;) {
+    io.out.write_line("What is the name of the file where minister-names are found?");
+    io.out.write_text("NOTE: Filename is case sensitive!: ");
+    request.name_file_name = io.in.read_line(whole_line);
+    try {
+      const std::int64_t count = count_names(request.name_file_name);
+      if (total > count) throw too_few_names_exception{total - count};
+      return;
+    } catch (const file_name_error&) {
+      io.out.write_line("Invalid filename, try again: ");
+    } catch (const file_use_error&) {
+      // A folder or an unreadable file: the user can name another one.
+      io.out.write_line("Invalid filename, try again: ");
+    } catch (const too_few_names_exception& shortage) {
+      io.out.write_line("There are too few names in name-file.");
+      io.out.write_text("You need ");
+      io.out.write_text(std::to_string(shortage.missing));
+      io.out.write_line(" more names in the file to generate all ministers");
+    }
+  }
+}
+
+void ask_first_id(program_io& io, generation_request& request, std::int32_t total) {
+  for (;;) {
+    io.out.write_text("What is the first ID you want to use?: ");
+    try {
+      const std::int32_t first_id = io.in.read_integer();
+      const std::int64_t last_id = std::int64_t{first_id} + total - 1;
+      if (last_id > std::numeric_limits<std::int32_t>::max()) throw number_format_error("first ID");
+      request.next_id = first_id;
+      request.last_id = static_cast<std::int32_t>(last_id);
+      return;
+    } catch (const number_format_error&) {
+      io.out.write_line_ends(1);
+      io.out.write_line("I pity the fool who cannot enter a correct ID!");
+      io.out.write_line("Try again: ");
+      io.in.skip_line();
+    }
+  }
+}
+
+}  // namespace
+
+void vesk_mg(program_io& io, const generation_driver& generate) {
+  generation_request request;
+  entry_state state;
+
+  write_banner(io.out);
+  ask_tag(io, request);
+  ask_alignments(io, request);
+
+  const alignment ruling = *alignment_of_draw_code(text_of(request.ruling));
+  ask_counts(io, request, ruling, state);
+  for (const alignment a : count_entry_order) {
+    const alignment_jobs& jobs = request.jobs_of(a);
+    if (jobs.active && !jobs.entered) ask_counts(io, request, a, state);
+  }
+  io.out.write_line_ends(1);
+
+  ask_name_file(io, request, state.total);
+  ask_first_id(io, request, state.total);
+  generate(request, io);
+}
+
+void vesk_mg(program_io& io) { vesk_mg(io, generation_driver(main)); }
+
+}  // namespace vesk_mg

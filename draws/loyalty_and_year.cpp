@@ -1,0 +1,26 @@
+#include "draws/loyalty_and_year.hpp"
+
+#include "draws/percentile_draw.hpp"
+#include "platform/named_error.hpp"
+
+namespace vesk_mg {
+
+std::string_view loyalty_for_draw(std::int32_t draw) {
+  for (const loyalty_band& band : loyalty_bands) {
+    if (band.draws.holds(draw)) return band.loyalty;
+  }
+  throw named_error(get_loyalty_error, "vesk_mg:118");
+}
+
+std::int32_t year_for_draw(std::int32_t draw) {
+  for (const year_band& band : year_bands) {
+    if (band.draws.holds(draw)) return band.year;
+  }
+  throw named_error(get_year_error, "vesk_mg:443");
+}
+
+std::string_view get_loyalty(env& clock) { return loyalty_for_draw(one_to_five_hundred_random(clock)); }
+
+std::int32_t get_year(env& clock) { return year_for_draw(one_to_five_hundred_random(clock)); }
+
+}  // namespace vesk_mg

@@ -1,0 +1,15 @@
+// The process's standard input, output and error as byte channels, read
+// and written unbuffered and untranslated (a line end is written as the
+// program gives it). `start_platform` prepares the process once at start.
+#pragma once
+
+#include "platform/byte_stream.hpp"
+
+namespace vesk_mg {
+
+void start_platform();
+byte_source& standard_input();
+byte_sink& standard_output();
+byte_sink& standard_error();
+
+}  // namespace vesk_mg
