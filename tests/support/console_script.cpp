@@ -1,0 +1,42 @@
+#include "tests/support/console_script.hpp"
+
+#include "generation/generation_driver.hpp"
+#include "platform/end_of_run.hpp"
+
+namespace vesk_mg::testing {
+
+script_result run_script(const std::string& input, fake_env& clock) {
+  return run_script(input, clock, generation_driver(main));
+}
+
+script_result run_script(const std::string& input, fake_env& clock, const generation_driver& generate) {
+  string_source source(input);
+  string_sink out_sink;
+  string_sink err_sink;
+  text_input in(source, "standard input");
+  console_output out(out_sink);
+  program_io io{in, out, clock, {}};
+  const int status = run_to_end(io, err_sink, [&](program_io& run) { vesk_mg(run, generate); });
+  return {out_sink.text(), err_sink.text(), status};
+}
+
+std::string banner() {
+  std::string text;
+  for (int i = 0; i < 25; ++i) text += "\r\n";
+  text +=
+      "Quellmar's VESK minister-generator\r\n"
+      "beta 1.3\r\n"
+      "\r\n\r\n"
+      "Leave any comments or questions here:\r\n"
+      "https://example.org/vesk_mg/discussion\r\n"
+      "\r\n\r\n"
+      "      ----------------------------------------------------------------\r\n"
+      "      |The default filename for the output-file is ministers_XXX.csv,|\r\n"
+      "NOTE: |where XXX is the country tag.                                 |\r\n"
+      "      |Any existing file with this name will be overwritten          |\r\n"
+      "      ----------------------------------------------------------------\r\n"
+      "\r\n\r\n";
+  return text;
+}
+
+}  // namespace vesk_mg::testing

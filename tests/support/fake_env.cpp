@@ -1,0 +1,37 @@
+#include "tests/support/fake_env.hpp"
+
+#include <stdexcept>
+
+#include "draws/percentile_draw.hpp"
+
+namespace vesk_mg::testing {
+
+local_time fake_env::local_now() {
+  if (readings.empty()) return now;
+  const local_time reading = readings.front();
+  readings.pop_front();
+  return reading;
+}
+
+void fake_env::sleep_milliseconds(std::int64_t milliseconds) {
+  ++sleeps;
+  slept_ms += milliseconds;
+  monotonic += milliseconds * 1'000'000;
+  now.nanoseconds_of_day = (now.nanoseconds_of_day + milliseconds * 1'000'000) % 86'400'000'000'000;
+}
+
+void fake_env::queue_draws(std::initializer_list<std::int32_t> draws) {
+  for (const std::int32_t draw : draws) readings.push_back(instant_for_draw(draw));
+}
+
+local_time instant_for_draw(std::int32_t draw, std::int64_t from_ms) {
+  for (std::int64_t ms = from_ms; ms < 86'400'000; ++ms) {
+    const local_time reading{2026, 12, 7, ms * 1'000'000};
+    generator_state state{};
+    reset(state, reading);
+    if (random(state) == draw) return reading;
+  }
+  throw std::logic_error("no instant of the day gives that draw");
+}
+
+}  // namespace vesk_mg::testing

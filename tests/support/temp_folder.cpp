@@ -1,0 +1,34 @@
+#include "tests/support/temp_folder.hpp"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+namespace vesk_mg::testing {
+
+temp_folder::temp_folder() : previous_(std::filesystem::current_path()) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "vesk_mg_test_XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+  std::filesystem::current_path(path_);
+}
+
+temp_folder::~temp_folder() {
+  std::error_code ignored;
+  std::filesystem::current_path(previous_, ignored);
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void write_file(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream file(path, std::ios::binary);
+  file << bytes;
+}
+
+std::string read_file(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace vesk_mg::testing

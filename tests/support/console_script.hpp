@@ -1,0 +1,26 @@
+// Runs the whole program through the library on scripted console input and
+// captures what it wrote to the console and to standard error.
+#pragma once
+
+#include <string>
+
+#include "dialogue/vesk_mg.hpp"
+#include "tests/support/fake_env.hpp"
+
+namespace vesk_mg::testing {
+
+struct script_result {
+  std::string out;
+  std::string err;
+  int status;
+};
+
+// With the real generation driver.
+script_result run_script(const std::string& input, fake_env& clock);
+// With `generate` in place of the generation driver.
+script_result run_script(const std::string& input, fake_env& clock, const generation_driver& generate);
+
+// The banner exactly as the user sees it.
+std::string banner();
+
+}  // namespace vesk_mg::testing

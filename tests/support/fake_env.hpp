@@ -1,0 +1,32 @@
+// A clock and sleep for tests: sleeping only moves time forward, and a test
+// can queue the exact reading (or the exact draw value) each draw gets.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <initializer_list>
+
+#include "platform/env.hpp"
+
+namespace vesk_mg::testing {
+
+class fake_env final : public env {
+ public:
+  local_time now{2026, 12, 7, 0};
+  std::int64_t monotonic = 0;
+  std::deque<local_time> readings;  // taken in turn; when empty, `now`
+  int sleeps = 0;
+  std::int64_t slept_ms = 0;
+
+  local_time local_now() override;
+  std::int64_t monotonic_nanoseconds() override { return monotonic; }
+  void sleep_milliseconds(std::int64_t milliseconds) override;
+
+  // Queues readings that make the next draws come out as `draws`.
+  void queue_draws(std::initializer_list<std::int32_t> draws);
+};
+
+// The first reading on 7 December 2026 at or after `from_ms` whose draw is `draw`.
+local_time instant_for_draw(std::int32_t draw, std::int64_t from_ms = 0);
+
+}  // namespace vesk_mg::testing

@@ -1,0 +1,27 @@
+// A fresh temporary folder that is the working folder for the test's
+// lifetime; it is removed, and the old working folder restored, after.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace vesk_mg::testing {
+
+class temp_folder {
+ public:
+  temp_folder();
+  temp_folder(const temp_folder&) = delete;
+  temp_folder& operator=(const temp_folder&) = delete;
+  ~temp_folder();
+
+  [[nodiscard]] const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path previous_;
+  std::filesystem::path path_;
+};
+
+void write_file(const std::filesystem::path& path, const std::string& bytes);
+std::string read_file(const std::filesystem::path& path);
+
+}  // namespace vesk_mg::testing
