@@ -1,0 +1,270 @@
+#include "dialogue/vesk_mg.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/support/console_script.hpp"
+#include "tests/support/temp_folder.hpp"
+
+namespace vesk_mg {
+namespace {
+
+using testing::banner;
+
+const std::string tag_prompt = "What is the tag of the country you want ministers for?: ";
+const std::string alignment_intro =
+    "What political alignments do you want the ministers to have?\r\n"
+    "The alternatives are: NS, PA, FA, SC, SL, ML, SD, ST, LWR and LE.\r\n"
+    "Enter one or more alignments, press <enter> between each entry.\r\n"
+    "Enter X to finish.\r\n"
+    "The first entered alignment will make up the ruling cabinet.\r\n";
+const std::string refusal = "Not like that, try again.\r\n";
+const std::vector<std::string> prompts{
+    "Enter how many Heads of State you want for this alignment: ",
+    "Enter how many Heads of Government you want for this alignment: ",
+    "Enter how many Foreign Ministers you want for this alignment: ",
+    "Enter how many Armaments Ministers you want for this alignment: ",
+    "Enter how many Ministers of Security you want for this alignment: ",
+    "Enter how many Ministers of Intelligence you want for this alignment: ",
+    "Enter how many Chiefs of Staff you want for this alignment: ",
+    "Enter how many Chiefs of Army you want for this alignment: ",
+    "Enter how many Chiefs of Navy you want for this alignment: ",
+    "Enter how many Chiefs of Air Force you want for this alignment: ",
+};
+const std::string name_question =
+    "What is the name of the file where minister-names are found?\r\nNOTE: Filename is case sensitive!: ";
+const std::string id_prompt = "What is the first ID you want to use?: ";
+const std::string aborted = "Input aborted, try again: \r\n";
+const std::string minimum = "The ruling cabinet requires at least one minister of each type.\r\n?: ";
+const std::string eof_report = "\r\nraised VESK_MG.END_OF_INPUT_ERROR : standard input\r\n";
+
+std::string heading(const std::string& name) { return "\r\n" + name + "\r\n\r\nEnter X to redo your present entry\r\n"; }
+
+// Prompts first to last of one attempt, starting with its blank line.
+std::string attempt(std::size_t first = 0, std::size_t last = 9) {
+  std::string text = first == 0 ? "\r\n" : "";
+  for (std::size_t i = first; i <= last; ++i) text += prompts[i];
+  return text;
+}
+
+const std::string ten_ones = "1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n";
+const std::string ten_zeros = "0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n";
+
+// The dialogue from the name question on, for a name file that fits.
+std::string to_the_end(const std::string& after_counts = "") {
+  return after_counts + "\r\n" + name_question + id_prompt;
+}
+
+struct dialogue_case {
+  const char* name;
+  std::string input;
+  std::string expected;  // everything after the banner
+  int status = 0;
+};
+
+class dialogue : public ::testing::TestWithParam<dialogue_case> {
+ protected:
+  testing::temp_folder folder;
+  testing::fake_env clock;
+  std::optional<generation_request> handed_over;
+
+  void SetUp() override {
+    std::string forty;
+    for (int i = 0; i < 40; ++i) forty += "Name " + std::to_string(i) + "\n";
+    testing::write_file("names.txt", forty);
+    testing::write_file("a_name_file_of_more_than_thirty_characters.txt", forty);
+    testing::write_file("empty.txt", "");
+    testing::write_file("five.txt", "a\nb\nc\nd\ne\n\n");  // an empty last line does not count
+    testing::write_file("six.txt", "a\nb\n\nc\nd\ne\n");   // an empty line between names does
+    std::filesystem::create_directory("sub");
+  }
+
+  testing::script_result run(const std::string& input) {
+    return testing::run_script(input, clock, [this](generation_request& request, program_io&) {
+      handed_over = request;
+    });
+  }
+};
+
+TEST_P(dialogue, writes_exactly_its_transcript) {
+  const dialogue_case& c = GetParam();
+  const testing::script_result result = run(c.input);
+  ASSERT_EQ(result.out.substr(0, banner().size()), banner());
+  EXPECT_EQ(result.out.substr(banner().size()), c.expected);
+  EXPECT_EQ(result.status, c.status);
+  EXPECT_EQ(result.err, c.status == 0 ? "" : eof_report);
+  EXPECT_EQ(handed_over.has_value(), c.status == 0);
+}
+
+std::string case_name(const ::testing::TestParamInfo<dialogue_case>& param) { return param.param.name; }
+
+const std::string intro = tag_prompt + "\r\n" + alignment_intro;
+const std::string ns_ruling = intro + "?: ?: " + heading("National Socialist");
+
+INSTANTIATE_TEST_SUITE_P(
+    whole_runs, dialogue,
+    ::testing::Values(
+        dialogue_case{"typical", "abc\nNS\nX\n" + ten_ones + "names.txt\n601\n",
+                      ns_ruling + attempt() + to_the_end() + "\r\n"},
+        dialogue_case{"crlf_input", "abc\r\nNS\r\nX\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\nnames.txt\r\n601\r\n",
+                      ns_ruling + attempt() + to_the_end() + "\r\n"},
+        dialogue_case{"no_last_line_end", "abc\nNS\nX\n" + ten_ones + "names.txt\n601",
+                      ns_ruling + attempt() + to_the_end() + "\r\n"}),
+    case_name);
+
+INSTANTIATE_TEST_SUITE_P(
+    tags, dialogue,
+    ::testing::Values(
+        dialogue_case{"short_line_refused", "ab\nabc\nNS\nX\n" + ten_ones + "names.txt\n1\n",
+                      tag_prompt + refusal + ns_ruling + attempt() + to_the_end() + "\r\n"},
+        dialogue_case{"empty_line_refused", "\nabc\nNS\nX\n" + ten_ones + "names.txt\n1\n",
+                      tag_prompt + refusal + ns_ruling + attempt() + to_the_end() + "\r\n"},
+        dialogue_case{"file_name_characters_refused", "a/cdef\nx:y\nabc\nNS\nX\n" + ten_ones + "names.txt\n1\n",
+                      tag_prompt + refusal + tag_prompt + refusal + ns_ruling + attempt() + to_the_end() + "\r\n"},
+        dialogue_case{"control_character_refused", std::string("a\tc\nab\x7f\nabc\nNS\nX\n") + ten_ones + "names.txt\n1\n",
+                      tag_prompt + refusal + tag_prompt + refusal + ns_ruling + attempt() + to_the_end() + "\r\n"}),
+    case_name);
+
+INSTANTIATE_TEST_SUITE_P(
+    alignments, dialogue,
+    ::testing::Values(
+        dialogue_case{"lower_case_entries", "abc\nns\nx\n" + ten_ones + "names.txt\n1\n",
+                      ns_ruling + attempt() + to_the_end() + "\r\n"},
+        dialogue_case{"nothing_trimmed", "abc\n NS\nNS \nN S\nNs\nX\n" + ten_ones + "names.txt\n1\n",
+                      intro + "?: " + refusal + "?: " + refusal + "?: " + refusal + "?: ?: " +
+                          heading("National Socialist") + attempt() + to_the_end() + "\r\n"},
+        dialogue_case{"x_first_refused", "abc\nX\nNS\nX\n" + ten_ones + "names.txt\n1\n",
+                      intro + "?: " + refusal + "?: ?: " + heading("National Socialist") + attempt() + to_the_end() +
+                          "\r\n"},
+        dialogue_case{"four_characters_leave_an_empty_remainder", "abc\nNSPA\nNS\nX\n" + ten_ones + "names.txt\n1\n",
+                      intro + "?: " + refusal + "?: " + refusal + "?: ?: " + heading("National Socialist") +
+                          attempt() + to_the_end() + "\r\n"},
+        dialogue_case{"pending_remainder_is_the_next_entry", "abc\nABCDNS\nX\n" + ten_ones + "names.txt\n1\n",
+                      intro + "?: " + refusal + "?: ?: " + heading("National Socialist") + attempt() + to_the_end() +
+                          "\r\n"},
+        dialogue_case{"first_entry_rules_and_repeats_change_nothing",
+                      "abc\nSL\nNS\nSL\nX\n" + ten_ones + ten_zeros + "names.txt\n1\n",
+                      intro + "?: ?: ?: ?: " + heading("Social Liberal") + attempt() + heading("National Socialist") +
+                          attempt() + to_the_end() + "\r\n"},
+        dialogue_case{"others_in_fixed_order", "abc\nST\nLE\nFA\nX\n" + ten_ones + ten_zeros + ten_zeros + "names.txt\n1\n",
+                      intro + "?: ?: ?: ?: " + heading("Stalinist") + attempt() + heading("Fascist") + attempt() +
+                          heading("Leninist") + attempt() + to_the_end() + "\r\n"},
+        dialogue_case{"lwr", "abc\nlwr\nX\n" + ten_ones + "names.txt\n1\n",
+                      intro + "?: ?: " + heading("Left Wing Radical") + attempt() + to_the_end() + "\r\n"}),
+    case_name);
+
+INSTANTIATE_TEST_SUITE_P(
+    counts, dialogue,
+    ::testing::Values(
+        dialogue_case{"ruling_minimum", "abc\nNS\nX\n0\n-3\n2\n1\n1\n1\n1\n1\n1\n1\n1\n1\nnames.txt\n1\n",
+                      ns_ruling + attempt(0, 0) + minimum + minimum + attempt(1) + to_the_end() + "\r\n"},
+        dialogue_case{"redo_at_a_middle_prompt", "abc\nNS\nX\n1\n1\n1\n1\nX\n" + ten_ones + "names.txt\n1\n",
+                      ns_ruling + attempt(0, 4) + aborted + attempt() + to_the_end() + "\r\n"},
+        dialogue_case{"redo_at_the_minimum_prompt", "abc\nNS\nX\n0\nX\n" + ten_ones + "names.txt\n1\n",
+                      ns_ruling + attempt(0, 0) + minimum + aborted + attempt() + to_the_end() + "\r\n"},
+        dialogue_case{"rest_of_line_discarded_and_empty_lines_skipped",
+                      "abc\nNS\nX\n3 apples\n\n\n1\n1\n1\n1\n1\n1\n1\n1\n1\nnames.txt\n1\n",
+                      ns_ruling + attempt() + to_the_end() + "\r\n"},
+        dialogue_case{"too_large_a_number", "abc\nNS\nX\n2147483648\n" + ten_ones + "names.txt\n1\n",
+                      ns_ruling + attempt(0, 0) + aborted + attempt() + to_the_end() + "\r\n"},
+        dialogue_case{"others_may_be_zero_but_not_negative",
+                      "abc\nNS\nPA\nX\n" + ten_ones + "0\n-2\n0\n0\n0\n0\n0\n0\n0\n0\n0\nnames.txt\n1\n",
+                      intro + "?: ?: ?: " + heading("National Socialist") + attempt() + heading("Paternal Autocrat") +
+                          attempt(0, 1) + "The number of ministers cannot be negative.\r\n?: " + attempt(2) +
+                          to_the_end() + "\r\n"},
+        dialogue_case{"a_total_past_the_32_bit_range_redoes_the_entry",
+                      "abc\nNS\nPA\nX\n" + ten_ones + "2147483637\n1\n" + ten_zeros + "names.txt\n1\n",
+                      intro + "?: ?: ?: " + heading("National Socialist") + attempt() + heading("Paternal Autocrat") +
+                          attempt(0, 1) + aborted + attempt() + to_the_end() + "\r\n"}),
+    case_name);
+
+const std::string counted = ns_ruling + attempt() + "\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    name_files, dialogue,
+    ::testing::Values(
+        dialogue_case{"missing_and_empty_names", "abc\nNS\nX\n" + ten_ones + "nofile.txt\n\nnames.txt\n1\n",
+                      counted + name_question + "Invalid filename, try again: \r\n" + name_question +
+                          "Invalid filename, try again: \r\n" + name_question + id_prompt + "\r\n"},
+        dialogue_case{"a_folder_is_refused_like_a_missing_file", "abc\nNS\nX\n" + ten_ones + "sub\nnames.txt\n1\n",
+                      counted + name_question + "Invalid filename, try again: \r\n" + name_question + id_prompt +
+                          "\r\n"},
+        dialogue_case{"too_few_names", "abc\nNS\nX\n" + ten_ones + "empty.txt\nfive.txt\nsix.txt\nnames.txt\n1\n",
+                      counted + name_question + "There are too few names in name-file.\r\nYou need 10 more names in "
+                                                "the file to generate all ministers\r\n" +
+                          name_question + "There are too few names in name-file.\r\nYou need 5 more names in the file "
+                                          "to generate all ministers\r\n" +
+                          name_question + "There are too few names in name-file.\r\nYou need 4 more names in the file "
+                                          "to generate all ministers\r\n" +
+                          name_question + id_prompt + "\r\n"},
+        dialogue_case{"long_names_are_taken_whole",
+                      "abc\nNS\nX\n" + ten_ones + "a_name_file_of_more_than_thirty_characters.txt\n1\n",
+                      counted + name_question + id_prompt + "\r\n"}),
+    case_name);
+
+INSTANTIATE_TEST_SUITE_P(
+    first_ids, dialogue,
+    ::testing::Values(
+        dialogue_case{"not_a_number", "abc\nNS\nX\n" + ten_ones + "names.txt\nabc\n-5\n",
+                      counted + name_question + id_prompt +
+                          "\r\nI pity the fool who cannot enter a correct ID!\r\nTry again: \r\n" + id_prompt + "\r\n"},
+        dialogue_case{"last_id_past_the_32_bit_range", "abc\nNS\nX\n" + ten_ones + "names.txt\n2147483639\n2147483638\n",
+                      counted + name_question + id_prompt +
+                          "\r\nI pity the fool who cannot enter a correct ID!\r\nTry again: \r\n" + id_prompt + "\r\n"}),
+    case_name);
+
+INSTANTIATE_TEST_SUITE_P(
+    end_of_input, dialogue,
+    ::testing::Values(
+        dialogue_case{"at_the_tag", "", tag_prompt + "\r\n", 1},
+        dialogue_case{"after_a_tag_without_line_end", "abc", tag_prompt + "\r\n", 1},
+        dialogue_case{"at_the_alignments", "abc\nNS\n", intro + "?: ?: \r\n", 1},
+        dialogue_case{"at_a_count", "abc\nNS\nX\n1\n",
+                      ns_ruling + attempt(0, 1) + "An unknown error occurred, try again: \r\n", 1},
+        dialogue_case{"at_a_count_after_a_redo", "abc\nNS\nX\nX",
+                      ns_ruling + attempt(0, 0) + aborted + attempt(0, 0) + "An unknown error occurred, try again: \r\n",
+                      1},
+        dialogue_case{"at_the_name_file", "abc\nNS\nX\n" + ten_ones, counted + name_question + "\r\n", 1},
+        dialogue_case{"at_the_first_id", "abc\nNS\nX\n" + ten_ones + "names.txt\n", counted + name_question + id_prompt + "\r\n",
+                      1}),
+    case_name);
+
+class dialogue_request : public dialogue {};
+
+TEST_F(dialogue_request, hands_over_every_choice) {
+  const testing::script_result result =
+      run("GeRMANY\nSC\nPA\nFA\nns\nX\n2\n1\n1\n1\n1\n1\n1\n1\n1\n1\n" + ten_zeros + ten_zeros +
+          "0\n0\n0\n0\n0\n0\n0\n0\n0\n3\nnames.txt\n1000\n");
+  ASSERT_EQ(result.status, 0);
+  ASSERT_TRUE(handed_over);
+  const generation_request& request = *handed_over;
+  EXPECT_EQ(text_of(request.tag), "ger");
+  EXPECT_EQ(text_of(request.ruling), "SC ");
+  EXPECT_EQ(request.name_file_name, "names.txt");
+  EXPECT_EQ(request.next_id, 1000);
+  EXPECT_EQ(request.last_id, 1013);
+  for (std::size_t a = 0; a < alignment_count; ++a) {
+    const auto which = static_cast<alignment>(a);
+    const bool chosen = which == alignment::sc || which == alignment::pa || which == alignment::fa ||
+                        which == alignment::ns;
+    EXPECT_EQ(request.jobs[a].active, chosen) << a;
+    EXPECT_EQ(request.jobs[a].entered, chosen) << a;
+  }
+  EXPECT_EQ(request.jobs_of(alignment::sc).counts, (std::array<std::int32_t, 10>{2, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  EXPECT_EQ(request.jobs_of(alignment::pa).counts, (std::array<std::int32_t, 10>{0, 0, 0, 0, 0, 0, 0, 0, 0, 3}));
+}
+
+TEST_F(dialogue_request, first_id_and_total_give_the_last_id) {
+  const testing::script_result result =
+      run("abc\nNS\nX\n2\n2\n2\n2\n2\n2\n2\n2\n2\n11\nnames.txt\n 12abc\n");
+  ASSERT_EQ(result.status, 0);
+  EXPECT_EQ(handed_over->next_id, 12);
+  EXPECT_EQ(handed_over->last_id, 12 + 29 - 1);
+}
+
+}  // namespace
+}  // namespace vesk_mg
