@@ -64,6 +64,7 @@ struct dialogue_case {
   std::string input;
   std::string expected;  // everything after the banner
   int status = 0;
+  friend void PrintTo(const dialogue_case& c, std::ostream* os) { *os << c.name; }
 };
 
 class dialogue : public ::testing::TestWithParam<dialogue_case> {

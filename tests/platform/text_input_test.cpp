@@ -48,6 +48,7 @@ struct read_case {
   std::string input;
   const char* operations;
   const char* expected;
+  friend void PrintTo(const read_case& c, std::ostream* os) { *os << c.operations << " on " << c.input.substr(0, 20); }
 };
 
 class text_input_reads : public ::testing::TestWithParam<read_case> {};

@@ -1,0 +1,98 @@
+// One real run of the built program: piped input, a temporary folder, the
+// exit status and the structure of the file it writes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "draws/loyalty_and_year.hpp"
+#include "draws/personality_tables.hpp"
+#include "tests/support/temp_folder.hpp"
+
+namespace vesk_mg {
+namespace {
+
+std::vector<std::string> split(const std::string& text, const std::string& separator) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = text.find(separator, start);
+    if (end == std::string::npos) {
+      parts.push_back(text.substr(start));
+      return parts;
+    }
+    parts.push_back(text.substr(start, end - start));
+    start = end + separator.size();
+  }
+}
+
+int run_program(const std::string& input) {
+  testing::write_file("input.txt", input);
+  const std::string command = std::string("'") + VESK_MG_EXECUTABLE + "' < input.txt > out.txt 2> err.txt";
+  const int raw = std::system(command.c_str());
+  return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+TEST(end_to_end, a_whole_run_writes_a_well_formed_file) {
+  testing::temp_folder folder;
+  std::string names;
+  for (int i = 0; i < 30; ++i) names += "Minister " + std::to_string(i) + "\r\n";
+  testing::write_file("names.txt", names);
+
+  const int status = run_program("tst\nNS\npa\nX\n2\n2\n2\n2\n2\n2\n2\n2\n2\n2\n0\n1\n1\n1\n1\n1\n0\n0\n0\n0\nnames.txt\n100\n");
+
+  ASSERT_EQ(status, 0) << testing::read_file("err.txt");
+  EXPECT_EQ(testing::read_file("err.txt"), "");
+  const std::string out = testing::read_file("out.txt");
+  const std::string ending = "DONE!\r\nYour ministers are in the file called ministers_tst.csv\r\n";
+  EXPECT_EQ(out.substr(out.size() - ending.size()), ending);
+  EXPECT_NE(out.find("Generating ministers" + std::string(25, '.') + "\r\n"), std::string::npos);
+
+  std::set<std::string> personalities;
+  for (const position_table& table : personality_tables) {
+    for (std::size_t row = 0; row < table.size; ++row) personalities.insert(std::string(table.rows[row].personality));
+  }
+  std::set<std::string> loyalties;
+  for (const loyalty_band& band : loyalty_bands) loyalties.insert(std::string(band.loyalty));
+
+  const std::string file = testing::read_file("ministers_tst.csv");
+  ASSERT_EQ(file.substr(file.size() - 2), "\r\n");
+  const std::vector<std::string> lines = split(file.substr(0, file.size() - 2), "\r\n");
+  ASSERT_EQ(lines.size(), 1U + 10U + 1U + 15U);
+  EXPECT_EQ(lines[0], "TST;Ruling Cabinet - Start;Name;Pool;Ideology;Personality;Loyalty;Picturename;x");
+  EXPECT_EQ(lines[11], ";Replacements;;;;;;;x");
+  int expected_id = 100;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    if (i == 11) continue;
+    const std::vector<std::string> fields = split(lines[i], ";");
+    ASSERT_EQ(fields.size(), 9U) << lines[i];
+    EXPECT_EQ(fields[0], std::to_string(expected_id++));
+    EXPECT_EQ(fields[2], "Minister " + std::to_string(expected_id - 101));
+    if (i < 11) {
+      EXPECT_EQ(fields[3], "NA");
+      EXPECT_EQ(fields[4], "NS");
+    } else {
+      EXPECT_GE(std::stoi(fields[3]), 36);
+      EXPECT_LE(std::stoi(fields[3]), 47);
+      EXPECT_EQ(fields[4], i < 22 ? "NS" : "PA");
+    }
+    EXPECT_TRUE(personalities.count(fields[5])) << fields[5];
+    EXPECT_TRUE(loyalties.count(fields[6])) << fields[6];
+    EXPECT_EQ(fields[7], "");
+    EXPECT_EQ(fields[8], "x");
+  }
+  EXPECT_EQ(expected_id - 1, 124);
+}
+
+TEST(end_to_end, an_end_of_input_is_reported_with_status_one) {
+  testing::temp_folder folder;
+  EXPECT_EQ(run_program("abc\n"), 1);
+  EXPECT_EQ(testing::read_file("err.txt"), "\r\nraised VESK_MG.END_OF_INPUT_ERROR : standard input\r\n");
+}
+
+}  // namespace
+}  // namespace vesk_mg
