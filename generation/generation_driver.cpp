@@ -87,13 +87,10 @@ void put_first(output_file& file, std::size_t position, generation_request& requ
   io.out.write_text(".");
 }
 
-void main(generation_request& request, program_io& io) {
-  input_file name_file(request.name_file_name);
-  text_input names(name_file, name_file.name());
+namespace {
 
-  std::string file_name;
-  output_file& file = create_minister_file(io, request, file_name);
-
+// The header, the ruling cabinet, the section line and the replacements.
+void write_rows(output_file& file, generation_request& request, text_input& names, program_io& io) {
   upper_case(request.tag);
   file.write(text_of(request.tag));
   file.write(";Ruling Cabinet - Start;Name;Pool;Ideology;Personality;Loyalty;Picturename;x");
@@ -121,9 +118,21 @@ void main(generation_request& request, program_io& io) {
     if (a == nullptr) break;
     write_replacement_row(file, row_id, *a, request, names, io, position);
   }
+}
+
+}  // namespace
+
+void main(generation_request& request, program_io& io) {
+  std::string file_name;
+  {
+    input_file name_file(request.name_file_name);
+    text_input names(name_file, name_file.name());
+    output_file& file = create_minister_file(io, request, file_name);
+    write_rows(file, request, names, io);
+  }  // the name file is closed here, before the closing lines
 
   // Nothing is reported as done before every row has reached the system.
-  file.flush();
+  io.minister_file->flush();
   io.out.write_line_ends(2);
   io.out.write_line("DONE!");
   io.out.write_text("Your ministers are in the file called ");

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
+#include "platform/local_time.hpp"
+#include "platform/named_error.hpp"
+#include "platform/synced_clock.hpp"
+
+namespace vesk_mg {
+namespace {
+
+constexpr std::int64_t second = 1'000'000'000;
+
+TEST(synced_clock, adds_monotonic_time_until_the_wall_clock_drifts_away) {
+  struct step {
+    std::int64_t wall;
+    std::int64_t monotonic;
+    std::int64_t expected;
+  };
+  const std::vector<step> steps{
+      {1000 * second, 5 * second, 1000 * second},                     // first reading: the wall clock
+      {1000 * second + 7, 5 * second + 123, 1000 * second + 123},     // the counter's finer time
+      {1001 * second, 7 * second, 1002 * second},                     // 1 s behind: kept
+      {1000 * second + 1, 7 * second + 1, 1002 * second + 1},         // exactly 2 s: still kept
+      {1000 * second, 8 * second, 1000 * second},                     // more than 2 s: back to the wall
+      {1000 * second + 5, 8 * second + 5, 1000 * second + 5},
+  };
+  synced_clock clock;
+  for (const step& s : steps) EXPECT_EQ(clock.now(s.wall, s.monotonic), s.expected);
+}
+
+class local_time_in_zone : public ::testing::Test {
+ protected:
+  void use_zone(const char* zone) {
+    ::setenv("TZ", zone, 1);
+    ::tzset();
+  }
+  void TearDown() override {
+    if (saved_) {
+      ::setenv("TZ", saved_value_.c_str(), 1);
+    } else {
+      ::unsetenv("TZ");
+    }
+    ::tzset();
+  }
+
+ private:
+  const char* saved_raw_ = std::getenv("TZ");
+  bool saved_ = saved_raw_ != nullptr;
+  std::string saved_value_ = saved_ ? saved_raw_ : "";
+};
+
+TEST_F(local_time_in_zone, converts_with_the_zone_rules) {
+  // 2026-12-07 00:00:01.000999 UTC
+  const std::int64_t instant = 1796601601LL * second + 999'000;
+  use_zone("UTC0");
+  local_time utc = to_local_time(instant);
+  EXPECT_EQ(utc.year, 2026);
+  EXPECT_EQ(utc.month, 12);
+  EXPECT_EQ(utc.day, 7);
+  EXPECT_EQ(utc.nanoseconds_of_day, 1 * second + 999'000);
+
+  use_zone("XST+5");  // five hours behind: the evening before
+  local_time west = to_local_time(instant);
+  EXPECT_EQ(west.day, 6);
+  EXPECT_EQ(west.nanoseconds_of_day, (19 * 3600 + 1) * second + 999'000);
+}
+
+TEST_F(local_time_in_zone, refuses_years_outside_1901_to_2099) {
+  use_zone("UTC0");
+  const std::int64_t start_of_2100 = 4102444800LL * second;
+  EXPECT_EQ(to_local_time(start_of_2100 - 1).year, 2099);
+  EXPECT_THROW((void)to_local_time(start_of_2100), clock_range_error);
+  const std::int64_t start_of_1901 = -2177452800LL * second;
+  EXPECT_EQ(to_local_time(start_of_1901).year, 1901);
+  try {
+    (void)to_local_time(start_of_1901 - 1);
+    ADD_FAILURE();
+  } catch (const clock_range_error& error) {
+    EXPECT_EQ(error.full_name(), "VESK_MG.CLOCK_RANGE_ERROR");
+    EXPECT_EQ(error.message(), "local year 1900 is outside 1901 to 2099");
+  }
+}
+
+}  // namespace
+}  // namespace vesk_mg
