@@ -54,9 +54,8 @@ void generate_ministers(benchmark::State& state) {
 
   rusage usage{};
   ::getrusage(RUSAGE_SELF, &usage);
-  state.counters["per_minister"] =
-      benchmark::Counter(static_cast<double>(ministers), benchmark::Counter::kIsIterationInvariantRate |
-                                                             benchmark::Counter::kInvert);
+  state.counters["per_minister"] = benchmark::Counter(
+      static_cast<double>(ministers), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   state.counters["peak_rss_kib"] = static_cast<double>(usage.ru_maxrss);
   std::filesystem::current_path(previous);
   std::filesystem::remove_all(folder);

@@ -14,8 +14,8 @@
 namespace vesk_mg {
 
 struct alignment_jobs {
-  bool active = false;   // chosen; cleared once it has no minister left to write
-  bool entered = false;  // its ten counts have been entered
+  bool active = false;                                // chosen; cleared once it has no minister left to write
+  bool entered = false;                               // its ten counts have been entered
   std::array<std::int32_t, position_count> counts{};  // in position order
 };
 

@@ -15,14 +15,14 @@
 namespace vesk_mg {
 
 // The alignment codes in the order the selection tests them.
-inline constexpr std::array<std::string_view, 10> trait_alignment_codes{
-    "NS ", "PA ", "FA ", "SC ", "SL ", "ML ", "SD ", "ST ", "LWR", "LE "};
+inline constexpr std::array<std::string_view, 10> trait_alignment_codes{"NS ", "PA ", "FA ", "SC ", "SL ",
+                                                                        "ML ", "SD ", "ST ", "LWR", "LE "};
 
 inline constexpr std::array<std::string_view, 10> get_trait_errors{
-    "VESK_MG.GET_TRAIT.GET_TRAIT_NS_ERROR", "VESK_MG.GET_TRAIT.GET_TRAIT_PA_ERROR",
-    "VESK_MG.GET_TRAIT.GET_TRAIT_FA_ERROR", "VESK_MG.GET_TRAIT.GET_TRAIT_SC_ERROR",
-    "VESK_MG.GET_TRAIT.GET_TRAIT_SL_ERROR", "VESK_MG.GET_TRAIT.GET_TRAIT_ML_ERROR",
-    "VESK_MG.GET_TRAIT.GET_TRAIT_SD_ERROR", "VESK_MG.GET_TRAIT.GET_TRAIT_ST_ERROR",
+    "VESK_MG.GET_TRAIT.GET_TRAIT_NS_ERROR",  "VESK_MG.GET_TRAIT.GET_TRAIT_PA_ERROR",
+    "VESK_MG.GET_TRAIT.GET_TRAIT_FA_ERROR",  "VESK_MG.GET_TRAIT.GET_TRAIT_SC_ERROR",
+    "VESK_MG.GET_TRAIT.GET_TRAIT_SL_ERROR",  "VESK_MG.GET_TRAIT.GET_TRAIT_ML_ERROR",
+    "VESK_MG.GET_TRAIT.GET_TRAIT_SD_ERROR",  "VESK_MG.GET_TRAIT.GET_TRAIT_ST_ERROR",
     "VESK_MG.GET_TRAIT.GET_TRAIT_LWR_ERROR", "VESK_MG.GET_TRAIT.GET_TRAIT_LE_ERROR"};
 
 inline constexpr std::string_view wrong_alignment_error = "VESK_MG.GET_TRAIT.WRONG_ALIGNMENT_ERROR";

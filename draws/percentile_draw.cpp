@@ -9,9 +9,7 @@ constexpr std::int32_t date_seed(const local_time& reading) {
 }
 
 // Halves are rounded up: 0.0005 s becomes 1 ms.
-constexpr std::int64_t whole_milliseconds(std::int64_t nanoseconds) {
-  return (nanoseconds + 500'000) / 1'000'000;
-}
+constexpr std::int64_t whole_milliseconds(std::int64_t nanoseconds) { return (nanoseconds + 500'000) / 1'000'000; }
 
 }  // namespace
 

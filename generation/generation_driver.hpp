@@ -19,8 +19,7 @@ namespace vesk_mg {
 inline constexpr std::string_view no_free_file_name_error = "VESK_MG.MAIN.NO_FREE_FILE_NAME_ERROR";
 
 // Writes one ruling cabinet row for `position` and advances next_id.
-void put_first(output_file& file, std::size_t position, generation_request& request, text_input& names,
-               program_io& io);
+void put_first(output_file& file, std::size_t position, generation_request& request, text_input& names, program_io& io);
 
 void main(generation_request& request, program_io& io);
 

@@ -47,8 +47,7 @@ void write_report(byte_sink& standard_error, const named_error& error) {
   }
 }
 
-int run_to_end(program_io& io, byte_sink& standard_error,
-               const std::function<void(program_io&)>& body) {
+int run_to_end(program_io& io, byte_sink& standard_error, const std::function<void(program_io&)>& body) {
   try {
     body(io);
     complete_open_outputs(io);

@@ -19,7 +19,6 @@ inline constexpr int exit_after_report = 1;
 void write_report(byte_sink& standard_error, const named_error& error);
 
 // Runs `body` and ends the run; returns the exit status.
-int run_to_end(program_io& io, byte_sink& standard_error,
-               const std::function<void(program_io&)>& body);
+int run_to_end(program_io& io, byte_sink& standard_error, const std::function<void(program_io&)>& body);
 
 }  // namespace vesk_mg

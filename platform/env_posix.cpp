@@ -33,8 +33,7 @@ class posix_env final : public env {
   std::int64_t monotonic_nanoseconds() override { return read_clock(CLOCK_MONOTONIC); }
 
   void sleep_milliseconds(std::int64_t milliseconds) override {
-    timespec remaining{static_cast<time_t>(milliseconds / 1000),
-                       static_cast<long>(milliseconds % 1000) * 1'000'000L};
+    timespec remaining{static_cast<time_t>(milliseconds / 1000), static_cast<long>(milliseconds % 1000) * 1'000'000L};
     while (::nanosleep(&remaining, &remaining) != 0 && errno == EINTR) {
     }
   }

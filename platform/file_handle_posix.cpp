@@ -21,9 +21,7 @@ std::string describe(std::string_view name, int error) {
   return text;
 }
 
-bool names_a_file(std::string_view name) {
-  return !name.empty() && name.find('\0') == std::string_view::npos;
-}
+bool names_a_file(std::string_view name) { return !name.empty() && name.find('\0') == std::string_view::npos; }
 
 bool exists(const std::string& name) {
   struct stat status {};

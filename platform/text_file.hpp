@@ -17,9 +17,7 @@ namespace vesk_mg {
 class input_file final : public byte_source {
  public:
   explicit input_file(std::string_view name) : handle_(file_handle::open_for_reading(name)) {}
-  std::size_t read_some(char* buffer, std::size_t capacity) override {
-    return handle_.read_some(buffer, capacity);
-  }
+  std::size_t read_some(char* buffer, std::size_t capacity) override { return handle_.read_some(buffer, capacity); }
   [[nodiscard]] const std::string& name() const noexcept { return handle_.name(); }
 
  private:

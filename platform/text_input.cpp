@@ -97,8 +97,7 @@ std::int32_t text_input::read_integer() {
     advance(1);
   }
   const std::int64_t value = negative ? -magnitude : magnitude;
-  if (value > std::numeric_limits<std::int32_t>::max() ||
-      value < std::numeric_limits<std::int32_t>::min()) {
+  if (value > std::numeric_limits<std::int32_t>::max() || value < std::numeric_limits<std::int32_t>::min()) {
     throw number_format_error(label_);
   }
   return static_cast<std::int32_t>(value);

@@ -43,7 +43,8 @@ TEST(end_to_end, a_whole_run_writes_a_well_formed_file) {
   for (int i = 0; i < 30; ++i) names += "Minister " + std::to_string(i) + "\r\n";
   testing::write_file("names.txt", names);
 
-  const int status = run_program("tst\nNS\npa\nX\n2\n2\n2\n2\n2\n2\n2\n2\n2\n2\n0\n1\n1\n1\n1\n1\n0\n0\n0\n0\nnames.txt\n100\n");
+  const int status =
+      run_program("tst\nNS\npa\nX\n2\n2\n2\n2\n2\n2\n2\n2\n2\n2\n0\n1\n1\n1\n1\n1\n0\n0\n0\n0\nnames.txt\n100\n");
 
   ASSERT_EQ(status, 0) << testing::read_file("err.txt");
   EXPECT_EQ(testing::read_file("err.txt"), "");

@@ -42,7 +42,9 @@ const std::string aborted = "Input aborted, try again: \r\n";
 const std::string minimum = "The ruling cabinet requires at least one minister of each type.\r\n?: ";
 const std::string eof_report = "\r\nraised VESK_MG.END_OF_INPUT_ERROR : standard input\r\n";
 
-std::string heading(const std::string& name) { return "\r\n" + name + "\r\n\r\nEnter X to redo your present entry\r\n"; }
+std::string heading(const std::string& name) {
+  return "\r\n" + name + "\r\n\r\nEnter X to redo your present entry\r\n";
+}
 
 // Prompts first to last of one attempt, starting with its blank line.
 std::string attempt(std::size_t first = 0, std::size_t last = 9) {
@@ -85,9 +87,8 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
   }
 
   testing::script_result run(const std::string& input) {
-    return testing::run_script(input, clock, [this](generation_request& request, program_io&) {
-      handed_over = request;
-    });
+    return testing::run_script(input, clock,
+                               [this](generation_request& request, program_io&) { handed_over = request; });
   }
 };
 
@@ -108,13 +109,14 @@ const std::string ns_ruling = intro + "?: ?: " + heading("National Socialist");
 
 INSTANTIATE_TEST_SUITE_P(
     whole_runs, dialogue,
-    ::testing::Values(
-        dialogue_case{"typical", "abc\nNS\nX\n" + ten_ones + "names.txt\n601\n",
-                      ns_ruling + attempt() + to_the_end() + "\r\n"},
-        dialogue_case{"crlf_input", "abc\r\nNS\r\nX\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\nnames.txt\r\n601\r\n",
-                      ns_ruling + attempt() + to_the_end() + "\r\n"},
-        dialogue_case{"no_last_line_end", "abc\nNS\nX\n" + ten_ones + "names.txt\n601",
-                      ns_ruling + attempt() + to_the_end() + "\r\n"}),
+    ::testing::Values(dialogue_case{"typical", "abc\nNS\nX\n" + ten_ones + "names.txt\n601\n",
+                                    ns_ruling + attempt() + to_the_end() + "\r\n"},
+                      dialogue_case{
+                          "crlf_input",
+                          "abc\r\nNS\r\nX\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\nnames.txt\r\n601\r\n",
+                          ns_ruling + attempt() + to_the_end() + "\r\n"},
+                      dialogue_case{"no_last_line_end", "abc\nNS\nX\n" + ten_ones + "names.txt\n601",
+                                    ns_ruling + attempt() + to_the_end() + "\r\n"}),
     case_name);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -126,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
                       tag_prompt + refusal + ns_ruling + attempt() + to_the_end() + "\r\n"},
         dialogue_case{"file_name_characters_refused", "a/cdef\nx:y\nabc\nNS\nX\n" + ten_ones + "names.txt\n1\n",
                       tag_prompt + refusal + tag_prompt + refusal + ns_ruling + attempt() + to_the_end() + "\r\n"},
-        dialogue_case{"control_character_refused", std::string("a\tc\nab\x7f\nabc\nNS\nX\n") + ten_ones + "names.txt\n1\n",
+        dialogue_case{"control_character_refused",
+                      std::string("a\tc\nab\x7f\nabc\nNS\nX\n") + ten_ones + "names.txt\n1\n",
                       tag_prompt + refusal + tag_prompt + refusal + ns_ruling + attempt() + to_the_end() + "\r\n"}),
     case_name);
 
@@ -136,22 +139,23 @@ INSTANTIATE_TEST_SUITE_P(
         dialogue_case{"lower_case_entries", "abc\nns\nx\n" + ten_ones + "names.txt\n1\n",
                       ns_ruling + attempt() + to_the_end() + "\r\n"},
         dialogue_case{"nothing_trimmed", "abc\n NS\nNS \nN S\nNs\nX\n" + ten_ones + "names.txt\n1\n",
-                      intro + "?: " + refusal + "?: " + refusal + "?: " + refusal + "?: ?: " +
-                          heading("National Socialist") + attempt() + to_the_end() + "\r\n"},
-        dialogue_case{"x_first_refused", "abc\nX\nNS\nX\n" + ten_ones + "names.txt\n1\n",
-                      intro + "?: " + refusal + "?: ?: " + heading("National Socialist") + attempt() + to_the_end() +
-                          "\r\n"},
+                      intro + "?: " + refusal + "?: " + refusal + "?: " + refusal +
+                          "?: ?: " + heading("National Socialist") + attempt() + to_the_end() + "\r\n"},
+        dialogue_case{
+            "x_first_refused", "abc\nX\nNS\nX\n" + ten_ones + "names.txt\n1\n",
+            intro + "?: " + refusal + "?: ?: " + heading("National Socialist") + attempt() + to_the_end() + "\r\n"},
         dialogue_case{"four_characters_leave_an_empty_remainder", "abc\nNSPA\nNS\nX\n" + ten_ones + "names.txt\n1\n",
-                      intro + "?: " + refusal + "?: " + refusal + "?: ?: " + heading("National Socialist") +
-                          attempt() + to_the_end() + "\r\n"},
-        dialogue_case{"pending_remainder_is_the_next_entry", "abc\nABCDNS\nX\n" + ten_ones + "names.txt\n1\n",
-                      intro + "?: " + refusal + "?: ?: " + heading("National Socialist") + attempt() + to_the_end() +
-                          "\r\n"},
+                      intro + "?: " + refusal + "?: " + refusal + "?: ?: " + heading("National Socialist") + attempt() +
+                          to_the_end() + "\r\n"},
+        dialogue_case{
+            "pending_remainder_is_the_next_entry", "abc\nABCDNS\nX\n" + ten_ones + "names.txt\n1\n",
+            intro + "?: " + refusal + "?: ?: " + heading("National Socialist") + attempt() + to_the_end() + "\r\n"},
         dialogue_case{"first_entry_rules_and_repeats_change_nothing",
                       "abc\nSL\nNS\nSL\nX\n" + ten_ones + ten_zeros + "names.txt\n1\n",
                       intro + "?: ?: ?: ?: " + heading("Social Liberal") + attempt() + heading("National Socialist") +
                           attempt() + to_the_end() + "\r\n"},
-        dialogue_case{"others_in_fixed_order", "abc\nST\nLE\nFA\nX\n" + ten_ones + ten_zeros + ten_zeros + "names.txt\n1\n",
+        dialogue_case{"others_in_fixed_order",
+                      "abc\nST\nLE\nFA\nX\n" + ten_ones + ten_zeros + ten_zeros + "names.txt\n1\n",
                       intro + "?: ?: ?: ?: " + heading("Stalinist") + attempt() + heading("Fascist") + attempt() +
                           heading("Leninist") + attempt() + to_the_end() + "\r\n"},
         dialogue_case{"lwr", "abc\nlwr\nX\n" + ten_ones + "names.txt\n1\n",
@@ -191,16 +195,19 @@ INSTANTIATE_TEST_SUITE_P(
         dialogue_case{"missing_and_empty_names", "abc\nNS\nX\n" + ten_ones + "nofile.txt\n\nnames.txt\n1\n",
                       counted + name_question + "Invalid filename, try again: \r\n" + name_question +
                           "Invalid filename, try again: \r\n" + name_question + id_prompt + "\r\n"},
-        dialogue_case{"a_folder_is_refused_like_a_missing_file", "abc\nNS\nX\n" + ten_ones + "sub\nnames.txt\n1\n",
-                      counted + name_question + "Invalid filename, try again: \r\n" + name_question + id_prompt +
-                          "\r\n"},
+        dialogue_case{
+            "a_folder_is_refused_like_a_missing_file", "abc\nNS\nX\n" + ten_ones + "sub\nnames.txt\n1\n",
+            counted + name_question + "Invalid filename, try again: \r\n" + name_question + id_prompt + "\r\n"},
         dialogue_case{"too_few_names", "abc\nNS\nX\n" + ten_ones + "empty.txt\nfive.txt\nsix.txt\nnames.txt\n1\n",
-                      counted + name_question + "There are too few names in name-file.\r\nYou need 10 more names in "
-                                                "the file to generate all ministers\r\n" +
-                          name_question + "There are too few names in name-file.\r\nYou need 5 more names in the file "
-                                          "to generate all ministers\r\n" +
-                          name_question + "There are too few names in name-file.\r\nYou need 4 more names in the file "
-                                          "to generate all ministers\r\n" +
+                      counted + name_question +
+                          "There are too few names in name-file.\r\nYou need 10 more names in "
+                          "the file to generate all ministers\r\n" +
+                          name_question +
+                          "There are too few names in name-file.\r\nYou need 5 more names in the file "
+                          "to generate all ministers\r\n" +
+                          name_question +
+                          "There are too few names in name-file.\r\nYou need 4 more names in the file "
+                          "to generate all ministers\r\n" +
                           name_question + id_prompt + "\r\n"},
         dialogue_case{"long_names_are_taken_whole",
                       "abc\nNS\nX\n" + ten_ones + "a_name_file_of_more_than_thirty_characters.txt\n1\n",
@@ -209,37 +216,38 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     first_ids, dialogue,
-    ::testing::Values(
-        dialogue_case{"not_a_number", "abc\nNS\nX\n" + ten_ones + "names.txt\nabc\n-5\n",
-                      counted + name_question + id_prompt +
-                          "\r\nI pity the fool who cannot enter a correct ID!\r\nTry again: \r\n" + id_prompt + "\r\n"},
-        dialogue_case{"last_id_past_the_32_bit_range", "abc\nNS\nX\n" + ten_ones + "names.txt\n2147483639\n2147483638\n",
-                      counted + name_question + id_prompt +
-                          "\r\nI pity the fool who cannot enter a correct ID!\r\nTry again: \r\n" + id_prompt + "\r\n"}),
+    ::testing::Values(dialogue_case{"not_a_number", "abc\nNS\nX\n" + ten_ones + "names.txt\nabc\n-5\n",
+                                    counted + name_question + id_prompt +
+                                        "\r\nI pity the fool who cannot enter a correct ID!\r\nTry again: \r\n" +
+                                        id_prompt + "\r\n"},
+                      dialogue_case{"last_id_past_the_32_bit_range",
+                                    "abc\nNS\nX\n" + ten_ones + "names.txt\n2147483639\n2147483638\n",
+                                    counted + name_question + id_prompt +
+                                        "\r\nI pity the fool who cannot enter a correct ID!\r\nTry again: \r\n" +
+                                        id_prompt + "\r\n"}),
     case_name);
 
 INSTANTIATE_TEST_SUITE_P(
     end_of_input, dialogue,
-    ::testing::Values(
-        dialogue_case{"at_the_tag", "", tag_prompt + "\r\n", 1},
-        dialogue_case{"after_a_tag_without_line_end", "abc", tag_prompt + "\r\n", 1},
-        dialogue_case{"at_the_alignments", "abc\nNS\n", intro + "?: ?: \r\n", 1},
-        dialogue_case{"at_a_count", "abc\nNS\nX\n1\n",
-                      ns_ruling + attempt(0, 1) + "An unknown error occurred, try again: \r\n", 1},
-        dialogue_case{"at_a_count_after_a_redo", "abc\nNS\nX\nX",
-                      ns_ruling + attempt(0, 0) + aborted + attempt(0, 0) + "An unknown error occurred, try again: \r\n",
-                      1},
-        dialogue_case{"at_the_name_file", "abc\nNS\nX\n" + ten_ones, counted + name_question + "\r\n", 1},
-        dialogue_case{"at_the_first_id", "abc\nNS\nX\n" + ten_ones + "names.txt\n", counted + name_question + id_prompt + "\r\n",
-                      1}),
+    ::testing::Values(dialogue_case{"at_the_tag", "", tag_prompt + "\r\n", 1},
+                      dialogue_case{"after_a_tag_without_line_end", "abc", tag_prompt + "\r\n", 1},
+                      dialogue_case{"at_the_alignments", "abc\nNS\n", intro + "?: ?: \r\n", 1},
+                      dialogue_case{"at_a_count", "abc\nNS\nX\n1\n",
+                                    ns_ruling + attempt(0, 1) + "An unknown error occurred, try again: \r\n", 1},
+                      dialogue_case{"at_a_count_after_a_redo", "abc\nNS\nX\nX",
+                                    ns_ruling + attempt(0, 0) + aborted + attempt(0, 0) +
+                                        "An unknown error occurred, try again: \r\n",
+                                    1},
+                      dialogue_case{"at_the_name_file", "abc\nNS\nX\n" + ten_ones, counted + name_question + "\r\n", 1},
+                      dialogue_case{"at_the_first_id", "abc\nNS\nX\n" + ten_ones + "names.txt\n",
+                                    counted + name_question + id_prompt + "\r\n", 1}),
     case_name);
 
 class dialogue_request : public dialogue {};
 
 TEST_F(dialogue_request, hands_over_every_choice) {
-  const testing::script_result result =
-      run("GeRMANY\nSC\nPA\nFA\nns\nX\n2\n1\n1\n1\n1\n1\n1\n1\n1\n1\n" + ten_zeros + ten_zeros +
-          "0\n0\n0\n0\n0\n0\n0\n0\n0\n3\nnames.txt\n1000\n");
+  const testing::script_result result = run("GeRMANY\nSC\nPA\nFA\nns\nX\n2\n1\n1\n1\n1\n1\n1\n1\n1\n1\n" + ten_zeros +
+                                            ten_zeros + "0\n0\n0\n0\n0\n0\n0\n0\n0\n3\nnames.txt\n1000\n");
   ASSERT_EQ(result.status, 0);
   ASSERT_TRUE(handed_over);
   const generation_request& request = *handed_over;
@@ -250,8 +258,8 @@ TEST_F(dialogue_request, hands_over_every_choice) {
   EXPECT_EQ(request.last_id, 1013);
   for (std::size_t a = 0; a < alignment_count; ++a) {
     const auto which = static_cast<alignment>(a);
-    const bool chosen = which == alignment::sc || which == alignment::pa || which == alignment::fa ||
-                        which == alignment::ns;
+    const bool chosen =
+        which == alignment::sc || which == alignment::pa || which == alignment::fa || which == alignment::ns;
     EXPECT_EQ(request.jobs[a].active, chosen) << a;
     EXPECT_EQ(request.jobs[a].entered, chosen) << a;
   }
@@ -260,8 +268,7 @@ TEST_F(dialogue_request, hands_over_every_choice) {
 }
 
 TEST_F(dialogue_request, first_id_and_total_give_the_last_id) {
-  const testing::script_result result =
-      run("abc\nNS\nX\n2\n2\n2\n2\n2\n2\n2\n2\n2\n11\nnames.txt\n 12abc\n");
+  const testing::script_result result = run("abc\nNS\nX\n2\n2\n2\n2\n2\n2\n2\n2\n2\n11\nnames.txt\n 12abc\n");
   ASSERT_EQ(result.status, 0);
   EXPECT_EQ(handed_over->next_id, 12);
   EXPECT_EQ(handed_over->last_id, 12 + 29 - 1);

@@ -12,16 +12,16 @@ namespace {
 
 TEST(get_loyalty, maps_band_edges) {
   const std::vector<std::pair<std::int32_t, std::string>> cases{
-      {1, "Very Low"}, {6, "Very Low"},   {7, "Low"},   {35, "Low"},        {36, "Medium"},
-      {240, "Medium"}, {241, "High"},     {440, "High"}, {441, "Very High"}, {500, "Very High"}};
+      {1, "Very Low"}, {6, "Very Low"}, {7, "Low"},    {35, "Low"},        {36, "Medium"},
+      {240, "Medium"}, {241, "High"},   {440, "High"}, {441, "Very High"}, {500, "Very High"}};
   for (const auto& [draw, loyalty] : cases) EXPECT_EQ(loyalty_for_draw(draw), loyalty) << draw;
 }
 
 TEST(get_year, maps_band_edges) {
   const std::vector<std::pair<std::int32_t, std::int32_t>> cases{
-      {1, 36},   {153, 36}, {154, 37}, {186, 37}, {187, 38}, {223, 38}, {224, 39}, {259, 39}, {260, 40},
-      {294, 40}, {295, 41}, {328, 41}, {329, 42}, {352, 42}, {353, 43}, {381, 43}, {382, 44}, {419, 44},
-      {420, 45}, {462, 45}, {463, 46}, {487, 46}, {488, 47}, {500, 47}};
+      {1, 36},   {153, 36}, {154, 37}, {186, 37}, {187, 38}, {223, 38}, {224, 39}, {259, 39},
+      {260, 40}, {294, 40}, {295, 41}, {328, 41}, {329, 42}, {352, 42}, {353, 43}, {381, 43},
+      {382, 44}, {419, 44}, {420, 45}, {462, 45}, {463, 46}, {487, 46}, {488, 47}, {500, 47}};
   for (const auto& [draw, year] : cases) EXPECT_EQ(year_for_draw(draw), year) << draw;
 }
 

@@ -98,9 +98,9 @@ TEST(pause, sleeps_whole_milliseconds_rounded_half_up_until_the_time_has_passed)
     std::vector<std::int64_t> requested;
   };
   const std::vector<pause_case> cases{
-      {1'000'000, {1}},          // the usual case: one sleep of 1 ms
-      {500'000, {1}},            // exactly the pause
-      {300'000, {1, 0}},         // 0.2 ms left rounds down to 0
+      {1'000'000, {1}},   // the usual case: one sleep of 1 ms
+      {500'000, {1}},     // exactly the pause
+      {300'000, {1, 0}},  // 0.2 ms left rounds down to 0
       {100'000, {1, 0, 0, 0, 0}},
   };
   for (const pause_case& c : cases) {

@@ -159,7 +159,7 @@ TEST_F(generation, groups_replacements_in_the_fixed_order_and_positions_within) 
                            line.substr(code_start, line.find(';', code_start) - code_start));
   }
   const std::vector<std::string> expected{
-      "11;Chief of Navy|NS", "12;Chief of Navy|NS", "13;Chief of Air Force|NS", "14;Head of Government|PA",
+      "11;Chief of Navy|NS", "12;Chief of Navy|NS",      "13;Chief of Air Force|NS", "14;Head of Government|PA",
       "15;Head of State|SC", "16;Chief of Air Force|SC", "17;Head of State|LE",
   };
   EXPECT_EQ(replacements, expected);
@@ -173,14 +173,15 @@ TEST_F(generation, groups_replacements_in_the_fixed_order_and_positions_within) 
 
 TEST_F(generation, names_are_copied_byte_for_byte_whole) {
   const std::string long_name(80, 'L');
-  testing::write_file("names.txt", "  spaced  \r\n\r\nsemi;colon\r\n" + long_name + "\r\nE\nF\nG\nH\nI\nlast without end");
+  testing::write_file("names.txt",
+                      "  spaced  \r\n\r\nsemi;colon\r\n" + long_name + "\r\nE\nF\nG\nH\nI\nlast without end");
   generation_request request = request_for("NS ", 1);
   finish(request);
   ASSERT_EQ(run(request).status, 0);
   const std::vector<std::string> lines = lines_of(testing::read_file("ministers_abc.csv"));
-  const std::vector<std::string> starts{
-      "1;Head of State;  spaced  ;NA;", "2;Head of Government;;NA;", "3;Foreign Minister;semi;colon;NA;",
-      "4;Minister of Armament;" + long_name + ";NA;"};
+  const std::vector<std::string> starts{"1;Head of State;  spaced  ;NA;", "2;Head of Government;;NA;",
+                                        "3;Foreign Minister;semi;colon;NA;",
+                                        "4;Minister of Armament;" + long_name + ";NA;"};
   for (std::size_t row = 0; row < starts.size(); ++row) {
     EXPECT_EQ(lines[row + 1].substr(0, starts[row].size()), starts[row]);
   }
@@ -201,17 +202,19 @@ TEST_F(generation, falls_back_to_numbered_names_while_files_are_in_use) {
     std::string expected_out;
     for (int k = 0; k < c.taken; ++k) {
       std::filesystem::create_directory(k == 0 ? "ministers_abc.csv" : std::to_string(k) + "ministers_abc.csv");
-      expected_out += "\r\n\r\nA file with the default minister-filename exists and is in use.\r\n"
-                      "The ministers will instead be put in a file called: " +
-                      std::to_string(k + 1) + "ministers_abc.csv!\r\n";
+      expected_out +=
+          "\r\n\r\nA file with the default minister-filename exists and is in use.\r\n"
+          "The ministers will instead be put in a file called: " +
+          std::to_string(k + 1) + "ministers_abc.csv!\r\n";
     }
     generation_request request = request_for("NS ", 1);
     finish(request);
     const generation_result result = run(request);
     ASSERT_EQ(result.status, 0) << result.err;
-    expected_out += "\r\n\r\n\r\nGenerating ministers..........\r\n\r\nDONE!\r\n"
-                    "Your ministers are in the file called " +
-                    std::string(c.used) + "\r\n";
+    expected_out +=
+        "\r\n\r\n\r\nGenerating ministers..........\r\n\r\nDONE!\r\n"
+        "Your ministers are in the file called " +
+        std::string(c.used) + "\r\n";
     EXPECT_EQ(result.out, expected_out);
     EXPECT_EQ(testing::read_file(c.used).substr(0, header.size()), header);
   }

@@ -46,7 +46,10 @@ TEST(input_file, tells_a_missing_file_from_one_that_cannot_be_read) {
 TEST(output_file, completes_an_unfinished_last_line_when_closed) {
   testing::temp_folder folder;
   const std::vector<std::pair<std::string, std::string>> cases{
-      {"", "\r\n"}, {"row", "row\r\n"}, {"row\r\n", "row\r\n"}, {std::string(200000, 'r'), std::string(200000, 'r') + "\r\n"}};
+      {"", "\r\n"},
+      {"row", "row\r\n"},
+      {"row\r\n", "row\r\n"},
+      {std::string(200000, 'r'), std::string(200000, 'r') + "\r\n"}};
   for (const auto& [written, expected] : cases) {
     {
       output_file file("out.csv");
