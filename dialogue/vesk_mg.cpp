@@ -1,5 +1,6 @@
 #include "dialogue/vesk_mg.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -34,13 +35,10 @@ void write_banner(console_output& out) {
 // The tag becomes part of the file name, so it must be three characters
 // that every platform allows there.
 bool usable_in_file_name(std::string_view tag) {
-  for (const char c : tag) {
+  return std::ranges::all_of(tag, [](char c) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) {
-      return false;
-    }
-  }
-  return true;
+    return byte >= 0x20 && byte != 0x7F && std::string_view("/\\:*?\"<>|").find(c) == std::string_view::npos;
+  });
 }
 
 void ask_tag(program_io& io, generation_request& request) {

@@ -41,7 +41,8 @@ std::int32_t random(generator_state& state) {
   const std::int64_t v = std::int64_t{t} * state.p + state.x1;
   const double f = 0.5 + static_cast<double>(v) * state.scale;
   if (f >= 500.5) return 1;
-  return static_cast<std::int32_t>(f + 0.5);
+  // Halves round up, as the draw is defined; f is positive here.
+  return static_cast<std::int32_t>(f + 0.5);  // NOLINT(bugprone-incorrect-roundings)
 }
 
 void pause(env& clock) {

@@ -27,7 +27,7 @@ class input_file final : public byte_source {
 class output_file {
  public:
   explicit output_file(std::string_view name);
-  output_file(output_file&&) = default;
+  output_file(output_file&&) = delete;
   output_file& operator=(output_file&&) = delete;
   output_file(const output_file&) = delete;
   output_file& operator=(const output_file&) = delete;

@@ -7,7 +7,7 @@
 namespace vesk_mg {
 
 namespace {
-constexpr std::size_t chunk_size = 64 * 1024;
+constexpr std::size_t chunk_size = std::size_t{64} * 1024;
 }
 
 text_input::text_input(byte_source& source, std::string_view label)

@@ -33,7 +33,7 @@ TEST(synced_clock, adds_monotonic_time_until_the_wall_clock_drifts_away) {
 
 class local_time_in_zone : public ::testing::Test {
  protected:
-  void use_zone(const char* zone) {
+  static void use_zone(const char* zone) {
     ::setenv("TZ", zone, 1);
     ::tzset();
   }
