@@ -7,6 +7,7 @@
 
 #include "dialogue/case_folding.hpp"
 #include "dialogue/get_jobs.hpp"
+#include "dialogue/name_count.hpp"
 #include "generation/generation_driver.hpp"
 #include "platform/named_error.hpp"
 
@@ -103,19 +104,6 @@ void ask_counts(program_io& io, generation_request& request, alignment a, entry_
 struct too_few_names_exception {
   std::int64_t missing;
 };
-
-// Every line counts, empty lines and a last line without a line end
-// included; an empty last line does not.
-std::int64_t count_names(std::string_view file_name) {
-  input_file file(file_name);
-  text_input names(file, file.name());
-  std::int64_t count = 0;
-  while (!names.at_end_of_file()) {
-    names.skip_line();
-    ++count;
-  }
-  return count;
-}
 
 void ask_name_file(program_io& io, generation_request& request, std::int32_t total) {
   for (;;) {

@@ -1,0 +1,32 @@
+// The name file on arbitrary bytes: as many names can be read as were
+// counted, and then the file is at its end.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <unistd.h>
+
+#include "dialogue/name_count.hpp"
+#include "platform/text_file.hpp"
+#include "platform/text_input.hpp"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const std::string path =
+      (std::filesystem::temp_directory_path() / ("vesk_mg_fuzz_names_" + std::to_string(::getpid()) + ".txt")).string();
+  {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  }
+  const std::int64_t count = vesk_mg::count_names(path);
+  if (count < 0 || static_cast<std::size_t>(count) > size) std::abort();
+
+  vesk_mg::input_file file(path);
+  vesk_mg::text_input names(file, path);
+  std::size_t bytes = 0;
+  for (std::int64_t i = 0; i < count; ++i) bytes += names.read_line(vesk_mg::whole_line).size();
+  if (bytes > size || !names.at_end_of_file()) std::abort();
+  return 0;
+}
