@@ -19,8 +19,8 @@ class file_handle {
   // Creates the file, or empties an existing one.
   static file_handle create_for_writing(std::string_view name);
 
-  file_handle(file_handle&& other) noexcept;
-  file_handle& operator=(file_handle&& other) noexcept;
+  file_handle(file_handle&&) = delete;
+  file_handle& operator=(file_handle&&) = delete;
   file_handle(const file_handle&) = delete;
   file_handle& operator=(const file_handle&) = delete;
   ~file_handle();

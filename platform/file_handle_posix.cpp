@@ -72,18 +72,6 @@ file_handle file_handle::create_for_writing(std::string_view name) {
   return {fd, name};
 }
 
-file_handle::file_handle(file_handle&& other) noexcept
-    : native_(std::exchange(other.native_, closed)), name_(std::move(other.name_)) {}
-
-file_handle& file_handle::operator=(file_handle&& other) noexcept {
-  if (this != &other) {
-    if (native_ != closed) ::close(static_cast<int>(native_));
-    native_ = std::exchange(other.native_, closed);
-    name_ = std::move(other.name_);
-  }
-  return *this;
-}
-
 file_handle::~file_handle() {
   if (native_ != closed) ::close(static_cast<int>(native_));
 }
