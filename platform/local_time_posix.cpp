@@ -26,7 +26,8 @@ local_time to_local_time(std::int64_t wall_ns) {
   if (year < first_clock_year || year > last_clock_year) {
     throw clock_range_error("local year " + std::to_string(year) + " is outside 1901 to 2099");
   }
-  const std::int64_t second_of_day = std::int64_t{parts.tm_hour} * 3600 + std::int64_t{parts.tm_min} * 60 + parts.tm_sec;
+  const std::int64_t second_of_day =
+      std::int64_t{parts.tm_hour} * 3600 + std::int64_t{parts.tm_min} * 60 + parts.tm_sec;
   return {year, parts.tm_mon + 1, parts.tm_mday, second_of_day * ns_per_second + fraction};
 }
 
