@@ -3,11 +3,11 @@
 // up part-way, and input that stops at any byte. Each ends the run with the
 // report and status 1, keeping what was written, and never claims success.
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <filesystem>
 #include <string>
