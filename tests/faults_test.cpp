@@ -13,7 +13,6 @@
 #include <string>
 
 #include "generation/generation_driver.hpp"
-#include "platform/end_of_run.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/temp_folder.hpp"
 
@@ -94,21 +93,15 @@ TEST_F(faults, a_disk_that_fills_part_way_is_reported_and_keeps_what_it_took) {
   limited.rlim_cur = room;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
 
-  string_source no_input("");
-  string_sink out_sink;
-  string_sink err_sink;
-  text_input in(no_input, "standard input");
-  console_output out(out_sink);
-  program_io io{in, out, clock, {}};
-  const int status = run_to_end(io, err_sink, [&](program_io& run) { main(request, run); });
+  const testing::script_result result = testing::run_body("", clock, [&](program_io& io) { main(request, io); });
 
   ::setrlimit(RLIMIT_FSIZE, &saved);
   ::signal(SIGXFSZ, previous_handler);
 
-  EXPECT_EQ(status, 1);
-  EXPECT_EQ(err_sink.text(), "\r\nraised VESK_MG.FILE_WRITE_ERROR : ministers_abc.csv: File too large\r\n");
-  EXPECT_EQ(out_sink.text().find("DONE!"), std::string::npos);
-  EXPECT_EQ(out_sink.text().substr(out_sink.text().size() - 4), "..\r\n");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "\r\nraised VESK_MG.FILE_WRITE_ERROR : ministers_abc.csv: File too large\r\n");
+  EXPECT_EQ(result.out.find("DONE!"), std::string::npos);
+  EXPECT_EQ(result.out.substr(result.out.size() - 4), "..\r\n");
   EXPECT_EQ(std::filesystem::file_size("ministers_abc.csv"), room);
 }
 

@@ -6,18 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/end_of_run.hpp"
-#include "tests/support/fake_env.hpp"
+#include "tests/support/console_script.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
 namespace {
 
-struct generation_result {
-  std::string out;
-  std::string err;
-  int status;
-};
+using generation_result = testing::script_result;
 
 class generation : public ::testing::Test {
  protected:
@@ -45,14 +40,7 @@ class generation : public ::testing::Test {
   }
 
   generation_result run(generation_request& request) {
-    string_source no_input("");
-    string_sink out_sink;
-    string_sink err_sink;
-    text_input in(no_input, "standard input");
-    console_output out(out_sink);
-    program_io io{in, out, clock, {}};
-    const int status = run_to_end(io, err_sink, [&](program_io& run_io) { main(request, run_io); });
-    return {out_sink.text(), err_sink.text(), status};
+    return testing::run_body("", clock, [&](program_io& io) { main(request, io); });
   }
 
   static void write_names(int count) {

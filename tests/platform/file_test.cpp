@@ -6,7 +6,7 @@
 #include "platform/end_of_run.hpp"
 #include "platform/named_error.hpp"
 #include "platform/text_file.hpp"
-#include "tests/support/fake_env.hpp"
+#include "tests/support/console_script.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
@@ -62,20 +62,14 @@ TEST(output_file, completes_an_unfinished_last_line_when_closed) {
 TEST(end_of_run, reports_an_unhandled_error_after_completing_the_outputs) {
   testing::temp_folder folder;
   testing::fake_env clock;
-  string_source no_input("");
-  string_sink out_sink;
-  string_sink err_sink;
-  text_input in(no_input, "standard input");
-  console_output out(out_sink);
-  program_io io{in, out, clock, {}};
-  const int status = run_to_end(io, err_sink, [](program_io& run) {
+  const testing::script_result result = testing::run_body("", clock, [](program_io& run) {
     run.minister_file.emplace("ministers_abc.csv").write("half a row");
     run.out.write_text("Generating ministers.");
     throw named_error("VESK_MG.GET_YEAR.GET_YEAR_ERROR", "vesk_mg:443");
   });
-  EXPECT_EQ(status, 1);
-  EXPECT_EQ(out_sink.text(), "Generating ministers.\r\n");
-  EXPECT_EQ(err_sink.text(), "\r\nraised VESK_MG.GET_YEAR.GET_YEAR_ERROR : vesk_mg:443\r\n");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "Generating ministers.\r\n");
+  EXPECT_EQ(result.err, "\r\nraised VESK_MG.GET_YEAR.GET_YEAR_ERROR : vesk_mg:443\r\n");
   EXPECT_EQ(testing::read_file("ministers_abc.csv"), "half a row\r\n");
 }
 

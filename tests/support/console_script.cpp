@@ -10,13 +10,17 @@ script_result run_script(const std::string& input, fake_env& clock) {
 }
 
 script_result run_script(const std::string& input, fake_env& clock, const generation_driver& generate) {
+  return run_body(input, clock, [&](program_io& run) { vesk_mg(run, generate); });
+}
+
+script_result run_body(const std::string& input, fake_env& clock, const std::function<void(program_io&)>& body) {
   string_source source(input);
   string_sink out_sink;
   string_sink err_sink;
   text_input in(source, "standard input");
   console_output out(out_sink);
   program_io io{in, out, clock, {}};
-  const int status = run_to_end(io, err_sink, [&](program_io& run) { vesk_mg(run, generate); });
+  const int status = run_to_end(io, err_sink, body);
   return {out_sink.text(), err_sink.text(), status};
 }
 

@@ -2,6 +2,7 @@
 // captures what it wrote to the console and to standard error.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "dialogue/vesk_mg.hpp"
@@ -15,7 +16,9 @@ struct script_result {
   int status;
 };
 
-// With the real generation driver.
+// Runs `body` as a whole run on `input`, with the end of the run's handling.
+script_result run_body(const std::string& input, fake_env& clock, const std::function<void(program_io&)>& body);
+// The dialogue with the real generation driver.
 script_result run_script(const std::string& input, fake_env& clock);
 // With `generate` in place of the generation driver.
 script_result run_script(const std::string& input, fake_env& clock, const generation_driver& generate);
