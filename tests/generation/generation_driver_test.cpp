@@ -268,17 +268,5 @@ TEST_F(generation, a_name_file_gone_before_generation_ends_the_run) {
   EXPECT_FALSE(std::filesystem::exists("ministers_abc.csv"));
 }
 
-TEST_F(generation, a_failed_write_is_reported_and_never_done) {
-  write_names(10);
-  std::filesystem::create_symlink("/dev/full", "ministers_abc.csv");
-  generation_request request = request_for("NS ", 1);
-  finish(request);
-  const generation_result result = run(request);
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "\r\nraised VESK_MG.FILE_WRITE_ERROR : ministers_abc.csv: No space left on device\r\n");
-  EXPECT_EQ(result.out.find("DONE!"), std::string::npos);
-  EXPECT_EQ(result.out, "\r\n\r\n\r\nGenerating ministers..........\r\n");
-}
-
 }  // namespace
 }  // namespace vesk_mg

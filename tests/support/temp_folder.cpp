@@ -1,16 +1,20 @@
 #include "tests/support/temp_folder.hpp"
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 namespace vesk_mg::testing {
 
 temp_folder::temp_folder() : previous_(std::filesystem::current_path()) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "vesk_mg_test_XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  std::random_device entropy;
+  for (int attempt = 0; path_.empty(); ++attempt) {
+    const auto candidate = std::filesystem::temp_directory_path() /
+                           ("vesk_mg_test_" + std::to_string(entropy()) + std::to_string(entropy()));
+    if (std::filesystem::create_directory(candidate)) path_ = candidate;
+    if (attempt > 100) throw std::runtime_error("no temporary folder could be made");
+  }
   std::filesystem::current_path(path_);
 }
 
