@@ -1,13 +1,27 @@
 // Converts a wall time (nanoseconds since the epoch) to the local calendar
 // date and time of day with the platform's time-zone rules. Raises
-// clock_range_error when the local year is outside 1901 to 2099.
+// clock_range_error when the local year is outside 1901 to 2099, or when
+// the platform has no local date for the time.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/env.hpp"
 
 namespace vesk_mg {
+
+// The local calendar fields of a whole second since the epoch, as the
+// platform's zone rules give them; nothing when it cannot convert.
+struct civil_time {
+  int year;
+  int month;
+  int day;
+  int hour;
+  int minute;
+  int second;
+};
+std::optional<civil_time> local_civil_time(std::int64_t seconds_since_epoch);
 
 local_time to_local_time(std::int64_t wall_ns);
 
