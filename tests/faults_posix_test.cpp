@@ -13,13 +13,14 @@
 
 #include "generation/generation_driver.hpp"
 #include "tests/support/console_script.hpp"
+#include "tests/support/fault_session.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
 namespace {
 
-const std::string session = "abc\r\nNS\r\nX\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\nnames.txt\r\n601\r\n";
-const std::string ten_names = "A\nB\nC\nD\nE\nF\nG\nH\nI\nJ\n";
+const std::string session(testing::fault_session);
+const std::string ten_names(testing::ten_names);
 
 class faults_posix : public ::testing::Test {
  protected:
