@@ -12,6 +12,7 @@
 
 #include "bench/bench_env.hpp"
 #include "generation/generation_driver.hpp"
+#include "tests/support/requests.hpp"
 
 namespace vesk_mg::bench {
 namespace {
@@ -35,21 +36,15 @@ void generate_ministers(benchmark::State& state) {
   real_clock_fake_sleep clock;
   null_sink console_sink;
   for (auto _ : state) {
-    generation_request request;
-    request.name_file_name = "names.txt";
-    request.tag = {'b', 'e', 'n'};
-    request.ruling = {'N', 'S', ' '};
-    request.next_id = 1;
-    request.last_id = ministers;
-    alignment_jobs& jobs = request.jobs_of(alignment::ns);
-    jobs = {true, true, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}};
-    jobs.counts[9] += ministers - 10;
+    const generation_request request = test_support::request_builder(alignment::ns, 1)
+                                           .tag("ben")
+                                           .counts(alignment::ns, {1, 1, 1, 1, 1, 1, 1, 1, 1, ministers - 9})
+                                           .build();
     string_source no_input("");
     text_input in(no_input, "standard input");
     console_output out(console_sink);
-    program_io io{in, out, clock, {}};
-    main(request, io);
-    io.minister_file->close();
+    program_io io{in, out, clock};
+    vesk_mg::main(request, io);
   }
 
   rusage usage{};

@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "dialogue/generation_request.hpp"
 #include "platform/program_io.hpp"
+#include "vocabulary/generation_request.hpp"
 
 namespace vesk_mg {
 
@@ -33,6 +33,8 @@ inline constexpr std::array<std::string_view, position_count> count_prompts{
     "Enter how many Chiefs of Air Force you want for this alignment: ",
 };
 
+// get_jobs: asks the ten counts of one alignment into `jobs`; returns the
+// new total and `first` switched off.
 jobs_entry get_jobs(program_io& io, alignment_jobs& jobs, std::int32_t total, bool first);
 
 }  // namespace vesk_mg

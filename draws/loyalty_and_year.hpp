@@ -45,13 +45,12 @@ inline constexpr std::array<year_band, 12> year_bands{{
     {{488, 500}, 47},
 }};
 
-inline constexpr std::string_view get_loyalty_error = "VESK_MG.GET_LOYALTY.GET_LOYALTY_ERROR";
-inline constexpr std::string_view get_year_error = "VESK_MG.GET_YEAR.GET_YEAR_ERROR";
-
 std::string_view loyalty_for_draw(std::int32_t draw);
 std::int32_t year_for_draw(std::int32_t draw);
 
+// get_loyalty: one minister's loyalty, "Very Low" to "Very High".
 std::string_view get_loyalty(env& clock);
+// get_year: one replacement minister's start year, 36 to 47.
 std::int32_t get_year(env& clock);
 
 }  // namespace vesk_mg

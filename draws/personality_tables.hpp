@@ -12,27 +12,28 @@
 #include <string_view>
 
 #include "draws/draw_band.hpp"
+#include "vocabulary/alignment.hpp"
+#include "vocabulary/position.hpp"
 
 namespace vesk_mg {
 
-inline constexpr std::size_t table_alignment_count = 10;
 inline constexpr std::size_t max_personalities = 14;
 
 struct personality_row {
   std::string_view personality;
-  std::array<draw_band, table_alignment_count> bands;
+  std::array<draw_band, alignment_count> bands;  // one column per alignment, in selection order
 };
 
+// One table per position, in position order.
 struct position_table {
-  std::string_view position_code;
   std::size_t size;
   std::array<personality_row, max_personalities> rows;
 };
 
 // clang-format off
-inline constexpr std::array<position_table, 10> personality_tables{{
+inline constexpr std::array<position_table, position_count> personality_tables{{
     // Head of State
-    {"HoS ", 12, {{
+    {12, {{
         {"Powerhungry Demagogue", {{{1, 120}, {1, 21}, {1, 69}, {1, 11}, {1, 10}, {1, 9}, {1, 3}, {1, 100}, {1, 65}, {1, 43}}}},
         {"Stern Imperialist", {{{121, 142}, {22, 84}, {70, 103}, {12, 55}, {11, 61}, {10, 69}, {4, 37}, {101, 127}, {66, 98}, {44, 48}}}},
         {"Barking Buffoon", {{{143, 196}, {85, 134}, {104, 120}, {56, 92}, {62, 103}, {70, 78}, {38, 71}, {128, 172}, {99, 131}, {49, 113}}}},
@@ -47,7 +48,7 @@ inline constexpr std::array<position_table, 10> personality_tables{{
         {"Resigned Generalissimo", {{{372, 500}, {410, 500}, {410, 500}, {438, 500}, {476, 500}, {458, 500}, {459, 500}, {491, 500}, {468, 500}, {496, 500}}}},
     }}},
     // Head of Government
-    {"HoG ", 12, {{
+    {12, {{
         {"Political Protege", {{{1, 65}, {1, 44}, {1, 47}, {1, 46}, {1, 44}, {1, 58}, {1, 73}, {1, 73}, {1, 65}, {1, 43}}}},
         {"Flamboyant Tough Guy", {{{66, 147}, {45, 98}, {48, 94}, {47, 89}, {45, 100}, {59, 109}, {74, 101}, {74, 89}, {66, 103}, {44, 65}}}},
         {"Backroom Backstabber", {{{148, 184}, {99, 126}, {95, 121}, {90, 123}, {101, 125}, {110, 138}, {102, 124}, {90, 234}, {104, 122}, {66, 108}}}},
@@ -62,7 +63,7 @@ inline constexpr std::array<position_table, 10> personality_tables{{
         {"Ambitious Union Boss", {{{473, 500}, {485, 500}, {481, 500}, {491, 500}, {463, 500}, {487, 500}, {427, 500}, {461, 500}, {426, 500}, {458, 500}}}},
     }}},
     // Foreign Minister
-    {"FM  ", 7, {{
+    {7, {{
         {"Iron Fisted Brute", {{{1, 133}, {1, 59}, {1, 61}, {1, 51}, {1, 59}, {1, 72}, {1, 75}, {1, 83}, {1, 61}, {1, 43}}}},
         {"General Staffer", {{{134, 196}, {60, 133}, {62, 126}, {52, 107}, {60, 109}, {73, 115}, {76, 127}, {84, 115}, {62, 99}, {44, 57}}}},
         {"Ideological Crusader", {{{197, 329}, {134, 203}, {127, 233}, {108, 182}, {110, 158}, {116, 175}, {128, 210}, {116, 275}, {100, 180}, {58, 214}}}},
@@ -72,7 +73,7 @@ inline constexpr std::array<position_table, 10> personality_tables{{
         {"The Cloak N Dagger Schemer", {{{447, 500}, {433, 500}, {431, 500}, {441, 500}, {423, 500}, {458, 500}, {441, 500}, {443, 500}, {408, 500}, {486, 500}}}},
     }}},
     // Minister of Armament
-    {"MoA ", 14, {{
+    {14, {{
         {"Military Entrepreneur", {{{1, 100}, {1, 41}, {1, 77}, {1, 31}, {1, 27}, {1, 38}, {1, 54}, {1, 63}, {1, 23}, {1, 78}}}},
         {"Laissez Faires Capitalist", {{{101, 137}, {42, 97}, {78, 146}, {32, 105}, {28, 90}, {39, 126}, {55, 112}, {64, 107}, {24, 53}, {79, 84}}}},
         {"Air Superiority Proponent", {{{138, 144}, {98, 118}, {147, 159}, {106, 124}, {91, 112}, {127, 145}, {113, 134}, {108, 113}, {54, 76}, {85, 108}}}},
@@ -89,7 +90,7 @@ inline constexpr std::array<position_table, 10> personality_tables{{
         {"Submarine Proponent", {{{498, 500}, {484, 500}, {471, 500}, {479, 500}, {492, 500}, {482, 500}, {479, 500}, {482, 500}, {486, 500}, {489, 500}}}},
     }}},
     // Minister of Security
-    {"MoS ", 8, {{
+    {8, {{
         {"Crooked Kleptocrat", {{{1, 14}, {1, 43}, {1, 32}, {1, 33}, {1, 30}, {1, 22}, {1, 13}, {1, 21}, {1, 26}, {1, 16}}}},
         {"Compassionate Gentleman", {{{15, 42}, {44, 120}, {33, 87}, {34, 118}, {31, 109}, {23, 108}, {14, 88}, {22, 78}, {27, 102}, {17, 85}}}},
         {"Man of the People", {{{43, 139}, {121, 171}, {88, 155}, {119, 199}, {110, 208}, {109, 167}, {89, 188}, {79, 171}, {103, 212}, {86, 168}}}},
@@ -100,7 +101,7 @@ inline constexpr std::array<position_table, 10> personality_tables{{
         {"Efficient Sociopath", {{{418, 500}, {445, 500}, {437, 500}, {456, 500}, {456, 500}, {469, 500}, {468, 500}, {434, 500}, {433, 500}, {418, 500}}}},
     }}},
     // Head of Military Intelligence
-    {"HoMI", 6, {{
+    {6, {{
         {"Industrial Specialist", {{{1, 104}, {1, 109}, {1, 59}, {1, 83}, {1, 109}, {1, 89}, {1, 88}, {1, 67}, {1, 74}, {1, 48}}}},
         {"Political Specialist", {{{105, 189}, {110, 188}, {60, 172}, {84, 155}, {110, 189}, {90, 164}, {89, 203}, {68, 200}, {75, 139}, {49, 193}}}},
         {"Dismal Enigma", {{{190, 312}, {189, 258}, {173, 317}, {156, 272}, {190, 275}, {165, 287}, {204, 285}, {201, 280}, {140, 269}, {194, 258}}}},
@@ -109,7 +110,7 @@ inline constexpr std::array<position_table, 10> personality_tables{{
         {"Logistics Specialist", {{{369, 500}, {387, 500}, {399, 500}, {420, 500}, {421, 500}, {419, 500}, {424, 500}, {414, 500}, {445, 500}, {420, 500}}}},
     }}},
     // Chief of Staff
-    {"CoS ", 5, {{
+    {5, {{
         {"School of Fire Support", {{{1, 83}, {1, 77}, {1, 90}, {1, 101}, {1, 108}, {1, 81}, {1, 105}, {1, 64}, {1, 57}, {1, 89}}}},
         {"School of Manoeuvre", {{{84, 208}, {78, 172}, {91, 194}, {102, 205}, {109, 226}, {82, 191}, {106, 184}, {65, 119}, {58, 171}, {90, 232}}}},
         {"School of Defence", {{{209, 271}, {173, 299}, {195, 319}, {206, 317}, {227, 314}, {192, 316}, {185, 316}, {120, 201}, {172, 285}, {233, 303}}}},
@@ -117,7 +118,7 @@ inline constexpr std::array<position_table, 10> personality_tables{{
         {"School of Mass Combat", {{{397, 500}, {395, 500}, {431, 500}, {404, 500}, {384, 500}, {420, 500}, {422, 500}, {302, 500}, {410, 500}, {429, 500}}}},
     }}},
     // Chief of Army
-    {"CoAr", 6, {{
+    {6, {{
         {"Guns and Butter Doctrine", {{{1, 100}, {1, 94}, {1, 99}, {1, 111}, {1, 80}, {1, 89}, {1, 134}, {1, 146}, {1, 127}, {1, 81}}}},
         {"Armoured Spearhead Doctrine", {{{101, 191}, {95, 179}, {100, 198}, {112, 194}, {81, 120}, {90, 144}, {135, 226}, {147, 250}, {128, 220}, {82, 146}}}},
         {"Decisive Battle Doctrine", {{{192, 264}, {180, 220}, {199, 233}, {195, 247}, {121, 180}, {145, 178}, {227, 261}, {251, 323}, {221, 255}, {147, 194}}}},
@@ -126,7 +127,7 @@ inline constexpr std::array<position_table, 10> personality_tables{{
         {"Base Control Doctrine", {{{428, 500}, {419, 500}, {452, 500}, {438, 500}, {431, 500}, {405, 500}, {424, 500}, {418, 500}, {454, 500}, {362, 500}}}},
     }}},
     // Chief of Navy
-    {"CoN ", 5, {{
+    {5, {{
         {"Open Seas Doctrine", {{{1, 166}, {1, 152}, {1, 127}, {1, 157}, {1, 133}, {1, 138}, {1, 170}, {1, 100}, {1, 132}, {1, 139}}}},
         {"Decisive Battle Doctrine", {{{167, 312}, {153, 215}, {128, 170}, {158, 229}, {134, 194}, {139, 181}, {171, 219}, {101, 186}, {133, 176}, {140, 195}}}},
         {"Decisive Naval Battle Doctrine", {{{313, 375}, {216, 310}, {171, 314}, {230, 289}, {195, 304}, {182, 298}, {220, 317}, {187, 314}, {177, 279}, {196, 251}}}},
@@ -134,7 +135,7 @@ inline constexpr std::array<position_table, 10> personality_tables{{
         {"Indirect Approach Doctrine", {{{418, 500}, {369, 500}, {374, 500}, {356, 500}, {403, 500}, {395, 500}, {440, 500}, {401, 500}, {354, 500}, {363, 500}}}},
     }}},
     // Chief of Air Force
-    {"CoAF", 5, {{
+    {5, {{
         {"Carpet Bombing Doctrine", {{{1, 60}, {1, 90}, {1, 49}, {1, 76}, {1, 89}, {1, 75}, {1, 19}, {1, 63}, {1, 85}, {1, 21}}}},
         {"Naval Aviation Doctrine", {{{61, 80}, {91, 146}, {50, 141}, {77, 162}, {90, 167}, {76, 150}, {20, 115}, {64, 151}, {86, 158}, {22, 104}}}},
         {"Air Superiority Doctrine", {{{81, 200}, {147, 253}, {142, 268}, {163, 308}, {168, 256}, {151, 291}, {116, 288}, {152, 251}, {159, 268}, {105, 250}}}},

@@ -12,8 +12,7 @@
 #include <fstream>
 #include <string>
 
-#include "dialogue/vesk_mg.hpp"
-#include "platform/end_of_run.hpp"
+#include "program/vesk_mg.hpp"
 #include "tests/support/fake_env.hpp"
 
 namespace {
@@ -41,11 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   vesk_mg::string_source source(std::string(reinterpret_cast<const char*>(data), size));
   vesk_mg::string_sink out_sink;
   vesk_mg::string_sink err_sink;
-  vesk_mg::text_input in(source, "standard input");
-  vesk_mg::console_output out(out_sink);
-  vesk_mg::testing::fake_env clock;
-  vesk_mg::program_io io{in, out, clock, {}};
-  const int status = vesk_mg::run_to_end(io, err_sink, [](vesk_mg::program_io& run) { vesk_mg::vesk_mg(run); });
+  vesk_mg::test_support::fake_env clock;
+  const int status = vesk_mg::run_program(source, out_sink, err_sink, clock);
 
   const bool done = out_sink.text().find("\r\nDONE!\r\nYour ministers are in the file called ") != std::string::npos;
   if (status == 0 && (!done || !err_sink.text().empty())) std::abort();

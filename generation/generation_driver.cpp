@@ -1,17 +1,40 @@
 #include "generation/generation_driver.hpp"
 
+#include <algorithm>
+#include <optional>
 #include <string>
 
-#include "dialogue/case_folding.hpp"
 #include "draws/get_trait.hpp"
 #include "draws/loyalty_and_year.hpp"
 #include "generation/job_counting.hpp"
 #include "generation/minister_file_name.hpp"
+#include "platform/error_names.hpp"
 #include "platform/named_error.hpp"
+#include "vocabulary/case_folding.hpp"
 
 namespace vesk_mg {
 
 namespace {
+
+// What generation changes as it goes; the request stays as the dialogue made it.
+struct generation_work {
+  std::array<char, 3> tag;                                // upper case, for the header
+  std::int64_t next_id;                                   // the ID of the next row
+  std::array<alignment_jobs, alignment_count> remaining;  // counted down; active cleared once finished
+
+  alignment_jobs& remaining_of(alignment a) { return remaining[static_cast<std::size_t>(a)]; }
+};
+
+generation_work start_work(const generation_request& request) {
+  generation_work work{request.tag, request.next_id, request.jobs};
+  upper_case(work.tag);
+  for (alignment_jobs& jobs : work.remaining) {
+    // Counts below zero never come from the dialogue; taken as zero, they
+    // cannot keep an alignment active for ever.
+    for (std::int32_t& count : jobs.counts) count = std::max(count, 0);
+  }
+  return work;
+}
 
 void write_title(output_file& file, std::size_t position) {
   file.write(";");
@@ -22,26 +45,28 @@ void write_title(output_file& file, std::size_t position) {
 // A name is the whole line, however long, copied byte for byte.
 void write_name(output_file& file, text_input& names) { file.write(names.read_line(whole_line)); }
 
-output_file& create_minister_file(program_io& io, const generation_request& request, std::string& name) {
+// Creates the file under the first name not in use; returns that name.
+std::string create_minister_file(program_io& io, const std::array<char, 3>& tag, std::optional<output_file>& file) {
   for (int fallback = 0;; ++fallback) {
-    name = minister_file_name(request.tag, fallback);
+    std::string name = minister_file_name(tag, fallback);
     try {
-      return io.minister_file.emplace(name);
+      file.emplace(name);
+      return name;
     } catch (const file_use_error&) {
-      if (fallback == last_fallback_number) throw named_error(no_free_file_name_error, name);
+      if (fallback == last_fallback_number) throw named_error(error_names::no_free_file_name, name);
       io.out.write_line_ends(2);
       io.out.write_line("A file with the default minister-filename exists and is in use.");
       io.out.write_text("The ministers will instead be put in a file called: ");
-      io.out.write_text(minister_file_name(request.tag, fallback + 1));
+      io.out.write_text(minister_file_name(tag, fallback + 1));
       io.out.write_line("!");
     }
   }
 }
 
-void write_replacement_row(output_file& file, std::int64_t row_id, alignment a, generation_request& request,
-                           text_input& names, program_io& io, std::size_t& position) {
-  alignment_jobs& jobs = request.jobs_of(a);
-  file.write(std::to_string(row_id));
+void write_replacement_row(output_file& file, alignment a, generation_work& work, text_input& names, program_io& io,
+                           std::size_t& position) {
+  alignment_jobs& jobs = work.remaining_of(a);
+  file.write(std::to_string(work.next_id++));
   position = type_jobs(jobs, position);
   write_title(file, position);
   write_name(file, names);
@@ -60,79 +85,77 @@ void write_replacement_row(output_file& file, std::int64_t row_id, alignment a, 
   file.new_line();
 }
 
-const alignment* first_active(const generation_request& request) {
-  for (const alignment& a : replacement_order) {
-    if (request.jobs_of(a).active) return &a;
+std::optional<alignment> first_active(const generation_work& work) {
+  for (const alignment a : replacement_order) {
+    if (work.remaining[static_cast<std::size_t>(a)].active) return a;
   }
-  return nullptr;
+  return std::nullopt;
 }
-
-}  // namespace
-
-void put_first(output_file& file, std::size_t position, generation_request& request, text_input& names,
-               program_io& io) {
-  const alignment ruling = *alignment_of_draw_code(text_of(request.ruling));
-  file.write(std::to_string(request.next_id));
-  write_title(file, position);
-  write_name(file, names);
-  file.write(";NA;");
-  file.write(info(ruling).code);
-  file.write(";");
-  file.write(get_trait(io.clock, text_of(request.ruling), positions[position].draw_code));
-  file.write(";");
-  file.write(get_loyalty(io.clock));
-  file.write(";;x");
-  file.new_line();
-  ++request.next_id;
-  io.out.write_text(".");
-}
-
-namespace {
 
 // The header, the ruling cabinet, the section line and the replacements.
-void write_rows(output_file& file, generation_request& request, text_input& names, program_io& io) {
-  upper_case(request.tag);
-  file.write(text_of(request.tag));
+void write_rows(output_file& file, const generation_request& request, text_input& names, program_io& io) {
+  generation_work work = start_work(request);
+  const alignment ruling = request.ruling.value();
+  file.write(text_of(work.tag));
   file.write(";Ruling Cabinet - Start;Name;Pool;Ideology;Personality;Loyalty;Picturename;x");
   file.new_line();
 
   io.out.write_line_ends(3);
   io.out.write_text("Generating ministers");
   for (std::size_t position = 0; position < position_count; ++position) {
-    put_first(file, position, request, names, io);
+    put_first(file, position, ruling, work.next_id, names, io);
   }
 
-  alignment_jobs& ruling_jobs = request.jobs_of(*alignment_of_draw_code(text_of(request.ruling)));
+  alignment_jobs& ruling_jobs = work.remaining_of(ruling);
   min_one_min(ruling_jobs);
   if (all_is_zero(ruling_jobs)) ruling_jobs.active = false;
-  for (alignment_jobs& jobs : request.jobs) {
+  for (alignment_jobs& jobs : work.remaining) {
     if (jobs.active && no_mins(jobs)) jobs.active = false;
   }
   file.write(";Replacements;;;;;;;x");
   file.new_line();
 
+  // Every row takes one minister off its alignment, so the rows end when
+  // no alignment has one left: at the last ID.
   std::size_t position = 0;
-  const std::int64_t last_id = request.last_id;
-  for (std::int64_t row_id = request.next_id; row_id <= last_id; ++row_id) {
-    const alignment* a = first_active(request);
-    if (a == nullptr) break;
-    write_replacement_row(file, row_id, *a, request, names, io, position);
+  while (const std::optional<alignment> a = first_active(work)) {
+    write_replacement_row(file, *a, work, names, io, position);
   }
 }
 
 }  // namespace
 
-void main(generation_request& request, program_io& io) {
+void put_first(output_file& file, std::size_t position, alignment ruling, std::int64_t& next_id, text_input& names,
+               program_io& io) {
+  file.write(std::to_string(next_id));
+  write_title(file, position);
+  write_name(file, names);
+  file.write(";NA;");
+  file.write(info(ruling).code);
+  file.write(";");
+  file.write(get_trait(io.clock, info(ruling).draw_code, positions[position].draw_code));
+  file.write(";");
+  file.write(get_loyalty(io.clock));
+  file.write(";;x");
+  file.new_line();
+  ++next_id;
+  io.out.write_text(".");
+}
+
+// The generation driver raises named errors by design; it is not the
+// program's entry point, whatever its name.
+void main(const generation_request& request, program_io& io) {  // NOLINT(bugprone-exception-escape)
   std::string file_name;
   {
     input_file name_file(request.name_file_name);
     text_input names(name_file, name_file.name());
-    output_file& file = create_minister_file(io, request, file_name);
-    write_rows(file, request, names, io);
+    std::optional<output_file> file;
+    file_name = create_minister_file(io, request.tag, file);
+    write_rows(*file, request, names, io);
+    // Nothing is reported as done before every row has reached the system.
+    file->close();
   }  // the name file is closed here, before the closing lines
 
-  // Nothing is reported as done before every row has reached the system.
-  io.minister_file->flush();
   io.out.write_line_ends(2);
   io.out.write_line("DONE!");
   io.out.write_text("Your ministers are in the file called ");

@@ -2,25 +2,27 @@
 // name that can be created), writes the header, the ten ruling cabinet
 // rows, the section line and every replacement row, one name and its
 // draws per minister, and prints the progress dots and the closing lines.
-// The file stays open in the run's program_io; the end of the run closes
-// it. A name file that runs out, a failed write, or no free file name
-// after the 999th fallback raise named errors that end the run; the rows
-// written so far stay in the file.
+// The request is read, never changed. A name file that runs out, a failed
+// write, a draw's guard or no free file name after the 999th fallback
+// raise named errors that end the run; the rows written so far stay in
+// the file, whose last line is completed as it closes.
 #pragma once
 
 #include <cstddef>
-#include <string_view>
+#include <cstdint>
 
-#include "dialogue/generation_request.hpp"
 #include "platform/program_io.hpp"
+#include "platform/text_file.hpp"
+#include "vocabulary/generation_request.hpp"
 
 namespace vesk_mg {
 
-inline constexpr std::string_view no_free_file_name_error = "VESK_MG.MAIN.NO_FREE_FILE_NAME_ERROR";
+// put_first: writes the ruling cabinet row of `position` with the ID
+// `next_id`, consuming one name, and advances `next_id` by one.
+void put_first(output_file& file, std::size_t position, alignment ruling, std::int64_t& next_id, text_input& names,
+               program_io& io);
 
-// Writes one ruling cabinet row for `position` and advances next_id.
-void put_first(output_file& file, std::size_t position, generation_request& request, text_input& names, program_io& io);
-
-void main(generation_request& request, program_io& io);
+// main: the generation driver, writing the whole minister file for the request.
+void main(const generation_request& request, program_io& io);
 
 }  // namespace vesk_mg

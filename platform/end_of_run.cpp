@@ -7,30 +7,13 @@ namespace vesk_mg {
 
 namespace {
 
-void complete_open_outputs(program_io& io) {
-  io.out.complete_line();
-  if (io.minister_file) {
-    io.minister_file->close();
-    io.minister_file.reset();
-  }
-}
-
-// After a failure every output is still completed as far as it goes; a
+// After a failure the console line is still completed if it can be; a
 // second failure on the way must not hide the first.
-void complete_what_can_be(program_io& io) {
+int report(program_io& io, byte_sink& standard_error, const named_error& error) {
   try {
     io.out.complete_line();
   } catch (const named_error&) {
   }
-  try {
-    if (io.minister_file) io.minister_file->close();
-  } catch (const named_error&) {
-  }
-  io.minister_file.reset();
-}
-
-int report(program_io& io, byte_sink& standard_error, const named_error& error) {
-  complete_what_can_be(io);
   write_report(standard_error, error);
   return exit_after_report;
 }
@@ -50,12 +33,12 @@ void write_report(byte_sink& standard_error, const named_error& error) {
 int run_to_end(program_io& io, byte_sink& standard_error, const std::function<void(program_io&)>& body) {
   try {
     body(io);
-    complete_open_outputs(io);
+    io.out.complete_line();
     return exit_normal;
   } catch (const named_error& error) {
     return report(io, standard_error, error);
   } catch (const std::bad_alloc&) {
-    return report(io, standard_error, named_error("VESK_MG.OUT_OF_MEMORY_ERROR", ""));
+    return report(io, standard_error, named_error(error_names::out_of_memory, ""));
   }
 }
 

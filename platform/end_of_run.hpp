@@ -1,8 +1,9 @@
-// The end of a run, normal or not. Every open output is completed: an
-// unfinished console line gets its line end and the minister file is
-// completed and closed. A named error that nothing handled then becomes
-// the report on standard error (an empty line, then
-// "raised NAME : message") and exit status 1; a normal end is status 0.
+// The end of a run, normal or not. The files a run opens are its own and
+// are closed as their owners unwind; here an unfinished console line gets
+// its line end. A named error that nothing handled then becomes the
+// report on standard error (an empty line, then "raised NAME : message")
+// and exit status 1, and so does running out of memory; a normal end is
+// status 0.
 #pragma once
 
 #include <functional>

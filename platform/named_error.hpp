@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/error_names.hpp"
+
 namespace vesk_mg {
 
 class named_error : public std::exception {
@@ -26,43 +28,36 @@ class named_error : public std::exception {
 
 // The platform's own errors. The message names the input or file concerned.
 struct end_of_input_error : named_error {
-  static constexpr std::string_view name = "VESK_MG.END_OF_INPUT_ERROR";
-  explicit end_of_input_error(std::string_view message) : named_error(name, message) {}
+  explicit end_of_input_error(std::string_view message) : named_error(error_names::end_of_input, message) {}
 };
 
 struct number_format_error : named_error {
-  static constexpr std::string_view name = "VESK_MG.NUMBER_FORMAT_ERROR";
-  explicit number_format_error(std::string_view message) : named_error(name, message) {}
+  explicit number_format_error(std::string_view message) : named_error(error_names::number_format, message) {}
 };
 
 // The file (or its folder) does not exist, or the name cannot name a file.
 struct file_name_error : named_error {
-  static constexpr std::string_view name = "VESK_MG.FILE_NAME_ERROR";
-  explicit file_name_error(std::string_view message) : named_error(name, message) {}
+  explicit file_name_error(std::string_view message) : named_error(error_names::file_name, message) {}
 };
 
 // The file exists but cannot be opened as asked: a folder, no permission,
 // a read-only file system, held by another program.
 struct file_use_error : named_error {
-  static constexpr std::string_view name = "VESK_MG.FILE_USE_ERROR";
-  explicit file_use_error(std::string_view message) : named_error(name, message) {}
+  explicit file_use_error(std::string_view message) : named_error(error_names::file_use, message) {}
 };
 
 // Reading or writing an open file or the console failed (disk full, I/O error).
 struct file_read_error : named_error {
-  static constexpr std::string_view name = "VESK_MG.FILE_READ_ERROR";
-  explicit file_read_error(std::string_view message) : named_error(name, message) {}
+  explicit file_read_error(std::string_view message) : named_error(error_names::file_read, message) {}
 };
 
 struct file_write_error : named_error {
-  static constexpr std::string_view name = "VESK_MG.FILE_WRITE_ERROR";
-  explicit file_write_error(std::string_view message) : named_error(name, message) {}
+  explicit file_write_error(std::string_view message) : named_error(error_names::file_write, message) {}
 };
 
 // The clock read a local year outside 1901 to 2099.
 struct clock_range_error : named_error {
-  static constexpr std::string_view name = "VESK_MG.CLOCK_RANGE_ERROR";
-  explicit clock_range_error(std::string_view message) : named_error(name, message) {}
+  explicit clock_range_error(std::string_view message) : named_error(error_names::clock_range, message) {}
 };
 
 }  // namespace vesk_mg

@@ -1,13 +1,10 @@
-// Everything one run reads from and writes to: the console, the clock and
-// the sleep, and the minister file once it has been created. The run owns
-// it, so the minister file stays open until the end of the run completes it.
+// Everything one run reads from and writes to on the console, with the
+// clock and the sleep. Nothing here fails by itself; the console's
+// operations raise the named errors their headers give.
 #pragma once
-
-#include <optional>
 
 #include "platform/console_output.hpp"
 #include "platform/env.hpp"
-#include "platform/text_file.hpp"
 #include "platform/text_input.hpp"
 
 namespace vesk_mg {
@@ -16,7 +13,6 @@ struct program_io {
   text_input& in;
   console_output& out;
   env& clock;
-  std::optional<output_file> minister_file;
 };
 
 }  // namespace vesk_mg

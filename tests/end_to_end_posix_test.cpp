@@ -11,44 +11,33 @@
 
 #include "draws/loyalty_and_year.hpp"
 #include "draws/personality_tables.hpp"
+#include "tests/support/fields.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
 namespace {
 
-std::vector<std::string> split(const std::string& text, const std::string& separator) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t end = text.find(separator, start);
-    if (end == std::string::npos) {
-      parts.push_back(text.substr(start));
-      return parts;
-    }
-    parts.push_back(text.substr(start, end - start));
-    start = end + separator.size();
-  }
-}
+using test_support::split;
 
 int run_program(const std::string& input) {
-  testing::write_file("input.txt", input);
+  test_support::write_file("input.txt", input);
   const std::string command = std::string("'") + VESK_MG_EXECUTABLE + "' < input.txt > out.txt 2> err.txt";
   const int raw = std::system(command.c_str());
   return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
 TEST(end_to_end, a_whole_run_writes_a_well_formed_file) {
-  testing::temp_folder folder;
+  test_support::temp_folder folder;
   std::string names;
   for (int i = 0; i < 30; ++i) names += "Minister " + std::to_string(i) + "\r\n";
-  testing::write_file("names.txt", names);
+  test_support::write_file("names.txt", names);
 
   const int status =
       run_program("tst\nNS\npa\nX\n2\n2\n2\n2\n2\n2\n2\n2\n2\n2\n0\n1\n1\n1\n1\n1\n0\n0\n0\n0\nnames.txt\n100\n");
 
-  ASSERT_EQ(status, 0) << testing::read_file("err.txt");
-  EXPECT_EQ(testing::read_file("err.txt"), "");
-  const std::string out = testing::read_file("out.txt");
+  ASSERT_EQ(status, 0) << test_support::read_file("err.txt");
+  EXPECT_EQ(test_support::read_file("err.txt"), "");
+  const std::string out = test_support::read_file("out.txt");
   const std::string ending = "DONE!\r\nYour ministers are in the file called ministers_tst.csv\r\n";
   EXPECT_EQ(out.substr(out.size() - ending.size()), ending);
   EXPECT_NE(out.find("Generating ministers" + std::string(25, '.') + "\r\n"), std::string::npos);
@@ -60,7 +49,7 @@ TEST(end_to_end, a_whole_run_writes_a_well_formed_file) {
   std::set<std::string> loyalties;
   for (const loyalty_band& band : loyalty_bands) loyalties.insert(std::string(band.loyalty));
 
-  const std::string file = testing::read_file("ministers_tst.csv");
+  const std::string file = test_support::read_file("ministers_tst.csv");
   ASSERT_EQ(file.substr(file.size() - 2), "\r\n");
   const std::vector<std::string> lines = split(file.substr(0, file.size() - 2), "\r\n");
   ASSERT_EQ(lines.size(), 1U + 10U + 1U + 15U);
@@ -90,9 +79,9 @@ TEST(end_to_end, a_whole_run_writes_a_well_formed_file) {
 }
 
 TEST(end_to_end, an_end_of_input_is_reported_with_status_one) {
-  testing::temp_folder folder;
+  test_support::temp_folder folder;
   EXPECT_EQ(run_program("abc\n"), 1);
-  EXPECT_EQ(testing::read_file("err.txt"), "\r\nraised VESK_MG.END_OF_INPUT_ERROR : standard input\r\n");
+  EXPECT_EQ(test_support::read_file("err.txt"), "\r\nraised VESK_MG.END_OF_INPUT_ERROR : standard input\r\n");
 }
 
 }  // namespace

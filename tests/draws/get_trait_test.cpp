@@ -35,7 +35,7 @@ TEST(personality_tables, hold_eighty_entries_of_seventy_nine_texts) {
 TEST(personality_tables, every_column_divides_one_to_five_hundred_but_the_one_gap) {
   for (std::size_t position = 0; position < personality_tables.size(); ++position) {
     const position_table& table = personality_tables[position];
-    for (std::size_t column = 0; column < table_alignment_count; ++column) {
+    for (std::size_t column = 0; column < alignment_count; ++column) {
       EXPECT_EQ(table.rows[0].bands[column].low, 1);
       EXPECT_EQ(table.rows[table.size - 1].bands[column].high, 500);
       for (std::size_t row = 0; row < table.size; ++row) {
@@ -102,10 +102,12 @@ TEST(get_trait, selects_the_band_that_holds_the_draw) {
 }
 
 TEST(get_trait, draw_one_and_five_hundred_give_the_first_and_last_personality) {
-  for (const std::string_view alignment : trait_alignment_codes) {
-    for (const position_table& table : personality_tables) {
-      EXPECT_EQ(personality_for_draw(alignment, table.position_code, 1), table.rows[0].personality);
-      EXPECT_EQ(personality_for_draw(alignment, table.position_code, 500), table.rows[table.size - 1].personality);
+  for (const alignment a : prompt_order) {
+    for (std::size_t position = 0; position < position_count; ++position) {
+      const position_table& table = personality_tables[position];
+      const std::string_view code = positions[position].draw_code;
+      EXPECT_EQ(personality_for_draw(info(a).draw_code, code, 1), table.rows[0].personality);
+      EXPECT_EQ(personality_for_draw(info(a).draw_code, code, 500), table.rows[table.size - 1].personality);
     }
   }
 }
@@ -149,7 +151,7 @@ TEST(get_trait, raises_named_errors_with_their_locations) {
 }
 
 TEST(get_trait, draws_before_looking_at_the_codes) {
-  testing::fake_env clock;
+  test_support::fake_env clock;
   EXPECT_THROW((void)get_trait(clock, "XX ", "HoS "), named_error);
   EXPECT_EQ(clock.sleeps, 1);
   clock.queue_draws({121});

@@ -45,7 +45,7 @@ TEST(loyalty_and_year, a_draw_in_no_band_raises_the_functions_own_error) {
 }
 
 TEST(loyalty_and_year, each_call_makes_its_own_draw) {
-  testing::fake_env clock;
+  test_support::fake_env clock;
   clock.queue_draws({6, 488});
   EXPECT_EQ(get_loyalty(clock), "Very Low");
   EXPECT_EQ(get_year(clock), 47);

@@ -39,7 +39,7 @@ TEST(percentile_draw, gives_the_worked_values) {
     EXPECT_DOUBLE_EQ(state.scale, 1.1119307418991781e-13);
     EXPECT_EQ(random(state), c.result);
 
-    testing::fake_env clock;
+    test_support::fake_env clock;
     clock.readings.push_back(c.reading);
     EXPECT_EQ(one_to_five_hundred_random(clock), c.result);
   }

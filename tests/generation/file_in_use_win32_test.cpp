@@ -7,40 +7,37 @@
 
 #include "generation/generation_driver.hpp"
 #include "tests/support/console_script.hpp"
+#include "tests/support/requests.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
 namespace {
 
 TEST(file_in_use, a_file_held_open_by_another_program_gets_the_fallback_name) {
-  testing::temp_folder folder;
-  testing::fake_env clock;
-  testing::write_file("names.txt", "A\nB\nC\nD\nE\nF\nG\nH\nI\nJ\n");
+  test_support::temp_folder folder;
+  test_support::fake_env clock;
+  test_support::write_file("names.txt", "A\nB\nC\nD\nE\nF\nG\nH\nI\nJ\n");
   HANDLE held = ::CreateFileA("ministers_abc.csv", GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
 
-  generation_request request;
-  request.name_file_name = "names.txt";
-  request.tag = {'a', 'b', 'c'};
-  request.ruling = {'N', 'S', ' '};
-  request.next_id = 1;
-  request.last_id = 10;
-  request.jobs_of(alignment::ns) = {true, true, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}};
-  const testing::script_result result = testing::run_body("", clock, [&](program_io& io) { main(request, io); });
+  const generation_request request = test_support::request_builder(alignment::ns, 1).build();
+  const test_support::script_result result =
+      test_support::run_body("", clock, [&](program_io& io) { vesk_mg::main(request, io); });
   ::CloseHandle(held);
 
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_NE(result.out.find("The ministers will instead be put in a file called: 1ministers_abc.csv!\r\n"),
             std::string::npos);
-  EXPECT_EQ(testing::read_file("ministers_abc.csv"), "");
-  EXPECT_EQ(testing::read_file("1ministers_abc.csv").substr(0, 4), "ABC;");
+  EXPECT_EQ(test_support::read_file("ministers_abc.csv"), "");
+  EXPECT_EQ(test_support::read_file("1ministers_abc.csv").substr(0, 4), "ABC;");
 }
 
 TEST(file_in_use, a_device_is_not_a_name_file) {
-  testing::temp_folder folder;
-  testing::fake_env clock;
-  const testing::script_result result = testing::run_script("abc\nNS\nX\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\nNUL\n", clock);
+  test_support::temp_folder folder;
+  test_support::fake_env clock;
+  const test_support::script_result result =
+      test_support::run_script("abc\nNS\nX\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\nNUL\n", clock);
   EXPECT_NE(result.out.find("NOTE: Filename is case sensitive!: Invalid filename, try again: \r\n"), std::string::npos);
 }
 

@@ -7,73 +7,43 @@
 #include <vector>
 
 #include "tests/support/console_script.hpp"
+#include "tests/support/fields.hpp"
+#include "tests/support/requests.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
 namespace {
 
-using generation_result = testing::script_result;
+using generation_result = test_support::script_result;
 
 class generation : public ::testing::Test {
  protected:
-  testing::temp_folder folder;
-  testing::fake_env clock;
+  test_support::temp_folder folder;
+  test_support::fake_env clock;
 
-  static generation_request request_for(std::string_view ruling, std::int32_t first_id) {
-    generation_request request;
-    request.name_file_name = "names.txt";
-    request.tag = {'a', 'b', 'c'};
-    std::copy(ruling.begin(), ruling.end(), request.ruling.begin());
-    request.next_id = first_id;
-    alignment_jobs& jobs = request.jobs_of(*alignment_of_draw_code(ruling));
-    jobs = {true, true, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}};
-    return request;
-  }
-
-  // Sets last_id from the counts, as the dialogue does.
-  static void finish(generation_request& request) {
-    std::int64_t total = 0;
-    for (const alignment_jobs& jobs : request.jobs) {
-      for (const std::int32_t count : jobs.counts) total += count;
-    }
-    request.last_id = static_cast<std::int32_t>(request.next_id + total - 1);
-  }
-
-  generation_result run(generation_request& request) {
-    return testing::run_body("", clock, [&](program_io& io) { main(request, io); });
+  generation_result run(const generation_request& request) {
+    return test_support::run_body("", clock, [&](program_io& io) { vesk_mg::main(request, io); });
   }
 
   static void write_names(int count) {
     std::string names;
     for (int i = 1; i <= count; ++i) names += "Name " + std::to_string(i) + "\n";
-    testing::write_file("names.txt", names);
+    test_support::write_file("names.txt", names);
   }
 };
 
-std::vector<std::string> lines_of(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = text.find("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(text.substr(start) + "<no line end>");
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
+using test_support::lines_of;
+using test_support::request_builder;
 
 const std::string header = "ABC;Ruling Cabinet - Start;Name;Pool;Ideology;Personality;Loyalty;Picturename;x";
 
 TEST_F(generation, writes_the_worked_example_line_for_line) {
-  testing::write_file("names.txt",
-                      "Helge Brannvik\nOttar Selmund\nC\nD\nE\nF\nG\nH\nI\nJ\nIvar Kjellsand\nRuna Falkvik\nunused\n");
-  generation_request request = request_for("NS ", 601);
-  request.jobs_of(alignment::ns).counts[0] = 2;
-  request.jobs_of(alignment::fa) = {true, true, {0, 0, 1, 0, 0, 0, 0, 0, 0, 0}};
-  finish(request);
+  test_support::write_file(
+      "names.txt", "Helge Brannvik\nOttar Selmund\nC\nD\nE\nF\nG\nH\nI\nJ\nIvar Kjellsand\nRuna Falkvik\nunused\n");
+  const generation_request request = request_builder(alignment::ns, 601)
+                                         .counts(alignment::ns, {2, 1, 1, 1, 1, 1, 1, 1, 1, 1})
+                                         .counts(alignment::fa, {0, 0, 1, 0, 0, 0, 0, 0, 0, 0})
+                                         .build();
   // Ruling rows draw personality then loyalty; replacement rows year,
   // personality, loyalty.
   clock.queue_draws({50, 300, 200, 100});
@@ -103,19 +73,16 @@ TEST_F(generation, writes_the_worked_example_line_for_line) {
       "611;Head of State;Ivar Kjellsand;38;NS;Stern Imperialist;Low;;x",
       "612;Foreign Minister;Runa Falkvik;41;FA;Great Compromiser;Very High;;x",
   };
-  EXPECT_EQ(lines_of(testing::read_file("ministers_abc.csv")), expected);
-  EXPECT_EQ(text_of(request.tag), "ABC");
-  EXPECT_EQ(request.next_id, 611);
+  EXPECT_EQ(lines_of(test_support::read_file("ministers_abc.csv")), expected);
   EXPECT_TRUE(clock.readings.empty());
 }
 
 TEST_F(generation, ruling_cabinet_alone_makes_twelve_lines) {
   write_names(10);
-  generation_request request = request_for("LWR", -3);
-  finish(request);
+  const generation_request request = request_builder(alignment::lwr, -3).build();
   const generation_result result = run(request);
   ASSERT_EQ(result.status, 0);
-  const std::vector<std::string> lines = lines_of(testing::read_file("ministers_abc.csv"));
+  const std::vector<std::string> lines = lines_of(test_support::read_file("ministers_abc.csv"));
   ASSERT_EQ(lines.size(), 12U);
   EXPECT_EQ(lines.back(), ";Replacements;;;;;;;x");
   const std::vector<std::string> ids{"-3", "-2", "-1", "0", "1", "2", "3", "4", "5", "6"};
@@ -123,28 +90,25 @@ TEST_F(generation, ruling_cabinet_alone_makes_twelve_lines) {
     EXPECT_EQ(lines[row + 1].substr(0, lines[row + 1].find(';')), ids[row]);
     EXPECT_NE(lines[row + 1].find(";NA;LWR;"), std::string::npos) << lines[row + 1];
   }
-  EXPECT_EQ(request.next_id, request.last_id + 1);
-  EXPECT_FALSE(request.jobs_of(alignment::lwr).active);
 }
 
 TEST_F(generation, groups_replacements_in_the_fixed_order_and_positions_within) {
   write_names(40);
-  generation_request request = request_for("SC ", 1);
-  request.jobs_of(alignment::sc).counts = {2, 1, 1, 1, 1, 1, 1, 1, 1, 2};
-  request.jobs_of(alignment::pa) = {true, true, {0, 1, 0, 0, 0, 0, 0, 0, 0, 0}};
-  request.jobs_of(alignment::fa) = {true, true, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}};
-  request.jobs_of(alignment::ns) = {true, true, {0, 0, 0, 0, 0, 0, 0, 0, 2, 1}};
-  request.jobs_of(alignment::le) = {true, true, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0}};
-  finish(request);
+  const generation_request request = request_builder(alignment::sc, 1)
+                                         .counts(alignment::sc, {2, 1, 1, 1, 1, 1, 1, 1, 1, 2})
+                                         .counts(alignment::pa, {0, 1, 0, 0, 0, 0, 0, 0, 0, 0})
+                                         .counts(alignment::fa, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
+                                         .counts(alignment::ns, {0, 0, 0, 0, 0, 0, 0, 0, 2, 1})
+                                         .counts(alignment::le, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0})
+                                         .build();
   ASSERT_EQ(run(request).status, 0);
-  const std::vector<std::string> lines = lines_of(testing::read_file("ministers_abc.csv"));
+  const std::vector<std::string> lines = lines_of(test_support::read_file("ministers_abc.csv"));
   std::vector<std::string> replacements;
   for (std::size_t i = 12; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
-    const std::size_t title_end = line.find(';', line.find(';') + 1);
-    const std::size_t code_start = line.find(';', line.find(';', title_end + 1) + 1) + 1;
-    replacements.push_back(line.substr(0, title_end) + "|" +
-                           line.substr(code_start, line.find(';', code_start) - code_start));
+    const std::vector<std::string> fields = test_support::split(lines[i], ";");
+    replacements.push_back(fields[0] + ";" + fields[1] + "|" + fields[4]);
+    EXPECT_GE(std::stoi(fields[3]), 36);
+    EXPECT_LE(std::stoi(fields[3]), 47);
   }
   const std::vector<std::string> expected{
       "11;Chief of Navy|NS", "12;Chief of Navy|NS",      "13;Chief of Air Force|NS", "14;Head of Government|PA",
@@ -152,21 +116,15 @@ TEST_F(generation, groups_replacements_in_the_fixed_order_and_positions_within) 
   };
   EXPECT_EQ(replacements, expected);
   EXPECT_EQ(lines.back().substr(0, 3), "17;");
-  for (std::size_t i = 12; i < lines.size(); ++i) {
-    const std::string year = lines[i].substr(lines[i].find(';', lines[i].find(';', lines[i].find(';') + 1) + 1) + 1, 2);
-    EXPECT_GE(std::stoi(year), 36);
-    EXPECT_LE(std::stoi(year), 47);
-  }
 }
 
 TEST_F(generation, names_are_copied_byte_for_byte_whole) {
   const std::string long_name(80, 'L');
-  testing::write_file("names.txt",
-                      "  spaced  \r\n\r\nsemi;colon\r\n" + long_name + "\r\nE\nF\nG\nH\nI\nlast without end");
-  generation_request request = request_for("NS ", 1);
-  finish(request);
+  test_support::write_file("names.txt",
+                           "  spaced  \r\n\r\nsemi;colon\r\n" + long_name + "\r\nE\nF\nG\nH\nI\nlast without end");
+  const generation_request request = request_builder(alignment::ns, 1).build();
   ASSERT_EQ(run(request).status, 0);
-  const std::vector<std::string> lines = lines_of(testing::read_file("ministers_abc.csv"));
+  const std::vector<std::string> lines = lines_of(test_support::read_file("ministers_abc.csv"));
   const std::vector<std::string> starts{"1;Head of State;  spaced  ;NA;", "2;Head of Government;;NA;",
                                         "3;Foreign Minister;semi;colon;NA;",
                                         "4;Minister of Armament;" + long_name + ";NA;"};
@@ -185,7 +143,7 @@ TEST_F(generation, falls_back_to_numbered_names_while_files_are_in_use) {
   const std::vector<fallback_case> cases{
       {0, "ministers_abc.csv"}, {1, "1ministers_abc.csv"}, {2, "2ministers_abc.csv"}, {10, "10ministers_abc.csv"}};
   for (const fallback_case& c : cases) {
-    testing::temp_folder inner;
+    test_support::temp_folder inner;
     write_names(10);
     std::string expected_out;
     for (int k = 0; k < c.taken; ++k) {
@@ -195,8 +153,7 @@ TEST_F(generation, falls_back_to_numbered_names_while_files_are_in_use) {
           "The ministers will instead be put in a file called: " +
           std::to_string(k + 1) + "ministers_abc.csv!\r\n";
     }
-    generation_request request = request_for("NS ", 1);
-    finish(request);
+    const generation_request request = request_builder(alignment::ns, 1).build();
     const generation_result result = run(request);
     ASSERT_EQ(result.status, 0) << result.err;
     expected_out +=
@@ -204,27 +161,25 @@ TEST_F(generation, falls_back_to_numbered_names_while_files_are_in_use) {
         "Your ministers are in the file called " +
         std::string(c.used) + "\r\n";
     EXPECT_EQ(result.out, expected_out);
-    EXPECT_EQ(testing::read_file(c.used).substr(0, header.size()), header);
+    EXPECT_EQ(test_support::read_file(c.used).substr(0, header.size()), header);
   }
 }
 
 TEST_F(generation, a_writable_existing_file_is_replaced_silently) {
   write_names(10);
-  testing::write_file("ministers_abc.csv", std::string(100000, 'z'));
-  generation_request request = request_for("NS ", 1);
-  finish(request);
+  test_support::write_file("ministers_abc.csv", std::string(100000, 'z'));
+  const generation_request request = request_builder(alignment::ns, 1).build();
   const generation_result result = run(request);
   ASSERT_EQ(result.status, 0);
   EXPECT_EQ(result.out.find("in use"), std::string::npos);
-  EXPECT_EQ(lines_of(testing::read_file("ministers_abc.csv")).size(), 12U);
+  EXPECT_EQ(lines_of(test_support::read_file("ministers_abc.csv")).size(), 12U);
 }
 
 TEST_F(generation, no_free_name_after_the_last_fallback_ends_the_run) {
   write_names(10);
   std::filesystem::create_directory("ministers_abc.csv");
   for (int k = 1; k <= 999; ++k) std::filesystem::create_directory(std::to_string(k) + "ministers_abc.csv");
-  generation_request request = request_for("NS ", 1);
-  finish(request);
+  const generation_request request = request_builder(alignment::ns, 1).build();
   const generation_result result = run(request);
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "\r\nraised VESK_MG.MAIN.NO_FREE_FILE_NAME_ERROR : 999ministers_abc.csv\r\n");
@@ -235,9 +190,7 @@ TEST_F(generation, no_free_name_after_the_last_fallback_ends_the_run) {
 
 TEST_F(generation, a_name_that_cannot_be_created_is_not_a_file_in_use) {
   write_names(10);
-  generation_request request = request_for("NS ", 1);
-  request.tag = {'n', '/', 'a'};  // a folder that does not exist
-  finish(request);
+  const generation_request request = request_builder(alignment::ns, 1).tag("n/a").build();  // no such folder
   const generation_result result = run(request);
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err.find("\r\nraised VESK_MG.FILE_NAME_ERROR : ministers_n/a.csv"), 0U) << result.err;
@@ -246,22 +199,20 @@ TEST_F(generation, a_name_that_cannot_be_created_is_not_a_file_in_use) {
 
 TEST_F(generation, a_name_file_that_runs_out_keeps_the_rows_so_far) {
   write_names(11);
-  generation_request request = request_for("NS ", 601);
-  request.jobs_of(alignment::ns).counts = {2, 2, 1, 1, 1, 1, 1, 1, 1, 1};
-  finish(request);
+  const generation_request request =
+      request_builder(alignment::ns, 601).counts(alignment::ns, {2, 2, 1, 1, 1, 1, 1, 1, 1, 1}).build();
   const generation_result result = run(request);
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "\r\nraised VESK_MG.END_OF_INPUT_ERROR : names.txt\r\n");
   EXPECT_EQ(result.out, "\r\n\r\n\r\nGenerating ministers...........\r\n");
-  const std::vector<std::string> lines = lines_of(testing::read_file("ministers_abc.csv"));
+  const std::vector<std::string> lines = lines_of(test_support::read_file("ministers_abc.csv"));
   ASSERT_EQ(lines.size(), 14U);
   EXPECT_EQ(lines[12].substr(0, 19), "611;Head of State;N");
   EXPECT_EQ(lines[13], "612;Head of Government;");
 }
 
 TEST_F(generation, a_name_file_gone_before_generation_ends_the_run) {
-  generation_request request = request_for("NS ", 1);
-  finish(request);
+  const generation_request request = request_builder(alignment::ns, 1).build();
   const generation_result result = run(request);
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err.find("\r\nraised VESK_MG.FILE_NAME_ERROR : names.txt"), 0U) << result.err;

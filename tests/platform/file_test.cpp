@@ -26,8 +26,8 @@ outcome open_outcome(const std::string& name) {
 }
 
 TEST(input_file, tells_a_missing_file_from_one_that_cannot_be_read) {
-  testing::temp_folder folder;
-  testing::write_file("names.txt", "a\n");
+  test_support::temp_folder folder;
+  test_support::write_file("names.txt", "a\n");
   std::filesystem::create_directory("folder");
   const std::vector<std::pair<std::string, outcome>> cases{
       {"names.txt", outcome::opened},
@@ -43,7 +43,7 @@ TEST(input_file, tells_a_missing_file_from_one_that_cannot_be_read) {
 }
 
 TEST(output_file, completes_an_unfinished_last_line_when_closed) {
-  testing::temp_folder folder;
+  test_support::temp_folder folder;
   const std::vector<std::pair<std::string, std::string>> cases{
       {"", "\r\n"},
       {"row", "row\r\n"},
@@ -54,22 +54,23 @@ TEST(output_file, completes_an_unfinished_last_line_when_closed) {
       output_file file("out.csv");
       file.write(written);
     }
-    EXPECT_EQ(testing::read_file("out.csv"), expected);
+    EXPECT_EQ(test_support::read_file("out.csv"), expected);
   }
 }
 
 TEST(end_of_run, reports_an_unhandled_error_after_completing_the_outputs) {
-  testing::temp_folder folder;
-  testing::fake_env clock;
-  const testing::script_result result = testing::run_body("", clock, [](program_io& run) {
-    run.minister_file.emplace("ministers_abc.csv").write("half a row");
+  test_support::temp_folder folder;
+  test_support::fake_env clock;
+  const test_support::script_result result = test_support::run_body("", clock, [](program_io& run) {
+    output_file file("ministers_abc.csv");
+    file.write("half a row");
     run.out.write_text("Generating ministers.");
     throw named_error("VESK_MG.GET_YEAR.GET_YEAR_ERROR", "vesk_mg:443");
   });
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, "Generating ministers.\r\n");
   EXPECT_EQ(result.err, "\r\nraised VESK_MG.GET_YEAR.GET_YEAR_ERROR : vesk_mg:443\r\n");
-  EXPECT_EQ(testing::read_file("ministers_abc.csv"), "half a row\r\n");
+  EXPECT_EQ(test_support::read_file("ministers_abc.csv"), "half a row\r\n");
 }
 
 TEST(end_of_run, leaves_out_an_empty_message) {

@@ -1,16 +1,16 @@
 #include "tests/support/console_script.hpp"
 
-#include "generation/generation_driver.hpp"
 #include "platform/end_of_run.hpp"
+#include "program/vesk_mg.hpp"
 
-namespace vesk_mg::testing {
+namespace vesk_mg::test_support {
 
 script_result run_script(const std::string& input, fake_env& clock) {
-  return run_script(input, clock, generation_driver(main));
-}
-
-script_result run_script(const std::string& input, fake_env& clock, const generation_driver& generate) {
-  return run_body(input, clock, [&](program_io& run) { vesk_mg(run, generate); });
+  string_source source(input);
+  string_sink out_sink;
+  string_sink err_sink;
+  const int status = run_program(source, out_sink, err_sink, clock);
+  return {out_sink.text(), err_sink.text(), status};
 }
 
 script_result run_body(const std::string& input, fake_env& clock, const std::function<void(program_io&)>& body) {
@@ -19,7 +19,7 @@ script_result run_body(const std::string& input, fake_env& clock, const std::fun
   string_sink err_sink;
   text_input in(source, "standard input");
   console_output out(out_sink);
-  program_io io{in, out, clock, {}};
+  program_io io{in, out, clock};
   const int status = run_to_end(io, err_sink, body);
   return {out_sink.text(), err_sink.text(), status};
 }
@@ -43,4 +43,4 @@ std::string banner() {
   return text;
 }
 
-}  // namespace vesk_mg::testing
+}  // namespace vesk_mg::test_support

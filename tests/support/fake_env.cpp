@@ -4,7 +4,7 @@
 
 #include "draws/percentile_draw.hpp"
 
-namespace vesk_mg::testing {
+namespace vesk_mg::test_support {
 
 local_time fake_env::local_now() {
   if (readings.empty()) return now;
@@ -34,4 +34,4 @@ local_time instant_for_draw(std::int32_t draw, std::int64_t from_ms) {
   throw std::logic_error("no instant of the day gives that draw");
 }
 
-}  // namespace vesk_mg::testing
+}  // namespace vesk_mg::test_support

@@ -8,7 +8,7 @@
 
 #include "platform/env.hpp"
 
-namespace vesk_mg::testing {
+namespace vesk_mg::test_support {
 
 class fake_env final : public env {
  public:
@@ -29,4 +29,4 @@ class fake_env final : public env {
 // The first reading on 7 December 2026 at or after `from_ms` whose draw is `draw`.
 local_time instant_for_draw(std::int32_t draw, std::int64_t from_ms = 0);
 
-}  // namespace vesk_mg::testing
+}  // namespace vesk_mg::test_support

@@ -5,7 +5,7 @@
 #include <random>
 #include <stdexcept>
 
-namespace vesk_mg::testing {
+namespace vesk_mg::test_support {
 
 temp_folder::temp_folder() : previous_(std::filesystem::current_path()) {
   std::random_device entropy;
@@ -35,4 +35,4 @@ std::string read_file(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-}  // namespace vesk_mg::testing
+}  // namespace vesk_mg::test_support

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-namespace vesk_mg::testing {
+namespace vesk_mg::test_support {
 
 class temp_folder {
  public:
@@ -24,4 +24,4 @@ class temp_folder {
 void write_file(const std::filesystem::path& path, const std::string& bytes);
 std::string read_file(const std::filesystem::path& path);
 
-}  // namespace vesk_mg::testing
+}  // namespace vesk_mg::test_support

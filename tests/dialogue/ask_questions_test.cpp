@@ -1,4 +1,4 @@
-#include "dialogue/vesk_mg.hpp"
+#include "dialogue/ask_questions.hpp"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 namespace vesk_mg {
 namespace {
 
-using testing::banner;
+using test_support::banner;
 
 const std::string tag_prompt = "What is the tag of the country you want ministers for?: ";
 const std::string alignment_intro =
@@ -71,30 +71,29 @@ struct dialogue_case {
 
 class dialogue : public ::testing::TestWithParam<dialogue_case> {
  protected:
-  testing::temp_folder folder;
-  testing::fake_env clock;
+  test_support::temp_folder folder;
+  test_support::fake_env clock;
   std::optional<generation_request> handed_over;
 
   void SetUp() override {
     std::string forty;
     for (int i = 0; i < 40; ++i) forty += "Name " + std::to_string(i) + "\n";
-    testing::write_file("names.txt", forty);
-    testing::write_file("a_name_file_of_more_than_thirty_characters.txt", forty);
-    testing::write_file("empty.txt", "");
-    testing::write_file("five.txt", "a\nb\nc\nd\ne\n\n");  // an empty last line does not count
-    testing::write_file("six.txt", "a\nb\n\nc\nd\ne\n");   // an empty line between names does
+    test_support::write_file("names.txt", forty);
+    test_support::write_file("a_name_file_of_more_than_thirty_characters.txt", forty);
+    test_support::write_file("empty.txt", "");
+    test_support::write_file("five.txt", "a\nb\nc\nd\ne\n\n");  // an empty last line does not count
+    test_support::write_file("six.txt", "a\nb\n\nc\nd\ne\n");   // an empty line between names does
     std::filesystem::create_directory("sub");
   }
 
-  testing::script_result run(const std::string& input) {
-    return testing::run_script(input, clock,
-                               [this](generation_request& request, program_io&) { handed_over = request; });
+  test_support::script_result run(const std::string& input) {
+    return test_support::run_body(input, clock, [this](program_io& io) { handed_over = ask_questions(io); });
   }
 };
 
 TEST_P(dialogue, writes_exactly_its_transcript) {
   const dialogue_case& c = GetParam();
-  const testing::script_result result = run(c.input);
+  const test_support::script_result result = run(c.input);
   ASSERT_EQ(result.out.substr(0, banner().size()), banner());
   EXPECT_EQ(result.out.substr(banner().size()), c.expected);
   EXPECT_EQ(result.status, c.status);
@@ -246,13 +245,14 @@ INSTANTIATE_TEST_SUITE_P(
 class dialogue_request : public dialogue {};
 
 TEST_F(dialogue_request, hands_over_every_choice) {
-  const testing::script_result result = run("GeRMANY\nSC\nPA\nFA\nns\nX\n2\n1\n1\n1\n1\n1\n1\n1\n1\n1\n" + ten_zeros +
-                                            ten_zeros + "0\n0\n0\n0\n0\n0\n0\n0\n0\n3\nnames.txt\n1000\n");
+  const test_support::script_result result =
+      run("GeRMANY\nSC\nPA\nFA\nns\nX\n2\n1\n1\n1\n1\n1\n1\n1\n1\n1\n" + ten_zeros + ten_zeros +
+          "0\n0\n0\n0\n0\n0\n0\n0\n0\n3\nnames.txt\n1000\n");
   ASSERT_EQ(result.status, 0);
   ASSERT_TRUE(handed_over);
   const generation_request& request = *handed_over;
   EXPECT_EQ(text_of(request.tag), "ger");
-  EXPECT_EQ(text_of(request.ruling), "SC ");
+  EXPECT_EQ(request.ruling, alignment::sc);
   EXPECT_EQ(request.name_file_name, "names.txt");
   EXPECT_EQ(request.next_id, 1000);
   EXPECT_EQ(request.last_id, 1013);
@@ -268,7 +268,7 @@ TEST_F(dialogue_request, hands_over_every_choice) {
 }
 
 TEST_F(dialogue_request, first_id_and_total_give_the_last_id) {
-  const testing::script_result result = run("abc\nNS\nX\n2\n2\n2\n2\n2\n2\n2\n2\n2\n11\nnames.txt\n 12abc\n");
+  const test_support::script_result result = run("abc\nNS\nX\n2\n2\n2\n2\n2\n2\n2\n2\n2\n11\nnames.txt\n 12abc\n");
   ASSERT_EQ(result.status, 0);
   EXPECT_EQ(handed_over->next_id, 12);
   EXPECT_EQ(handed_over->last_id, 12 + 29 - 1);

@@ -1,4 +1,4 @@
-#include "dialogue/case_folding.hpp"
+#include "vocabulary/case_folding.hpp"
 
 namespace vesk_mg {
 

@@ -1,15 +1,14 @@
-#include "dialogue/vesk_mg.hpp"
+#include "dialogue/ask_questions.hpp"
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string>
 
-#include "dialogue/case_folding.hpp"
 #include "dialogue/get_jobs.hpp"
 #include "dialogue/name_count.hpp"
-#include "generation/generation_driver.hpp"
 #include "platform/named_error.hpp"
+#include "vocabulary/case_folding.hpp"
 
 namespace vesk_mg {
 
@@ -63,7 +62,8 @@ void ask_tag(program_io& io, generation_request& request) {
   }
 }
 
-void ask_alignments(program_io& io, generation_request& request) {
+// Returns the ruling alignment.
+alignment ask_alignments(program_io& io, generation_request& request) {
   io.out.write_line("What political alignments do you want the ministers to have?");
   io.out.write_line("The alternatives are: NS, PA, FA, SC, SL, ML, SD, ST, LWR and LE.");
   io.out.write_line("Enter one or more alignments, press <enter> between each entry.");
@@ -78,10 +78,10 @@ void ask_alignments(program_io& io, generation_request& request) {
       if (entry != info(a).code) continue;
       matched = true;
       request.jobs_of(a).active = true;
-      if (text_of(request.ruling) == "   ") info(a).draw_code.copy(request.ruling.data(), request.ruling.size());
+      if (!request.ruling) request.ruling = a;
     }
     if (matched) continue;
-    if (entry == "X" && text_of(request.ruling) != "   ") return;
+    if (entry == "X" && request.ruling) return *request.ruling;
     io.out.write_line(refusal);
   }
 }
@@ -149,15 +149,14 @@ void ask_first_id(program_io& io, generation_request& request, std::int32_t tota
 
 }  // namespace
 
-void vesk_mg(program_io& io, const generation_driver& generate) {
+generation_request ask_questions(program_io& io) {
   generation_request request;
   entry_state state;
 
   write_banner(io.out);
   ask_tag(io, request);
-  ask_alignments(io, request);
+  const alignment ruling = ask_alignments(io, request);
 
-  const alignment ruling = *alignment_of_draw_code(text_of(request.ruling));
   ask_counts(io, request, ruling, state);
   for (const alignment a : count_entry_order) {
     const alignment_jobs& jobs = request.jobs_of(a);
@@ -167,9 +166,7 @@ void vesk_mg(program_io& io, const generation_driver& generate) {
 
   ask_name_file(io, request, state.total);
   ask_first_id(io, request, state.total);
-  generate(request, io);
+  return request;
 }
-
-void vesk_mg(program_io& io) { vesk_mg(io, generation_driver(main)); }
 
 }  // namespace vesk_mg

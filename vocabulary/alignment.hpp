@@ -1,12 +1,12 @@
 // The ten political alignments: their codes, headings and the four fixed
 // orders in which the program meets them. The enumeration follows the
-// order of the records inside the generation request.
+// order of the records inside the generation request. Plain constant
+// data; nothing here can fail.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 namespace vesk_mg {
@@ -34,7 +34,9 @@ inline constexpr std::array<alignment_info, alignment_count> alignment_infos{{
     {"NS", "NS ", "National Socialist"},
 }};
 
-// The order of the prompt text, in which entries are matched.
+// The order of the prompt text, in which entries are matched; the
+// personality selection tests the alignments in this order too, and its
+// tables hold one column per alignment in it.
 inline constexpr std::array<alignment, alignment_count> prompt_order{
     alignment::ns, alignment::pa, alignment::fa, alignment::sc,  alignment::sl,
     alignment::ml, alignment::sd, alignment::st, alignment::lwr, alignment::le};
@@ -48,13 +50,5 @@ inline constexpr std::array<alignment, alignment_count> replacement_order{
     alignment::ml, alignment::sd, alignment::st, alignment::lwr, alignment::le};
 
 constexpr const alignment_info& info(alignment a) { return alignment_infos[static_cast<std::size_t>(a)]; }
-
-// The alignment whose three-character code this is, if any.
-constexpr std::optional<alignment> alignment_of_draw_code(std::string_view draw_code) {
-  for (alignment a : prompt_order) {
-    if (info(a).draw_code == draw_code) return a;
-  }
-  return std::nullopt;
-}
 
 }  // namespace vesk_mg

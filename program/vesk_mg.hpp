@@ -1,0 +1,21 @@
+// The whole program, composed once: the dialogue's questions, then the
+// generation of the minister file from the answers, over the console and
+// the clock given. Everything the program does ends here: with status 0,
+// or with the end-of-run report and status 1 for a named error that
+// nothing handled or for running out of memory.
+#pragma once
+
+#include "platform/byte_stream.hpp"
+#include "platform/env.hpp"
+#include "platform/program_io.hpp"
+
+namespace vesk_mg {
+
+// vesk_mg: the program's entry procedure, the dialogue handing its request
+// to the generation driver.
+void vesk_mg(program_io& io);
+
+// One whole run over the given channels and clock; returns the exit status.
+int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& clock);
+
+}  // namespace vesk_mg

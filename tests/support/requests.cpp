@@ -1,0 +1,33 @@
+#include "tests/support/requests.hpp"
+
+namespace vesk_mg::test_support {
+
+request_builder::request_builder(alignment ruling, std::int32_t first_id) {
+  request_.name_file_name = "names.txt";
+  request_.tag = {'a', 'b', 'c'};
+  request_.next_id = first_id;
+  request_.ruling = ruling;
+  counts(ruling, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+}
+
+request_builder& request_builder::counts(alignment a, const job_counts& counts) {
+  request_.jobs_of(a) = {true, true, counts};
+  return *this;
+}
+
+request_builder& request_builder::tag(std::string_view three_characters) {
+  three_characters.copy(request_.tag.data(), request_.tag.size());
+  return *this;
+}
+
+generation_request request_builder::build() const {
+  generation_request request = request_;
+  std::int64_t total = 0;
+  for (const alignment_jobs& jobs : request.jobs) {
+    for (const std::int32_t count : jobs.counts) total += count;
+  }
+  request.last_id = static_cast<std::int32_t>(request.next_id + total - 1);
+  return request;
+}
+
+}  // namespace vesk_mg::test_support
