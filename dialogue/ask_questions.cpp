@@ -32,12 +32,14 @@ void write_banner(console_output& out) {
   out.write_line_ends(2);
 }
 
-// The tag becomes part of the file name, so it must be three characters
-// that every platform allows there.
+// The tag becomes part of the file name and the first field of the
+// header, so it must be three printable ASCII characters that every
+// platform allows in a file name (a byte above 0x7F names the file
+// differently in every code page) and that do not split a field.
 bool usable_in_file_name(std::string_view tag) {
   return std::ranges::all_of(tag, [](char c) {
     const auto byte = static_cast<unsigned char>(c);
-    return byte >= 0x20 && byte != 0x7F && std::string_view("/\\:*?\"<>|").find(c) == std::string_view::npos;
+    return byte >= 0x20 && byte < 0x7F && std::string_view("/\\:*?\"<>|;").find(c) == std::string_view::npos;
   });
 }
 
@@ -111,7 +113,7 @@ void ask_name_file(program_io& io, generation_request& request, std::int32_t tot
     io.out.write_text("NOTE: Filename is case sensitive!: ");
     request.name_file_name = io.in.read_line(whole_line);
     try {
-      const std::int64_t count = count_names(request.name_file_name);
+      const std::int64_t count = count_names(request.name_file_name, total);
       if (total > count) throw too_few_names_exception{total - count};
       return;
     } catch (const file_name_error&) {

@@ -5,13 +5,15 @@
 
 namespace vesk_mg {
 
-std::int64_t count_names(std::string_view file_name) {
+std::int64_t count_names(std::string_view file_name, std::int64_t needed) {
   input_file file(file_name);
   text_input names(file, file.name());
   std::int64_t count = 0;
-  while (!names.at_end_of_file()) {
-    names.skip_line();
+  // A line counts as soon as it is known to begin; the rest of it is read
+  // only while more names are needed.
+  while (count < needed && !names.at_end_of_file()) {
     ++count;
+    if (count < needed) names.skip_line();
   }
   return count;
 }

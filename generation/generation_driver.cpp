@@ -145,17 +145,19 @@ void put_first(output_file& file, std::size_t position, alignment ruling, std::i
 // The generation driver raises named errors by design; it is not the
 // program's entry point, whatever its name.
 void main(const generation_request& request, program_io& io) {  // NOLINT(bugprone-exception-escape)
+  // Should anything fail before the commit, the file is discarded as it
+  // unwinds, and the name keeps the roster it held.
+  std::optional<output_file> file;
   std::string file_name;
   {
     input_file name_file(request.name_file_name);
     text_input names(name_file, name_file.name());
-    std::optional<output_file> file;
     file_name = create_minister_file(io, request.tag, file);
     write_rows(*file, request, names, io);
-    // Nothing is reported as done before every row has reached the system.
-    file->close();
   }  // the name file is closed here, before the closing lines
 
+  // Nothing is reported as done before the whole roster stands under its name.
+  file->commit(io.clock);
   io.out.write_line_ends(2);
   io.out.write_line("DONE!");
   io.out.write_text("Your ministers are in the file called ");

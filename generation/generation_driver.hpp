@@ -2,10 +2,11 @@
 // name that can be created), writes the header, the ten ruling cabinet
 // rows, the section line and every replacement row, one name and its
 // draws per minister, and prints the progress dots and the closing lines.
-// The request is read, never changed. A name file that runs out, a failed
-// write, a draw's guard or no free file name after the 999th fallback
-// raise named errors that end the run; the rows written so far stay in
-// the file, whose last line is completed as it closes.
+// The request is read, never changed. The file replaces its name whole,
+// and only once every row is written and on the disk. A name file that
+// runs out, a failed write, a draw's guard or no free file name after the
+// 999th fallback raise named errors that end the run, and the name keeps
+// what it held before.
 #pragma once
 
 #include <cstddef>

@@ -9,13 +9,19 @@ namespace {
 
 // After a failure the console line is still completed if it can be; a
 // second failure on the way must not hide the first.
-int report(program_io& io, byte_sink& standard_error, const named_error& error) {
+void complete_line_if_possible(console_output& out) {
   try {
-    io.out.complete_line();
+    out.complete_line();
   } catch (const named_error&) {
+  } catch (const std::bad_alloc&) {
   }
-  write_report(standard_error, error);
-  return exit_after_report;
+}
+
+void write_all_if_possible(byte_sink& standard_error, std::string_view text) {
+  try {
+    standard_error.write_all(text);
+  } catch (const named_error&) {  // nowhere left to tell it
+  }
 }
 
 }  // namespace
@@ -24,22 +30,25 @@ void write_report(byte_sink& standard_error, const named_error& error) {
   std::string text = "\r\nraised " + error.full_name();
   if (!error.message().empty()) text += " : " + error.message();
   text += "\r\n";
-  try {
-    standard_error.write_all(text);
-  } catch (const named_error&) {  // nowhere left to tell it
-  }
+  write_all_if_possible(standard_error, text);
 }
 
-int run_to_end(program_io& io, byte_sink& standard_error, const std::function<void(program_io&)>& body) {
+int run_to_end(console_output& out, byte_sink& standard_error, const std::function<void()>& body) {
   try {
-    body(io);
-    io.out.complete_line();
+    body();
+    out.complete_line();
     return exit_normal;
   } catch (const named_error& error) {
-    return report(io, standard_error, error);
+    complete_line_if_possible(out);
+    write_report(standard_error, error);
   } catch (const std::bad_alloc&) {
-    return report(io, standard_error, named_error(error_names::out_of_memory, ""));
+    // Written from fixed text: there may be no memory left for another string.
+    static constexpr std::string_view report = "\r\nraised VESK_MG.OUT_OF_MEMORY_ERROR\r\n";
+    static_assert(report.substr(9, error_names::out_of_memory.size()) == error_names::out_of_memory);
+    complete_line_if_possible(out);
+    write_all_if_possible(standard_error, report);
   }
+  return exit_after_report;
 }
 
 }  // namespace vesk_mg

@@ -9,8 +9,8 @@
 #include <functional>
 
 #include "platform/byte_stream.hpp"
+#include "platform/console_output.hpp"
 #include "platform/named_error.hpp"
-#include "platform/program_io.hpp"
 
 namespace vesk_mg {
 
@@ -19,7 +19,9 @@ inline constexpr int exit_after_report = 1;
 
 void write_report(byte_sink& standard_error, const named_error& error);
 
-// Runs `body` and ends the run; returns the exit status.
-int run_to_end(program_io& io, byte_sink& standard_error, const std::function<void(program_io&)>& body);
+// Runs `body` and ends the run, completing the console line of `out`;
+// returns the exit status. Everything `body` allocates, the console's
+// buffers included, is made inside, so running out of memory is reported.
+int run_to_end(console_output& out, byte_sink& standard_error, const std::function<void()>& body);
 
 }  // namespace vesk_mg

@@ -14,7 +14,7 @@ namespace {
 std::int64_t read_clock(clockid_t id) {
   timespec now{};
   ::clock_gettime(id, &now);
-  return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+  return wall_nanoseconds(now.tv_sec, now.tv_nsec);
 }
 
 class posix_env final : public env {

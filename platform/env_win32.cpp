@@ -16,11 +16,18 @@ namespace {
 
 constexpr std::int64_t epoch_in_filetime = 116'444'736'000'000'000;
 
-std::int64_t wall_nanoseconds() {
+std::int64_t read_wall_clock() {
   FILETIME now{};
   ::GetSystemTimePreciseAsFileTime(&now);
   const auto ticks = static_cast<std::int64_t>((std::uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime);
-  return (ticks - epoch_in_filetime) * 100;
+  const std::int64_t since_epoch = ticks - epoch_in_filetime;  // 100 ns units
+  std::int64_t seconds = since_epoch / 10'000'000;
+  std::int64_t rest = since_epoch % 10'000'000;
+  if (rest < 0) {
+    rest += 10'000'000;
+    --seconds;
+  }
+  return vesk_mg::wall_nanoseconds(seconds, rest * 100);
 }
 
 class win32_env final : public env {
@@ -40,7 +47,7 @@ class win32_env final : public env {
     if (period_set_) ::timeEndPeriod(1);
   }
 
-  local_time local_now() override { return to_local_time(clock_.now(wall_nanoseconds(), monotonic_nanoseconds())); }
+  local_time local_now() override { return to_local_time(clock_.now(read_wall_clock(), monotonic_nanoseconds())); }
 
   std::int64_t monotonic_nanoseconds() override {
     LARGE_INTEGER count{};

@@ -17,6 +17,8 @@ inline constexpr std::string_view file_read = "VESK_MG.FILE_READ_ERROR";
 inline constexpr std::string_view file_write = "VESK_MG.FILE_WRITE_ERROR";
 inline constexpr std::string_view clock_range = "VESK_MG.CLOCK_RANGE_ERROR";
 inline constexpr std::string_view out_of_memory = "VESK_MG.OUT_OF_MEMORY_ERROR";
+// Ctrl+C, a termination signal, a hang-up or the console window closing.
+inline constexpr std::string_view interrupted = "VESK_MG.INTERRUPTED_ERROR";
 
 // The draws' guards.
 inline constexpr std::string_view get_loyalty = "VESK_MG.GET_LOYALTY.GET_LOYALTY_ERROR";

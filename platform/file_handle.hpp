@@ -1,23 +1,40 @@
 // An open file of the operating system, the one place where the platform's
 // error codes become the program's named errors. Opening tells a name that
 // leads to no file (file_name_error) from a file that exists but cannot be
-// opened as asked (file_use_error); failed reads and writes raise
+// opened as asked (file_use_error); failed reads, writes and syncs raise
 // file_read_error and file_write_error with the file's name in the message.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace vesk_mg {
 
+// Where a file written under a name goes: the path it is renamed to (a
+// symbolic link followed to the file it leads to) and, when a file is
+// there already, its permission bits, which the new file keeps.
+struct write_target {
+  std::string path;
+  std::optional<std::uint32_t> permissions;
+};
+
 class file_handle {
  public:
   // Only a regular file can be read: a folder or a device is a file_use_error.
   static file_handle open_for_reading(std::string_view name);
-  // Creates the file, or empties an existing one.
-  static file_handle create_for_writing(std::string_view name);
+  // Looks at what stands at `name` without changing it or blocking on it:
+  // a file that cannot be written, or anything but a regular file (a
+  // folder, a FIFO, a device, a link to one), is a file_use_error; a name
+  // that cannot name a file is a file_name_error.
+  static write_target probe_for_writing(std::string_view name);
+  // Creates `path`, which must not exist yet; a stale file of this
+  // process's own temporary name is replaced. A folder that takes no new
+  // file is a file_name_error naming `label`.
+  static file_handle create_new(const std::string& path, std::optional<std::uint32_t> permissions,
+                                std::string_view label);
 
   file_handle(file_handle&&) = delete;
   file_handle& operator=(file_handle&&) = delete;
@@ -27,6 +44,8 @@ class file_handle {
 
   std::size_t read_some(char* buffer, std::size_t capacity);
   void write_all(std::string_view bytes);
+  // Waits until everything written is on the disk.
+  void sync();
   void close();
 
   [[nodiscard]] const std::string& name() const noexcept { return name_; }
@@ -38,5 +57,15 @@ class file_handle {
   std::intptr_t native_ = closed;
   std::string name_;
 };
+
+// The name of a temporary file beside `path`, in its folder, that a user
+// recognises: ".ministers_abc.csv.1234.tmp" with this process's number.
+std::string temporary_name_beside(const std::string& path);
+
+// Renames `from` over `to` in one step; on failure returns the reason.
+std::optional<std::string> replace_file(const std::string& from, const std::string& to);
+
+// Removes a file if it is there; nothing is reported.
+void remove_file(const std::string& path) noexcept;
 
 }  // namespace vesk_mg

@@ -3,7 +3,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -57,19 +59,53 @@ file_handle file_handle::open_for_reading(std::string_view name) {
   return {fd, name};
 }
 
-file_handle file_handle::create_for_writing(std::string_view name) {
+write_target file_handle::probe_for_writing(std::string_view name) {
   if (!names_a_file(name)) throw file_name_error(name);
   const std::string path(name);
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
-  if (fd == -1) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) {
     const int error = errno;
-    // Only a file that is there but refuses to be written is "in use";
-    // a name that cannot be created at all is a different failure.
-    if (error == EISDIR || exists(path)) throw file_use_error(describe(name, error));
+    // A link that leads nowhere is not a file that can be replaced.
+    if (error == ENOENT && !exists(path)) return {path, std::nullopt};
+    if (exists(path)) throw file_use_error(describe(name, error));
     throw file_name_error(describe(name, error));
   }
-  clear_non_blocking(fd);
-  return {fd, name};
+  // Only a regular file is ever opened: a FIFO would block, a device
+  // would swallow the roster.
+  if (!S_ISREG(status.st_mode)) throw file_use_error(describe(name, S_ISDIR(status.st_mode) ? EISDIR : EINVAL));
+  // Opening for writing without truncating asks the system whether the
+  // file could be written, and changes nothing.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd == -1) throw file_use_error(describe(name, errno));
+  ::close(fd);
+
+  struct stat link {};
+  std::string target = path;
+  if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+    std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr), &std::free);
+    if (resolved == nullptr) throw file_use_error(describe(name, errno));
+    target = resolved.get();
+  }
+  return {target, static_cast<std::uint32_t>(status.st_mode & 07777)};
+}
+
+file_handle file_handle::create_new(const std::string& path, std::optional<std::uint32_t> permissions,
+                                    std::string_view label) {
+  const auto mode = static_cast<mode_t>(permissions.value_or(0666));
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+  if (fd == -1 && errno == EEXIST) {
+    // Left by an earlier process of the same number that did not end well.
+    ::unlink(path.c_str());
+    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+  }
+  if (fd == -1) throw file_name_error(describe(label, errno));
+  // The mode given to open is narrowed by the umask; a replaced file keeps its own bits.
+  if (permissions && ::fchmod(fd, mode) != 0) {
+    const int error = errno;
+    ::close(fd);
+    throw file_write_error(describe(path, error));
+  }
+  return {fd, path};
 }
 
 file_handle::~file_handle() {
@@ -95,10 +131,35 @@ void file_handle::write_all(std::string_view bytes) {
   }
 }
 
+void file_handle::sync() {
+  if (::fsync(static_cast<int>(native_)) != 0 && errno != EINVAL) throw file_write_error(describe(name_, errno));
+}
+
 void file_handle::close() {
   if (native_ == closed) return;
   const int fd = static_cast<int>(std::exchange(native_, closed));
   if (::close(fd) != 0 && errno != EINTR) throw file_write_error(describe(name_, errno));
 }
+
+std::string temporary_name_beside(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  const std::size_t base = slash == std::string::npos ? 0 : slash + 1;
+  return path.substr(0, base) + "." + path.substr(base) + "." + std::to_string(::getpid()) + ".tmp";
+}
+
+std::optional<std::string> replace_file(const std::string& from, const std::string& to) {
+  if (::rename(from.c_str(), to.c_str()) != 0) return std::strerror(errno);
+  // The rename itself reaches the disk with its folder.
+  const std::size_t slash = to.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : to.substr(0, slash + 1);
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd != -1) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+  return std::nullopt;
+}
+
+void remove_file(const std::string& path) noexcept { ::unlink(path.c_str()); }
 
 }  // namespace vesk_mg

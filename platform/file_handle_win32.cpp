@@ -4,6 +4,7 @@
 
 #include "platform/file_handle.hpp"
 #include "platform/named_error.hpp"
+#include "platform/text_encoding_win32.hpp"
 #include "platform/win32_error.hpp"
 
 namespace vesk_mg {
@@ -14,7 +15,7 @@ HANDLE native(std::intptr_t value) { return reinterpret_cast<HANDLE>(value); }
 
 bool names_a_file(std::string_view name) { return !name.empty() && name.find('\0') == std::string_view::npos; }
 
-bool exists(const std::string& name) { return ::GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool is_name_error(DWORD code) {
   return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND || code == ERROR_INVALID_NAME ||
@@ -26,8 +27,8 @@ bool is_name_error(DWORD code) {
 
 file_handle file_handle::open_for_reading(std::string_view name) {
   if (!names_a_file(name)) throw file_name_error(name);
-  const std::string path(name);
-  HANDLE handle = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+  const std::wstring path = wide_file_name(name);
+  HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD code = ::GetLastError();
@@ -42,20 +43,39 @@ file_handle file_handle::open_for_reading(std::string_view name) {
   return {reinterpret_cast<std::intptr_t>(handle), name};
 }
 
-file_handle file_handle::create_for_writing(std::string_view name) {
+write_target file_handle::probe_for_writing(std::string_view name) {
   if (!names_a_file(name)) throw file_name_error(name);
-  const std::string path(name);
-  HANDLE handle = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+  const std::wstring path = wide_file_name(name);
+  // Opened for writing without sharing and without truncating: a file
+  // that a spreadsheet holds open is a sharing violation, and nothing in
+  // the file changes.
+  HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD code = ::GetLastError();
-    // A file that is there but refuses to be written, held open by another
-    // program (a sharing violation) above all, is "in use"; a name that
-    // cannot be created at all is a different failure.
+    if (code == ERROR_FILE_NOT_FOUND && !exists(path)) return {std::string(name), std::nullopt};
     if (exists(path)) throw file_use_error(describe_win32_error(name, code));
     throw file_name_error(describe_win32_error(name, code));
   }
-  return {reinterpret_cast<std::intptr_t>(handle), name};
+  const DWORD type = ::GetFileType(handle);
+  ::CloseHandle(handle);
+  if (type != FILE_TYPE_DISK) throw file_use_error(describe_win32_error(name, ERROR_ACCESS_DENIED));
+  return {std::string(name), std::nullopt};
+}
+
+file_handle file_handle::create_new(const std::string& path, std::optional<std::uint32_t>, std::string_view label) {
+  const std::wstring wide = wide_file_name(path);
+  // Shared for deletion, so that an interruption can remove it while it is open.
+  auto create = [&] {
+    return ::CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  };
+  HANDLE handle = create();
+  if (handle == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_EXISTS) {
+    ::DeleteFileW(wide.c_str());  // left by an earlier process of the same number
+    handle = create();
+  }
+  if (handle == INVALID_HANDLE_VALUE) throw file_name_error(describe_win32_error(label, ::GetLastError()));
+  return {reinterpret_cast<std::intptr_t>(handle), path};
 }
 
 file_handle::~file_handle() {
@@ -82,11 +102,37 @@ void file_handle::write_all(std::string_view bytes) {
   }
 }
 
+void file_handle::sync() {
+  if (!::FlushFileBuffers(native(native_))) throw file_write_error(describe_win32_error(name_, ::GetLastError()));
+}
+
 void file_handle::close() {
   if (native_ == closed) return;
   HANDLE handle = native(native_);
   native_ = closed;
   if (!::CloseHandle(handle)) throw file_write_error(describe_win32_error(name_, ::GetLastError()));
+}
+
+std::string temporary_name_beside(const std::string& path) {
+  const std::size_t separator = path.find_last_of("/\\:");
+  const std::size_t base = separator == std::string::npos ? 0 : separator + 1;
+  return path.substr(0, base) + "." + path.substr(base) + "." + std::to_string(::GetCurrentProcessId()) + ".tmp";
+}
+
+std::optional<std::string> replace_file(const std::string& from, const std::string& to) {
+  if (::MoveFileExW(wide_file_name(from).c_str(), wide_file_name(to).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return std::nullopt;
+  }
+  const std::string described = describe_win32_error("", ::GetLastError());
+  return described.substr(2);  // the reason alone, without the empty subject's ": "
+}
+
+void remove_file(const std::string& path) noexcept {
+  try {
+    ::DeleteFileW(wide_file_name(path).c_str());
+  } catch (...) {  // no memory for the wide name: the file stays
+  }
 }
 
 }  // namespace vesk_mg

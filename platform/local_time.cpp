@@ -10,6 +10,15 @@ namespace {
 constexpr std::int64_t ns_per_second = 1'000'000'000;
 }
 
+std::int64_t wall_nanoseconds(std::int64_t seconds, std::int64_t nanoseconds) {
+  std::int64_t whole = 0;
+  std::int64_t result = 0;
+  if (__builtin_mul_overflow(seconds, ns_per_second, &whole) || __builtin_add_overflow(whole, nanoseconds, &result)) {
+    throw clock_range_error("the clock's time " + std::to_string(seconds) + " s is outside 1678 to 2262");
+  }
+  return result;
+}
+
 local_time to_local_time(std::int64_t wall_ns) {
   std::int64_t seconds = wall_ns / ns_per_second;
   std::int64_t fraction = wall_ns % ns_per_second;

@@ -25,4 +25,9 @@ std::optional<civil_time> local_civil_time(std::int64_t seconds_since_epoch);
 
 local_time to_local_time(std::int64_t wall_ns);
 
+// A clock reading in whole seconds and nanoseconds since the epoch as
+// 64-bit nanoseconds; raises clock_range_error for a reading they cannot
+// hold (before 1678 or after 2262).
+std::int64_t wall_nanoseconds(std::int64_t seconds, std::int64_t nanoseconds);
+
 }  // namespace vesk_mg

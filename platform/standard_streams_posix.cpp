@@ -1,3 +1,4 @@
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -5,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/interruption.hpp"
 #include "platform/named_error.hpp"
 #include "platform/standard_streams.hpp"
 
@@ -19,13 +21,26 @@ std::string describe(std::string_view stream, int error) {
   return text;
 }
 
+// A stream inherited in non-blocking mode answers EAGAIN instead of
+// waiting; the program waits for it, as for any other stream.
+bool waited_for(int fd, short events, int error) {
+  if (error != EAGAIN && error != EWOULDBLOCK) return false;
+  pollfd wanted{fd, events, 0};
+  while (::poll(&wanted, 1, -1) == -1 && errno == EINTR) {
+  }
+  return true;
+}
+
 class descriptor_source final : public byte_source {
  public:
   std::size_t read_some(char* buffer, std::size_t capacity) override {
     for (;;) {
       const ssize_t got = ::read(STDIN_FILENO, buffer, capacity);
       if (got >= 0) return static_cast<std::size_t>(got);
-      if (errno != EINTR) throw file_read_error(describe("standard input", errno));
+      const int error = errno;
+      if (error != EINTR && !waited_for(STDIN_FILENO, POLLIN, error)) {
+        throw file_read_error(describe("standard input", error));
+      }
     }
   }
 };
@@ -38,9 +53,10 @@ class descriptor_sink final : public byte_sink {
       const ssize_t put = ::write(fd_, bytes.data(), bytes.size());
       if (put > 0) {
         bytes.remove_prefix(static_cast<std::size_t>(put));
-      } else if (put == 0 || errno != EINTR) {
-        throw file_write_error(describe(label_, put == 0 ? EIO : errno));
+        continue;
       }
+      const int error = put == 0 ? EIO : errno;
+      if (error != EINTR && !waited_for(fd_, POLLOUT, error)) throw file_write_error(describe(label_, error));
     }
   }
 
@@ -52,9 +68,12 @@ class descriptor_sink final : public byte_sink {
 }  // namespace
 
 void start_platform() {
-  // A closed pipe on the far side becomes a write failure that is
-  // reported, instead of a signal that ends the process silently.
+  // A closed pipe on the far side, or a file grown past the size limit,
+  // becomes a write failure that is reported, instead of a signal that
+  // ends the process silently.
   std::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
+  watch_for_interruptions();
 }
 
 byte_source& standard_input() {

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform/interruption.hpp"
 #include "platform/named_error.hpp"
 #include "platform/standard_streams.hpp"
 #include "platform/win32_error.hpp"
@@ -45,7 +46,7 @@ class handle_sink final : public byte_sink {
 
 }  // namespace
 
-void start_platform() {}
+void start_platform() { watch_for_interruptions(); }
 
 byte_source& standard_input() {
   static handle_source source;

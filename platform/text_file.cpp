@@ -1,18 +1,32 @@
 #include "platform/text_file.hpp"
 
+#include <optional>
+#include <utility>
+
+#include "platform/interruption.hpp"
 #include "platform/named_error.hpp"
 
 namespace vesk_mg {
 
-output_file::output_file(std::string_view name) : handle_(file_handle::create_for_writing(name)) {
-  buffer_.reserve(buffer_size);
+temporary_file::temporary_file(std::string path) : path_(std::move(path)) { remove_on_interruption(path_); }
+
+temporary_file::~temporary_file() {
+  if (released_) return;
+  remove_file(path_);
+  remove_nothing_on_interruption();
 }
 
-output_file::~output_file() {
-  try {
-    close();
-  } catch (const named_error&) {  // already reported, or unwinding from a report
-  }
+void temporary_file::release() {
+  released_ = true;
+  remove_nothing_on_interruption();
+}
+
+output_file::output_file(std::string_view name)
+    : name_(name),
+      target_(file_handle::probe_for_writing(name)),
+      temporary_(temporary_name_beside(target_.path)),
+      handle_(file_handle::create_new(temporary_.path(), target_.permissions, name_)) {
+  buffer_.reserve(buffer_size);
 }
 
 void output_file::write(std::string_view text) {
@@ -31,19 +45,26 @@ void output_file::flush() {
   try {
     handle_.write_all(pending);
   } catch (const file_write_error&) {
-    // A device that refused once is not written again, so the failure is
-    // reported once and the end of the run does not repeat it.
+    // A device that refused once is not written again.
     failed_ = true;
     throw;
   }
 }
 
-void output_file::close() {
-  if (!open_) return;
-  open_ = false;
+void output_file::commit(env& clock) {
   if (!anything_written_ || last_byte_ != '\n') buffer_.append("\r\n");
   flush();
+  handle_.sync();
   handle_.close();
+  const std::int64_t start = clock.monotonic_nanoseconds();
+  while (const std::optional<std::string> reason = replace_file(temporary_.path(), target_.path)) {
+    if (clock.monotonic_nanoseconds() - start >= retry_for_ns) {
+      temporary_.release();
+      throw file_write_error(name_ + ": " + *reason + "; everything written is kept in " + temporary_.path());
+    }
+    clock.sleep_milliseconds(retry_every_ms);
+  }
+  temporary_.release();
 }
 
 }  // namespace vesk_mg

@@ -1,15 +1,20 @@
 // Text files as the program uses them: a name file read forward once, and
-// the minister file written in one pass through a buffer. Writing raises
-// file_write_error on the first failure; what reached the disk before it
-// stays there. Closing completes an unfinished last line (and gives a file
-// with nothing in it one line end), so a file always ends with CR LF.
+// the minister file written in one pass through a buffer. The minister
+// file is written to a temporary file beside the file its name leads to,
+// and replaces that name whole, in one rename, only when it is committed;
+// until then, and after any failure or interruption, the name holds
+// exactly what it held before. Writing raises file_write_error on the
+// first failure. Committing completes an unfinished last line (and gives
+// a file with nothing in it one line end), so a file always ends with CR LF.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "platform/byte_stream.hpp"
+#include "platform/env.hpp"
 #include "platform/file_handle.hpp"
 
 namespace vesk_mg {
@@ -24,32 +29,63 @@ class input_file final : public byte_source {
   file_handle handle_;
 };
 
+// The temporary file of an output_file: an interruption removes it, and so
+// does its end, unless it was renamed or is kept for the user.
+class temporary_file {
+ public:
+  explicit temporary_file(std::string path);
+  temporary_file(temporary_file&&) = delete;
+  temporary_file& operator=(temporary_file&&) = delete;
+  temporary_file(const temporary_file&) = delete;
+  temporary_file& operator=(const temporary_file&) = delete;
+  ~temporary_file();
+
+  // The file has gone where it belongs, or holds what the user must keep.
+  void release();
+  [[nodiscard]] const std::string& path() const noexcept { return path_; }
+
+ private:
+  std::string path_;
+  bool released_ = false;
+};
+
 class output_file {
  public:
+  // Probes `name` as file_handle::probe_for_writing does (file_use_error
+  // when it is in use, file_name_error when it cannot name a file) and
+  // creates the temporary file beside what it leads to.
   explicit output_file(std::string_view name);
   output_file(output_file&&) = delete;
   output_file& operator=(output_file&&) = delete;
   output_file(const output_file&) = delete;
   output_file& operator=(const output_file&) = delete;
-  // Closes as close() does, but swallows a failure: only for unwinding.
-  ~output_file();
+  // An output file that was not committed is removed; the name keeps what it held.
+  ~output_file() = default;
 
   void write(std::string_view text);
   void new_line() { write("\r\n"); }
-  // Hands everything buffered to the system; raises if it did not all go.
-  void flush();
-  void close();
+  // Flushes, syncs and closes the temporary file and renames it over the
+  // name, trying again for about 2 s while that fails (a program may hold
+  // the file for a moment); then raises file_write_error naming the
+  // temporary file, which is kept and holds everything written.
+  void commit(env& clock);
 
-  [[nodiscard]] const std::string& name() const noexcept { return handle_.name(); }
+  [[nodiscard]] const std::string& name() const noexcept { return name_; }
 
  private:
   static constexpr std::size_t buffer_size = 64 * 1024;
+  static constexpr std::int64_t retry_for_ns = 2'000'000'000;
+  static constexpr std::int64_t retry_every_ms = 100;
 
+  void flush();
+
+  std::string name_;
+  write_target target_;
+  temporary_file temporary_;
   file_handle handle_;
   std::string buffer_;
   bool anything_written_ = false;
   char last_byte_ = '\0';
-  bool open_ = true;
   bool failed_ = false;
 };
 

@@ -9,10 +9,12 @@ namespace vesk_mg {
 void vesk_mg(program_io& io) { vesk_mg::main(ask_questions(io), io); }
 
 int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& clock) {
-  text_input in(input, "standard input");
   console_output out(output);
-  program_io io{in, out, clock};
-  return run_to_end(io, error_output, [](program_io& run) { vesk_mg(run); });
+  return run_to_end(out, error_output, [&] {
+    text_input in(input, "standard input");
+    program_io io{in, out, clock};
+    vesk_mg(io);
+  });
 }
 
 }  // namespace vesk_mg

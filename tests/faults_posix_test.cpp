@@ -1,20 +1,26 @@
-// Faults only a POSIX system can stage here: a folder the user cannot
-// write, a disk that fills part-way (a file size limit), and a device that
-// refuses every write.
+// Faults only a POSIX system can stage here, most of them on the built
+// program itself: a folder the user cannot write, a signal while the roster
+// is written, a disk that fills part-way (a file size limit), a FIFO, a
+// device or a link where the roster goes, standard input that does not
+// block, a name file with a huge tail, and two runs racing for one name.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
-#include "generation/generation_driver.hpp"
 #include "tests/support/console_script.hpp"
+#include "tests/support/executable_run.hpp"
 #include "tests/support/fault_session.hpp"
-#include "tests/support/requests.hpp"
+#include "tests/support/fields.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
@@ -27,13 +33,6 @@ class faults_posix : public ::testing::Test {
  protected:
   test_support::temp_folder folder;
   test_support::fake_env clock;
-
-  // The ruling cabinet with `last_caf` Chiefs of Air Force.
-  static generation_request ruling_only(std::int32_t last_caf) {
-    return test_support::request_builder(alignment::ns, 1)
-        .counts(alignment::ns, {1, 1, 1, 1, 1, 1, 1, 1, 1, last_caf})
-        .build();
-  }
 };
 
 TEST_F(faults_posix, a_folder_that_cannot_be_written_ends_the_run) {
@@ -56,49 +55,177 @@ TEST_F(faults_posix, a_folder_that_cannot_be_written_ends_the_run) {
   EXPECT_FALSE(std::filesystem::exists("ministers_abc.csv"));
 }
 
-TEST_F(faults_posix, a_disk_that_fills_part_way_is_reported_and_keeps_what_it_took) {
-  constexpr rlim_t room = 100'000;  // bytes the "disk" takes
-  std::string names;
-  for (int i = 0; i < 3000; ++i) names += "Minister " + std::to_string(i) + "\n";
-  test_support::write_file("names.txt", names);
-  const generation_request request = ruling_only(2991);
-
-  rlimit saved{};
-  ::getrlimit(RLIMIT_FSIZE, &saved);
-  const auto previous_handler = ::signal(SIGXFSZ, SIG_IGN);
-  rlimit limited = saved;
-  limited.rlim_cur = room;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
-
-  const test_support::script_result result =
-      test_support::run_body("", clock, [&](program_io& io) { vesk_mg::main(request, io); });
-
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  ::signal(SIGXFSZ, previous_handler);
-
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "\r\nraised VESK_MG.FILE_WRITE_ERROR : ministers_abc.csv: File too large\r\n");
-  EXPECT_EQ(result.out.find("DONE!"), std::string::npos);
-  EXPECT_EQ(result.out.substr(result.out.size() - 4), "..\r\n");
-  EXPECT_EQ(std::filesystem::file_size("ministers_abc.csv"), room);
-}
-
-TEST_F(faults_posix, a_device_that_refuses_every_write_is_reported) {
-  test_support::write_file("names.txt", ten_names);
-  std::filesystem::create_symlink("/dev/full", "ministers_abc.csv");
-  const generation_request request = ruling_only(1);
-  const test_support::script_result result =
-      test_support::run_body("", clock, [&](program_io& io) { vesk_mg::main(request, io); });
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "\r\nraised VESK_MG.FILE_WRITE_ERROR : ministers_abc.csv: No space left on device\r\n");
-  EXPECT_EQ(result.out.find("DONE!"), std::string::npos);
-  EXPECT_EQ(result.out, "\r\n\r\n\r\nGenerating ministers..........\r\n");
-}
-
 TEST_F(faults_posix, a_device_is_not_a_name_file) {
   const test_support::script_result result =
       test_support::run_script("abc\nNS\nX\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n/dev/null\n", clock);
   EXPECT_NE(result.out.find("NOTE: Filename is case sensitive!: Invalid filename, try again: \r\n"), std::string::npos);
+}
+
+const std::string old_roster = "the roster of an earlier run\r\n";
+// 309 ministers: long enough a run to be interrupted in the middle.
+const std::string long_session = "abc\nNS\nX\n1\n1\n1\n1\n1\n1\n1\n1\n1\n300\nnames.txt\n601\n";
+
+std::string many_names(int count) {
+  std::string names;
+  for (int i = 0; i < count; ++i) names += "Minister " + std::to_string(i) + "\n";
+  return names;
+}
+
+bool no_temporary_file_in(const std::filesystem::path& folder) {
+  return std::ranges::none_of(std::filesystem::directory_iterator(folder),
+                              [](const auto& entry) { return entry.path().extension() == ".tmp"; });
+}
+
+bool is_new_roster(const std::filesystem::path& file) {
+  const std::vector<std::string> lines = test_support::lines_of(test_support::read_file(file));
+  return !lines.empty() && lines[0].starts_with("ABC;Ruling Cabinet - Start;") && lines.back().ends_with(";;x");
+}
+
+// One run of the built program in a folder holding names.txt and the old
+// roster in ministers_abc.csv, with a fault staged around it.
+struct program_fault {
+  const char* name;
+  std::function<void()> stage;
+  test_support::executable_options options;
+  int exit_status;  // -1 when a signal ends it
+  int signal;
+  std::string report;           // how standard error begins
+  std::string report_end;       // and ends
+  const char* roster;           // where the new roster is; nullptr when the old one stays
+  std::function<void()> check;  // anything else to look at
+  friend void PrintTo(const program_fault& c, std::ostream* os) { *os << c.name; }
+};
+
+class program_faults : public ::testing::TestWithParam<program_fault> {
+ protected:
+  test_support::temp_folder folder;
+};
+
+TEST_P(program_faults, never_harm_the_roster) {
+  const program_fault& c = GetParam();
+  test_support::write_file("names.txt", many_names(400));
+  test_support::write_file("ministers_abc.csv", old_roster);
+  if (c.stage) c.stage();
+  const test_support::executable_result result = test_support::run_executable(VESK_MG_EXECUTABLE, c.options);
+  EXPECT_EQ(result.exit_status, c.exit_status) << result.err;
+  EXPECT_EQ(result.signal, c.signal);
+  EXPECT_EQ(result.err.rfind(c.report, 0), 0U) << result.err;
+  EXPECT_TRUE(result.err.ends_with(c.report_end)) << result.err;
+  EXPECT_EQ(result.out.find("DONE!") != std::string::npos, c.roster != nullptr) << result.out;
+  if (c.roster == nullptr) {
+    EXPECT_EQ(test_support::read_file("ministers_abc.csv"), old_roster);
+  } else {
+    EXPECT_TRUE(is_new_roster(c.roster)) << c.roster;
+  }
+  EXPECT_TRUE(no_temporary_file_in("."));
+  if (c.check) c.check();
+}
+
+test_support::executable_options interrupted_by(int signal_number) { return {long_session, -1, signal_number, false}; }
+
+INSTANTIATE_TEST_SUITE_P(
+    rows, program_faults,
+    ::testing::Values(program_fault{"sigint_while_generating", nullptr, interrupted_by(SIGINT), -1, SIGINT,
+                                    "\r\nraised VESK_MG.INTERRUPTED_ERROR : SIGINT\r\n", "", nullptr, nullptr},
+                      program_fault{"sigterm_while_generating", nullptr, interrupted_by(SIGTERM), -1, SIGTERM,
+                                    "\r\nraised VESK_MG.INTERRUPTED_ERROR : SIGTERM\r\n", "", nullptr, nullptr},
+                      program_fault{"sighup_while_generating", nullptr, interrupted_by(SIGHUP), -1, SIGHUP,
+                                    "\r\nraised VESK_MG.INTERRUPTED_ERROR : SIGHUP\r\n", "", nullptr, nullptr},
+                      // The limit is met at the first write; the signal it sends is not fatal.
+                      program_fault{"file_size_limit",
+                                    nullptr,
+                                    {long_session, 10'000, 0, false},
+                                    1,
+                                    0,
+                                    "\r\nraised VESK_MG.FILE_WRITE_ERROR : .ministers_abc.csv.",
+                                    ": File too large\r\n",
+                                    nullptr,
+                                    nullptr},
+                      program_fault{"fifo_at_the_name",
+                                    [] {
+                                      std::filesystem::remove("ministers_abc.csv");
+                                      ASSERT_EQ(::mkfifo("ministers_abc.csv", 0600), 0);
+                                    },
+                                    {std::string(test_support::fault_session)},
+                                    0,
+                                    0,
+                                    "",
+                                    "",
+                                    "1ministers_abc.csv",
+                                    [] { EXPECT_TRUE(std::filesystem::is_fifo("ministers_abc.csv")); }},
+                      program_fault{"link_to_a_device_at_the_name",
+                                    [] {
+                                      std::filesystem::remove("ministers_abc.csv");
+                                      std::filesystem::create_symlink("/dev/null", "ministers_abc.csv");
+                                    },
+                                    {std::string(test_support::fault_session)},
+                                    0,
+                                    0,
+                                    "",
+                                    "",
+                                    "1ministers_abc.csv",
+                                    nullptr},
+                      program_fault{"link_to_a_roster_elsewhere",
+                                    [] {
+                                      std::filesystem::create_directory("mod");
+                                      test_support::write_file("mod/roster.csv", old_roster);
+                                      std::filesystem::permissions("mod/roster.csv", std::filesystem::perms(0640));
+                                      std::filesystem::remove("ministers_abc.csv");
+                                      std::filesystem::create_symlink("mod/roster.csv", "ministers_abc.csv");
+                                    },
+                                    {std::string(test_support::fault_session)},
+                                    0,
+                                    0,
+                                    "",
+                                    "",
+                                    "mod/roster.csv",
+                                    [] {
+                                      EXPECT_TRUE(std::filesystem::is_symlink("ministers_abc.csv"));
+                                      EXPECT_EQ(std::filesystem::status("mod/roster.csv").permissions(),
+                                                std::filesystem::perms(0640));
+                                      EXPECT_TRUE(no_temporary_file_in("mod"));
+                                    }},
+                      program_fault{"non_blocking_standard_input",
+                                    nullptr,
+                                    {std::string(test_support::fault_session), -1, 0, true},
+                                    0,
+                                    0,
+                                    "",
+                                    "",
+                                    "ministers_abc.csv",
+                                    nullptr},
+                      // Counting stops at the ten names needed; the 100 GB tail is never read.
+                      program_fault{"name_file_with_a_huge_sparse_tail",
+                                    [] {
+                                      test_support::write_file("names.txt", std::string(test_support::ten_names));
+                                      std::filesystem::resize_file("names.txt", std::uintmax_t{100} << 30);
+                                    },
+                                    {std::string(test_support::fault_session)},
+                                    0,
+                                    0,
+                                    "",
+                                    "",
+                                    "ministers_abc.csv",
+                                    nullptr}),
+    [](const ::testing::TestParamInfo<program_fault>& param) { return std::string(param.param.name); });
+
+TEST(program_race, two_runs_for_one_tag_leave_one_whole_roster) {
+  test_support::temp_folder folder;
+  test_support::write_file("names.txt", many_names(400));
+  test_support::write_file("input.txt", "abc\nNS\nX\n1\n1\n1\n1\n1\n1\n1\n1\n1\n100\nnames.txt\n1\n");
+  const std::string run = std::string("'") + VESK_MG_EXECUTABLE + "' < input.txt";
+  const std::string both =
+      "(" + run + " > out1.txt; echo $? > status1.txt) & (" + run + " > out2.txt; echo $? > status2.txt) & wait";
+  ASSERT_EQ(std::system(both.c_str()), 0);
+  for (const char* status : {"status1.txt", "status2.txt"}) EXPECT_EQ(test_support::read_file(status), "0\n");
+  for (const char* out : {"out1.txt", "out2.txt"})
+    EXPECT_NE(test_support::read_file(out).find("DONE!"), std::string::npos);
+  const std::vector<std::string> lines = test_support::lines_of(test_support::read_file("ministers_abc.csv"));
+  ASSERT_EQ(lines.size(), 1U + 10U + 1U + 99U);
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    EXPECT_EQ(test_support::split(lines[i], ";").size(), 9U) << lines[i];
+  }
+  EXPECT_TRUE(no_temporary_file_in("."));
 }
 
 }  // namespace

@@ -1,15 +1,21 @@
 // Faults a user's machine really has: a name file that goes away or shrinks
-// after it was counted, and input that stops at any byte. Each ends the run with the
-// report and status 1, keeping what was written, and never claims success.
+// after it was counted, a clock far off, a name taken while the run goes
+// on, and input that stops at any byte. Each ends the run with the report
+// and status 1, never claims success, and never harms an earlier roster.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "dialogue/ask_questions.hpp"
 #include "generation/generation_driver.hpp"
+#include "platform/file_handle.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/fault_session.hpp"
+#include "tests/support/fields.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
@@ -24,31 +30,71 @@ class faults : public ::testing::Test {
   test_support::fake_env clock;
 };
 
-TEST_F(faults, a_name_file_gone_after_counting_ends_the_run) {
-  test_support::write_file("names.txt", ten_names);
-  const test_support::script_result result = test_support::run_body(session, clock, [](program_io& io) {
-    const generation_request request = ask_questions(io);
-    std::filesystem::remove("names.txt");
-    vesk_mg::main(request, io);
-  });
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err.rfind("\r\nraised VESK_MG.FILE_NAME_ERROR : names.txt", 0), 0U) << result.err;
-  EXPECT_EQ(result.out.find("DONE!"), std::string::npos);
+const std::string old_roster = "the roster of an earlier run\r\n";
+
+bool no_temporary_file_left() {
+  const std::vector<std::string> names = test_support::names_here();
+  return std::ranges::none_of(names, [](const std::string& name) { return name.ends_with(".tmp"); });
 }
 
-TEST_F(faults, a_name_file_shortened_after_counting_keeps_the_rows_so_far) {
+// A fault that strikes between the questions and the end of generation.
+struct generation_fault {
+  const char* name;
+  std::function<void(test_support::fake_env&)> strike;
+  std::string report;  // how standard error begins
+  friend void PrintTo(const generation_fault& c, std::ostream* os) { *os << c.name; }
+};
+
+class generation_faults : public faults, public ::testing::WithParamInterface<generation_fault> {};
+
+TEST_P(generation_faults, end_the_run_and_leave_the_old_roster_as_it_was) {
   test_support::write_file("names.txt", ten_names);
-  const test_support::script_result result = test_support::run_body(session, clock, [](program_io& io) {
+  test_support::write_file("ministers_abc.csv", old_roster);
+  const test_support::script_result result = test_support::run_body(session, clock, [&](program_io& io) {
     const generation_request request = ask_questions(io);
-    test_support::write_file("names.txt", "A\nB\nC\n");
+    GetParam().strike(clock);
     vesk_mg::main(request, io);
   });
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "\r\nraised VESK_MG.END_OF_INPUT_ERROR : names.txt\r\n");
-  const std::string file = test_support::read_file("ministers_abc.csv");
-  EXPECT_NE(file.find("603;Foreign Minister;C;NA;NS;"), std::string::npos);
-  const std::string last_rows = "\r\n604;Minister of Armament;\r\n";
-  EXPECT_EQ(file.substr(file.size() - last_rows.size()), last_rows);
+  EXPECT_EQ(result.err.rfind(GetParam().report, 0), 0U) << result.err;
+  EXPECT_EQ(result.out.find("DONE!"), std::string::npos);
+  EXPECT_EQ(test_support::read_file("ministers_abc.csv"), old_roster);
+  EXPECT_TRUE(no_temporary_file_left());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    rows, generation_faults,
+    ::testing::Values(
+        generation_fault{"name_file_gone", [](test_support::fake_env&) { std::filesystem::remove("names.txt"); },
+                         "\r\nraised VESK_MG.FILE_NAME_ERROR : names.txt"},
+        generation_fault{"name_file_shortened",
+                         [](test_support::fake_env&) { test_support::write_file("names.txt", "A\nB\nC\n"); },
+                         "\r\nraised VESK_MG.END_OF_INPUT_ERROR : names.txt\r\n"},
+        // Past what 64-bit nanoseconds hold, and outside the years of the local calendar.
+        generation_fault{"clock_after_2262", [](test_support::fake_env& c) { c.wall_seconds = 9'300'000'000; },
+                         "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : "},
+        generation_fault{"clock_before_1678", [](test_support::fake_env& c) { c.wall_seconds = -9'300'000'000; },
+                         "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : "},
+        generation_fault{"clock_in_2100", [](test_support::fake_env& c) { c.wall_seconds = 4'102'617'600; },
+                         "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : local year 2100 is outside 1901 to 2099"}),
+    [](const ::testing::TestParamInfo<generation_fault>& param) { return std::string(param.param.name); });
+
+TEST_F(faults, a_name_that_cannot_be_replaced_at_the_end_keeps_the_roster_in_the_temporary_file) {
+  test_support::write_file("names.txt", ten_names);
+  test_support::write_file("ministers_abc.csv", old_roster);
+  // While generation runs, something else takes the name: a folder.
+  clock.on_sleep = [&] {
+    clock.on_sleep = nullptr;
+    std::filesystem::remove("ministers_abc.csv");
+    std::filesystem::create_directory("ministers_abc.csv");
+  };
+  const test_support::script_result result = test_support::run_script(session, clock);
+  const std::string kept = temporary_name_beside("ministers_abc.csv");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err.rfind("\r\nraised VESK_MG.FILE_WRITE_ERROR : ministers_abc.csv: ", 0), 0U) << result.err;
+  EXPECT_NE(result.err.find("; everything written is kept in " + kept + "\r\n"), std::string::npos) << result.err;
+  EXPECT_EQ(test_support::lines_of(test_support::read_file(kept)).size(), 12U);
+  EXPECT_GE(clock.slept_ms, 2000);  // it tried again for about 2 s
 }
 
 TEST_F(faults, input_cut_off_at_any_byte_ends_by_itself) {

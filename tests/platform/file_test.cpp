@@ -42,23 +42,33 @@ TEST(input_file, tells_a_missing_file_from_one_that_cannot_be_read) {
   for (const auto& [name, expected] : cases) EXPECT_EQ(open_outcome(name), expected) << name.substr(0, 40);
 }
 
-TEST(output_file, completes_an_unfinished_last_line_when_closed) {
+TEST(output_file, replaces_the_name_whole_on_commit_with_its_last_line_completed) {
   test_support::temp_folder folder;
-  const std::vector<std::pair<std::string, std::string>> cases{
-      {"", "\r\n"},
-      {"row", "row\r\n"},
-      {"row\r\n", "row\r\n"},
-      {std::string(200000, 'r'), std::string(200000, 'r') + "\r\n"}};
-  for (const auto& [written, expected] : cases) {
+  test_support::fake_env clock;
+  struct replace_case {
+    std::string written;
+    bool committed;
+    std::string expected;  // what the name holds after
+  };
+  const std::vector<replace_case> cases{
+      {"", true, "\r\n"},
+      {"row", true, "row\r\n"},
+      {"row\r\n", true, "row\r\n"},
+      {std::string(200000, 'r'), true, std::string(200000, 'r') + "\r\n"},
+      {std::string(200000, 'u'), false, std::string(200000, 'r') + "\r\n"},  // never committed: as it was
+  };
+  for (const replace_case& c : cases) {
     {
       output_file file("out.csv");
-      file.write(written);
+      file.write(c.written);
+      if (c.committed) file.commit(clock);
     }
-    EXPECT_EQ(test_support::read_file("out.csv"), expected);
+    EXPECT_EQ(test_support::read_file("out.csv"), c.expected);
+    EXPECT_EQ(test_support::names_here(), std::vector<std::string>{"out.csv"});
   }
 }
 
-TEST(end_of_run, reports_an_unhandled_error_after_completing_the_outputs) {
+TEST(end_of_run, reports_an_unhandled_error_after_completing_the_console_line) {
   test_support::temp_folder folder;
   test_support::fake_env clock;
   const test_support::script_result result = test_support::run_body("", clock, [](program_io& run) {
@@ -70,7 +80,7 @@ TEST(end_of_run, reports_an_unhandled_error_after_completing_the_outputs) {
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, "Generating ministers.\r\n");
   EXPECT_EQ(result.err, "\r\nraised VESK_MG.GET_YEAR.GET_YEAR_ERROR : vesk_mg:443\r\n");
-  EXPECT_EQ(test_support::read_file("ministers_abc.csv"), "half a row\r\n");
+  EXPECT_TRUE(test_support::names_here().empty());  // nothing of the unfinished file is left
 }
 
 TEST(end_of_run, leaves_out_an_empty_message) {

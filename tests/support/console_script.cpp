@@ -17,10 +17,12 @@ script_result run_body(const std::string& input, fake_env& clock, const std::fun
   string_source source(input);
   string_sink out_sink;
   string_sink err_sink;
-  text_input in(source, "standard input");
   console_output out(out_sink);
-  program_io io{in, out, clock};
-  const int status = run_to_end(io, err_sink, body);
+  const int status = run_to_end(out, err_sink, [&] {
+    text_input in(source, "standard input");
+    program_io io{in, out, clock};
+    body(io);
+  });
   return {out_sink.text(), err_sink.text(), status};
 }
 

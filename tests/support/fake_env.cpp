@@ -3,10 +3,12 @@
 #include <stdexcept>
 
 #include "draws/percentile_draw.hpp"
+#include "platform/local_time.hpp"
 
 namespace vesk_mg::test_support {
 
 local_time fake_env::local_now() {
+  if (wall_seconds) return to_local_time(wall_nanoseconds(*wall_seconds, 0));
   if (readings.empty()) return now;
   const local_time reading = readings.front();
   readings.pop_front();
@@ -15,6 +17,7 @@ local_time fake_env::local_now() {
 
 void fake_env::sleep_milliseconds(std::int64_t milliseconds) {
   ++sleeps;
+  if (on_sleep) on_sleep();
   slept_ms += milliseconds;
   monotonic += milliseconds * 1'000'000;
   now.nanoseconds_of_day = (now.nanoseconds_of_day + milliseconds * 1'000'000) % 86'400'000'000'000;

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <initializer_list>
+#include <optional>
 
 #include "platform/env.hpp"
 
@@ -15,6 +17,10 @@ class fake_env final : public env {
   local_time now{2026, 12, 7, 0};
   std::int64_t monotonic = 0;
   std::deque<local_time> readings;  // taken in turn; when empty, `now`
+  // When set, every reading is this wall clock time, converted as the real
+  // clock's readings are.
+  std::optional<std::int64_t> wall_seconds;
+  std::function<void()> on_sleep;  // something that happens while the program sleeps
   int sleeps = 0;
   std::int64_t slept_ms = 0;
 

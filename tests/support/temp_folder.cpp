@@ -1,5 +1,6 @@
 #include "tests/support/temp_folder.hpp"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -33,6 +34,13 @@ void write_file(const std::filesystem::path& path, const std::string& bytes) {
 std::string read_file(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> names_here() {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(".")) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 }  // namespace vesk_mg::test_support

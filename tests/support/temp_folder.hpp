@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace vesk_mg::test_support {
 
@@ -23,5 +24,7 @@ class temp_folder {
 
 void write_file(const std::filesystem::path& path, const std::string& bytes);
 std::string read_file(const std::filesystem::path& path);
+// The names in the working folder, sorted: a leftover temporary file shows.
+std::vector<std::string> names_here();
 
 }  // namespace vesk_mg::test_support

@@ -1,0 +1,35 @@
+#include "platform/text_encoding_win32.hpp"
+
+#include <windows.h>
+
+#include "platform/utf8.hpp"
+
+namespace vesk_mg {
+
+namespace {
+
+std::wstring widen(std::string_view text, UINT code_page) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = ::MultiByteToWideChar(code_page, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  ::MultiByteToWideChar(code_page, 0, text.data(), size, wide.data(), length);
+  return wide;
+}
+
+}  // namespace
+
+std::wstring wide_file_name(std::string_view name) { return widen(name, is_valid_utf8(name) ? CP_UTF8 : CP_ACP); }
+
+std::string utf8_from_wide(std::wstring_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<std::size_t>(length), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
+  return narrow;
+}
+
+std::string utf8_from_ansi(std::string_view text) { return utf8_from_wide(widen(text, CP_ACP)); }
+
+}  // namespace vesk_mg

@@ -1,0 +1,16 @@
+// Text between the program, which holds it as UTF-8, and the wide API of
+// Windows. A name that is not valid UTF-8 is taken in the ANSI code page,
+// as Windows' own narrow API would take it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vesk_mg {
+
+std::wstring wide_file_name(std::string_view name);
+std::string utf8_from_wide(std::wstring_view text);
+// Bytes in the ANSI code page as UTF-8.
+std::string utf8_from_ansi(std::string_view text);
+
+}  // namespace vesk_mg

@@ -1,0 +1,104 @@
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <csignal>
+#include <stdexcept>
+
+#include "tests/support/executable_run.hpp"
+
+namespace vesk_mg::test_support {
+
+namespace {
+
+struct pipe_ends {
+  int read = -1;
+  int write = -1;
+};
+
+pipe_ends make_pipe() {
+  std::array<int, 2> fds{};
+  if (::pipe2(fds.data(), O_CLOEXEC) != 0) throw std::runtime_error("no pipe");
+  return {fds[0], fds[1]};
+}
+
+// Reads what is there; false once the far end has closed.
+bool drain(int fd, std::string& into) {
+  std::array<char, 4096> buffer{};
+  const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+  if (got > 0) into.append(buffer.data(), static_cast<std::size_t>(got));
+  return got > 0;
+}
+
+}  // namespace
+
+executable_result run_executable(const std::string& path, const executable_options& options) {
+  const pipe_ends input = make_pipe();
+  const pipe_ends output = make_pipe();
+  const pipe_ends errors = make_pipe();
+  if (options.non_blocking_input) ::fcntl(input.read, F_SETFL, ::fcntl(input.read, F_GETFL) | O_NONBLOCK);
+  // The parent must outlive a closed pipe of the child's.
+  const auto previous_pipe_handler = std::signal(SIGPIPE, SIG_IGN);
+
+  const pid_t child = ::fork();
+  if (child == -1) throw std::runtime_error("no fork");
+  if (child == 0) {
+    ::dup2(input.read, STDIN_FILENO);
+    ::dup2(output.write, STDOUT_FILENO);
+    ::dup2(errors.write, STDERR_FILENO);
+    if (options.file_size_limit >= 0) {
+      const rlimit limit{static_cast<rlim_t>(options.file_size_limit), static_cast<rlim_t>(options.file_size_limit)};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    // A shell starts a program with the signals at their defaults.
+    for (const int signal_number : {SIGPIPE, SIGINT, SIGTERM, SIGHUP, SIGXFSZ}) std::signal(signal_number, SIG_DFL);
+    ::execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ::close(input.read);
+  ::close(output.write);
+  ::close(errors.write);
+
+  executable_result result;
+  bool input_written = false;
+  auto write_input = [&] {
+    if (input_written) return;
+    input_written = true;
+    [[maybe_unused]] const ssize_t put = ::write(input.write, options.input.data(), options.input.size());
+    ::close(input.write);
+  };
+  if (!options.non_blocking_input) write_input();
+
+  bool signalled = false;
+  std::array<pollfd, 2> open{{{output.read, POLLIN, 0}, {errors.read, POLLIN, 0}}};
+  while (open[0].fd != -1 || open[1].fd != -1) {
+    ::poll(open.data(), open.size(), -1);
+    for (std::size_t i = 0; i < open.size(); ++i) {
+      if (open[i].fd == -1 || open[i].revents == 0) continue;
+      if (!drain(open[i].fd, i == 0 ? result.out : result.err)) {
+        ::close(open[i].fd);
+        open[i].fd = -1;
+      }
+    }
+    // The first question is out: the program now waits on its input.
+    if (options.non_blocking_input && result.out.find("?: ") != std::string::npos) write_input();
+    if (options.signal_while_generating != 0 && !signalled &&
+        result.out.find("Generating ministers.") != std::string::npos) {
+      signalled = true;
+      ::kill(child, options.signal_while_generating);
+    }
+  }
+  write_input();
+
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  std::signal(SIGPIPE, previous_pipe_handler);
+  if (WIFEXITED(status)) result.exit_status = WEXITSTATUS(status);
+  if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
+  return result;
+}
+
+}  // namespace vesk_mg::test_support
