@@ -127,6 +127,12 @@ INSTANTIATE_TEST_SUITE_P(
                       tag_prompt + refusal + ns_ruling + attempt() + to_the_end() + "\r\n"},
         dialogue_case{"file_name_characters_refused", "a/cdef\nx:y\nabc\nNS\nX\n" + ten_ones + "names.txt\n1\n",
                       tag_prompt + refusal + tag_prompt + refusal + ns_ruling + attempt() + to_the_end() + "\r\n"},
+        dialogue_case{"field_separator_and_bytes_above_ascii_refused",
+                      std::string("a;c\n\xc3\xa5"
+                                  "bc\nab\xff\nabc\nNS\nX\n") +
+                          ten_ones + "names.txt\n1\n",
+                      tag_prompt + refusal + tag_prompt + refusal + tag_prompt + refusal + ns_ruling + attempt() +
+                          to_the_end() + "\r\n"},
         dialogue_case{"control_character_refused",
                       std::string("a\tc\nab\x7f\nabc\nNS\nX\n") + ten_ones + "names.txt\n1\n",
                       tag_prompt + refusal + tag_prompt + refusal + ns_ruling + attempt() + to_the_end() + "\r\n"}),
