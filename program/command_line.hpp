@@ -1,0 +1,21 @@
+// The command line. With no argument the program runs its dialogue;
+// --version and --help answer and end the run with status 0; anything
+// else gets the usage on standard error and status 2, and nothing is asked
+// or written. Only a failing console can fail here, as file_write_error.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "platform/byte_stream.hpp"
+
+namespace vesk_mg {
+
+inline constexpr int exit_usage = 2;
+
+// The exit status when the arguments end the run; nothing when the dialogue is to run.
+std::optional<int> answer_command_line(std::span<const std::string_view> arguments, byte_sink& output,
+                                       byte_sink& error_output);
+
+}  // namespace vesk_mg

@@ -1,0 +1,36 @@
+#include "platform/console_window.hpp"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+namespace vesk_mg {
+namespace {
+
+TEST(console_window, waits_only_in_a_window_of_its_own_with_its_input_there) {
+  EXPECT_TRUE(should_wait_before_closing({true, true}));      // double-clicked
+  EXPECT_FALSE(should_wait_before_closing({false, true}));    // started from cmd or a terminal
+  EXPECT_FALSE(should_wait_before_closing({true, false}));    // input piped or redirected
+  EXPECT_FALSE(should_wait_before_closing({false, false}));
+}
+
+TEST(console_window, the_wait_ends_at_enter_or_the_end_of_input) {
+  const std::array<std::pair<std::string, std::string>, 3> cases{{
+      {"\r\n", ""},                        // Enter
+      {"typed ahead\r\nnext", "next"},     // reads no further than the line end
+      {"", ""},                            // the end of input
+  }};
+  for (const auto& [input, left] : cases) {
+    string_source in(input);
+    string_sink out;
+    wait_for_enter(in, out);
+    EXPECT_EQ(out.text(), "\r\nPress Enter to close this window.");
+    std::string rest(16, '\0');
+    rest.resize(in.read_some(rest.data(), rest.size()));
+    EXPECT_EQ(rest, left);
+  }
+}
+
+}  // namespace
+}  // namespace vesk_mg
