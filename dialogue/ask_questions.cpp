@@ -121,6 +121,8 @@ void ask_name_file(program_io& io, generation_request& request, std::int32_t tot
     } catch (const file_use_error&) {
       // A folder or an unreadable file: the user can name another one.
       io.out.write_line("Invalid filename, try again: ");
+    } catch (const file_encoding_error&) {
+      io.out.write_line("The name file is UTF-16 text; save it as ANSI or UTF-8, then try again: ");
     } catch (const too_few_names_exception& shortage) {
       io.out.write_line("There are too few names in name-file.");
       io.out.write_text("You need ");

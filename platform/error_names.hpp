@@ -15,6 +15,7 @@ inline constexpr std::string_view file_name = "VESK_MG.FILE_NAME_ERROR";
 inline constexpr std::string_view file_use = "VESK_MG.FILE_USE_ERROR";
 inline constexpr std::string_view file_read = "VESK_MG.FILE_READ_ERROR";
 inline constexpr std::string_view file_write = "VESK_MG.FILE_WRITE_ERROR";
+inline constexpr std::string_view file_encoding = "VESK_MG.FILE_ENCODING_ERROR";
 inline constexpr std::string_view clock_range = "VESK_MG.CLOCK_RANGE_ERROR";
 inline constexpr std::string_view out_of_memory = "VESK_MG.OUT_OF_MEMORY_ERROR";
 // Ctrl+C, a termination signal, a hang-up or the console window closing.

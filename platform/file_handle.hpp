@@ -25,6 +25,11 @@ class file_handle {
  public:
   // Only a regular file can be read: a folder or a device is a file_use_error.
   static file_handle open_for_reading(std::string_view name);
+  // Opens a name file as a user names it. On Windows, where a file name
+  // cannot hold '"' and Explorer hides extensions, a name in double quotes
+  // (Explorer's "Copy as path") is taken without them, and a name without
+  // an extension that is not found is tried again with ".txt".
+  static file_handle open_name_file(std::string_view typed);
   // Looks at what stands at `name` without changing it or blocking on it:
   // a file that cannot be written, or anything but a regular file (a
   // folder, a FIFO, a device, a link to one), is a file_use_error; a name

@@ -59,6 +59,8 @@ file_handle file_handle::open_for_reading(std::string_view name) {
   return {fd, name};
 }
 
+file_handle file_handle::open_name_file(std::string_view typed) { return open_for_reading(typed); }
+
 write_target file_handle::probe_for_writing(std::string_view name) {
   if (!names_a_file(name)) throw file_name_error(name);
   const std::string path(name);

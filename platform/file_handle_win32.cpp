@@ -43,6 +43,23 @@ file_handle file_handle::open_for_reading(std::string_view name) {
   return {reinterpret_cast<std::intptr_t>(handle), name};
 }
 
+file_handle file_handle::open_name_file(std::string_view typed) {
+  std::string_view name = typed;
+  if (name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
+  try {
+    return open_for_reading(name);
+  } catch (const file_name_error&) {
+    const std::size_t base = name.find_last_of("/\\:");
+    const std::string_view last = base == std::string_view::npos ? name : name.substr(base + 1);
+    if (last.empty() || last.find('.') != std::string_view::npos) throw;
+    try {
+      return open_for_reading(std::string(name) + ".txt");
+    } catch (const file_name_error&) {
+      throw file_name_error(describe_win32_error(typed, ERROR_FILE_NOT_FOUND));
+    }
+  }
+}
+
 write_target file_handle::probe_for_writing(std::string_view name) {
   if (!names_a_file(name)) throw file_name_error(name);
   const std::wstring path = wide_file_name(name);

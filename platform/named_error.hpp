@@ -55,6 +55,11 @@ struct file_write_error : named_error {
   explicit file_write_error(std::string_view message) : named_error(error_names::file_write, message) {}
 };
 
+// A text file in an encoding the program cannot read (UTF-16).
+struct file_encoding_error : named_error {
+  explicit file_encoding_error(std::string_view message) : named_error(error_names::file_encoding, message) {}
+};
+
 // The clock read a local year outside 1901 to 2099.
 struct clock_range_error : named_error {
   explicit clock_range_error(std::string_view message) : named_error(error_names::clock_range, message) {}

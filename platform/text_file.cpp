@@ -1,5 +1,6 @@
 #include "platform/text_file.hpp"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -7,6 +8,25 @@
 #include "platform/named_error.hpp"
 
 namespace vesk_mg {
+
+input_file::input_file(std::string_view name) : handle_(file_handle::open_name_file(name)) {
+  while (start_end_ < start_.size()) {
+    const std::size_t got = handle_.read_some(start_.data() + start_end_, start_.size() - start_end_);
+    if (got == 0) break;
+    start_end_ += got;
+  }
+  const std::string_view start(start_.data(), start_end_);
+  if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF")) throw file_encoding_error(handle_.name());
+  if (start == "\xEF\xBB\xBF") start_begin_ = start_end_;
+}
+
+std::size_t input_file::read_some(char* buffer, std::size_t capacity) {
+  if (start_begin_ == start_end_) return handle_.read_some(buffer, capacity);
+  const std::size_t count = std::min(capacity, start_end_ - start_begin_);
+  std::copy_n(start_.data() + start_begin_, count, buffer);
+  start_begin_ += count;
+  return count;
+}
 
 temporary_file::temporary_file(std::string path) : path_(std::move(path)) { remove_on_interruption(path_); }
 

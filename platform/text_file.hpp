@@ -8,6 +8,7 @@
 // a file with nothing in it one line end), so a file always ends with CR LF.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -19,14 +20,21 @@
 
 namespace vesk_mg {
 
+// A name file, found as the user names it (file_handle::open_name_file).
+// A leading UTF-8 byte-order mark is skipped; a file that begins with a
+// UTF-16 one raises file_encoding_error, since its names would come out
+// as bytes full of NULs.
 class input_file final : public byte_source {
  public:
-  explicit input_file(std::string_view name) : handle_(file_handle::open_for_reading(name)) {}
-  std::size_t read_some(char* buffer, std::size_t capacity) override { return handle_.read_some(buffer, capacity); }
+  explicit input_file(std::string_view name);
+  std::size_t read_some(char* buffer, std::size_t capacity) override;
   [[nodiscard]] const std::string& name() const noexcept { return handle_.name(); }
 
  private:
   file_handle handle_;
+  std::array<char, 3> start_{};  // the first bytes, read to look for a byte-order mark
+  std::size_t start_begin_ = 0;
+  std::size_t start_end_ = 0;
 };
 
 // The temporary file of an output_file: an interruption removes it, and so

@@ -84,6 +84,14 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
     test_support::write_file("five.txt", "a\nb\nc\nd\ne\n\n");  // an empty last line does not count
     test_support::write_file("six.txt", "a\nb\n\nc\nd\ne\n");   // an empty line between names does
     std::filesystem::create_directory("sub");
+    // Notepad's "UTF-8 with BOM" and "UTF-16 LE", and a name that is not ASCII.
+    test_support::write_file("bom.txt",
+                             "\xEF\xBB\xBF"
+                             "a\nb\nc\nd\ne\nf\ng\nh\ni\nj\n");
+    test_support::write_file("utf16.txt", std::string("\xFF\xFE"
+                                                      "a\0\n\0",
+                                                      6));
+    test_support::write_file(std::filesystem::path(u8"navne_\u00D8.txt"), forty);
   }
 
   test_support::script_result run(const std::string& input) {
@@ -216,6 +224,14 @@ INSTANTIATE_TEST_SUITE_P(
                           name_question + id_prompt + "\r\n"},
         dialogue_case{"long_names_are_taken_whole",
                       "abc\nNS\nX\n" + ten_ones + "a_name_file_of_more_than_thirty_characters.txt\n1\n",
+                      counted + name_question + id_prompt + "\r\n"},
+        dialogue_case{"a_utf8_byte_order_mark_is_not_a_name", "abc\nNS\nX\n" + ten_ones + "bom.txt\n1\n",
+                      counted + name_question + id_prompt + "\r\n"},
+        dialogue_case{"utf16_is_refused", "abc\nNS\nX\n" + ten_ones + "utf16.txt\nnames.txt\n1\n",
+                      counted + name_question +
+                          "The name file is UTF-16 text; save it as ANSI or UTF-8, then try again: \r\n" +
+                          name_question + id_prompt + "\r\n"},
+        dialogue_case{"a_name_that_is_not_ascii", "abc\nNS\nX\n" + ten_ones + "navne_\xC3\x98.txt\n1\n",
                       counted + name_question + id_prompt + "\r\n"}),
     case_name);
 
