@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <new>
 #include <string>
 
 #include "platform/end_of_run.hpp"
@@ -69,18 +71,25 @@ TEST(output_file, replaces_the_name_whole_on_commit_with_its_last_line_completed
 }
 
 TEST(end_of_run, reports_an_unhandled_error_after_completing_the_console_line) {
-  test_support::temp_folder folder;
-  test_support::fake_env clock;
-  const test_support::script_result result = test_support::run_body("", clock, [](program_io& run) {
-    output_file file("ministers_abc.csv");
-    file.write("half a row");
-    run.out.write_text("Generating ministers.");
-    throw named_error("VESK_MG.GET_YEAR.GET_YEAR_ERROR", "vesk_mg:443");
-  });
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.out, "Generating ministers.\r\n");
-  EXPECT_EQ(result.err, "\r\nraised VESK_MG.GET_YEAR.GET_YEAR_ERROR : vesk_mg:443\r\n");
-  EXPECT_TRUE(test_support::names_here().empty());  // nothing of the unfinished file is left
+  const std::vector<std::pair<std::function<void()>, std::string>> failures{
+      {[] { throw named_error("VESK_MG.GET_YEAR.GET_YEAR_ERROR", "vesk_mg:443"); },
+       "\r\nraised VESK_MG.GET_YEAR.GET_YEAR_ERROR : vesk_mg:443\r\n"},
+      {[] { throw std::bad_alloc(); }, "\r\nraised VESK_MG.OUT_OF_MEMORY_ERROR\r\n"},
+  };
+  for (const auto& [fail, report] : failures) {
+    test_support::temp_folder folder;
+    test_support::fake_env clock;
+    const test_support::script_result result = test_support::run_body("", clock, [&](program_io& run) {
+      output_file file("ministers_abc.csv");
+      file.write("half a row");
+      run.out.write_text("Generating ministers.");
+      fail();
+    });
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "Generating ministers.\r\n");
+    EXPECT_EQ(result.err, report);
+    EXPECT_TRUE(test_support::names_here().empty());  // nothing of the unfinished file is left
+  }
 }
 
 TEST(end_of_run, leaves_out_an_empty_message) {
