@@ -67,7 +67,8 @@ write_target file_handle::probe_for_writing(std::string_view name) {
   struct stat status {};
   if (::stat(path.c_str(), &status) != 0) {
     const int error = errno;
-    // A link that leads nowhere is not a file that can be replaced.
+    // Nothing at all there: the file is new. A link that leads nowhere is
+    // something there, and not a regular file.
     if (error == ENOENT && !exists(path)) return {path, std::nullopt};
     if (exists(path)) throw file_use_error(describe(name, error));
     throw file_name_error(describe(name, error));

@@ -79,7 +79,7 @@ TEST(end_of_run, reports_an_unhandled_error_after_completing_the_console_line) {
   for (const auto& [fail, report] : failures) {
     test_support::temp_folder folder;
     test_support::fake_env clock;
-    const test_support::script_result result = test_support::run_body("", clock, [&](program_io& run) {
+    const test_support::script_result result = test_support::run_body("", clock, [&fail = fail](program_io& run) {
       output_file file("ministers_abc.csv");
       file.write("half a row");
       run.out.write_text("Generating ministers.");

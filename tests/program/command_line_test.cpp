@@ -18,12 +18,9 @@ struct command_line_case {
 
 TEST(command_line, answers_help_and_version_and_refuses_the_rest) {
   const std::vector<command_line_case> cases{
-      {{}, std::nullopt, false, false, ""},
-      {{"--version"}, 0, false, false, "vesk_mg " VESK_MG_VERSION "\r\n"},
-      {{"--help"}, 0, true, false, ""},
-      {{"--frobnicate"}, 2, false, true, ""},
-      {{"names.txt"}, 2, false, true, ""},
-      {{"--help", "--version"}, 2, false, true, ""},
+      {{}, std::nullopt, false, false, ""}, {{"--version"}, 0, false, false, "vesk_mg " VESK_MG_VERSION "\r\n"},
+      {{"--help"}, 0, true, false, ""},     {{"--frobnicate"}, 2, false, true, ""},
+      {{"names.txt"}, 2, false, true, ""},  {{"--help", "--version"}, 2, false, true, ""},
       {{""}, 2, false, true, ""},
   };
   for (const command_line_case& c : cases) {
