@@ -1,16 +1,14 @@
 // One real run of the built program: piped input, a temporary folder, the
 // exit status and the structure of the file it writes.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "draws/loyalty_and_year.hpp"
 #include "draws/personality_tables.hpp"
+#include "tests/support/executable_run.hpp"
 #include "tests/support/fields.hpp"
 #include "tests/support/temp_folder.hpp"
 
@@ -19,11 +17,8 @@ namespace {
 
 using test_support::split;
 
-int run_program(const std::string& input) {
-  test_support::write_file("input.txt", input);
-  const std::string command = std::string("'") + VESK_MG_EXECUTABLE + "' < input.txt > out.txt 2> err.txt";
-  const int raw = std::system(command.c_str());
-  return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+test_support::executable_result run_program(const std::string& input) {
+  return test_support::run_executable(VESK_MG_EXECUTABLE, {input});
 }
 
 TEST(end_to_end, a_whole_run_writes_a_well_formed_file) {
@@ -32,12 +27,12 @@ TEST(end_to_end, a_whole_run_writes_a_well_formed_file) {
   for (int i = 0; i < 30; ++i) names += "Minister " + std::to_string(i) + "\r\n";
   test_support::write_file("names.txt", names);
 
-  const int status =
+  const test_support::executable_result run =
       run_program("tst\nNS\npa\nX\n2\n2\n2\n2\n2\n2\n2\n2\n2\n2\n0\n1\n1\n1\n1\n1\n0\n0\n0\n0\nnames.txt\n100\n");
 
-  ASSERT_EQ(status, 0) << test_support::read_file("err.txt");
-  EXPECT_EQ(test_support::read_file("err.txt"), "");
-  const std::string out = test_support::read_file("out.txt");
+  ASSERT_EQ(run.exit_status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  const std::string& out = run.out;
   const std::string ending = "DONE!\r\nYour ministers are in the file called ministers_tst.csv\r\n";
   EXPECT_EQ(out.substr(out.size() - ending.size()), ending);
   EXPECT_NE(out.find("Generating ministers" + std::string(25, '.') + "\r\n"), std::string::npos);
@@ -80,8 +75,9 @@ TEST(end_to_end, a_whole_run_writes_a_well_formed_file) {
 
 TEST(end_to_end, an_end_of_input_is_reported_with_status_one) {
   test_support::temp_folder folder;
-  EXPECT_EQ(run_program("abc\n"), 1);
-  EXPECT_EQ(test_support::read_file("err.txt"), "\r\nraised VESK_MG.END_OF_INPUT_ERROR : standard input\r\n");
+  const test_support::executable_result run = run_program("abc\n");
+  EXPECT_EQ(run.exit_status, 1);
+  EXPECT_EQ(run.err, "\r\nraised VESK_MG.END_OF_INPUT_ERROR : standard input\r\n");
 }
 
 }  // namespace
