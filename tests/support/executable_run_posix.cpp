@@ -63,19 +63,27 @@ executable_result run_executable(const std::string& path, const executable_optio
   ::close(errors.write);
 
   executable_result result;
-  bool input_written = false;
-  auto write_input = [&] {
-    if (input_written) return;
-    input_written = true;
-    [[maybe_unused]] const ssize_t put = ::write(input.write, options.input.data(), options.input.size());
-    ::close(input.write);
+  // Non-blocking input is fed a line at a time, each once the program has
+  // written something since the last: it is then most likely waiting on
+  // an empty pipe, and so meets EAGAIN.
+  std::size_t input_sent = 0;
+  std::size_t output_seen = 0;
+  auto feed = [&](bool all) {
+    if (input_sent == options.input.size()) return;
+    const std::size_t line_end = options.input.find('\n', input_sent);
+    const std::size_t end = all || line_end == std::string::npos ? options.input.size() : line_end + 1;
+    [[maybe_unused]] const ssize_t put = ::write(input.write, options.input.data() + input_sent, end - input_sent);
+    input_sent = end;
+    if (input_sent == options.input.size()) ::close(input.write);
   };
-  if (!options.non_blocking_input) write_input();
+  if (!options.non_blocking_input) feed(true);
+  if (options.input.empty()) ::close(input.write);
 
   bool signalled = false;
   std::array<pollfd, 2> open{{{output.read, POLLIN, 0}, {errors.read, POLLIN, 0}}};
   while (open[0].fd != -1 || open[1].fd != -1) {
-    ::poll(open.data(), open.size(), -1);
+    // An answer that makes the program write nothing must not stall the feed.
+    if (::poll(open.data(), open.size(), options.non_blocking_input ? 200 : -1) == 0) feed(false);
     for (std::size_t i = 0; i < open.size(); ++i) {
       if (open[i].fd == -1 || open[i].revents == 0) continue;
       if (!drain(open[i].fd, i == 0 ? result.out : result.err)) {
@@ -83,15 +91,17 @@ executable_result run_executable(const std::string& path, const executable_optio
         open[i].fd = -1;
       }
     }
-    // The first question is out: the program now waits on its input.
-    if (options.non_blocking_input && result.out.find("?: ") != std::string::npos) write_input();
+    if (options.non_blocking_input && result.out.size() > output_seen) {
+      output_seen = result.out.size();
+      feed(false);
+    }
     if (options.signal_while_generating != 0 && !signalled &&
         result.out.find("Generating ministers.") != std::string::npos) {
       signalled = true;
       ::kill(child, options.signal_while_generating);
     }
   }
-  write_input();
+  feed(true);
 
   int status = 0;
   ::waitpid(child, &status, 0);
