@@ -9,12 +9,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/console_script.hpp"
@@ -71,11 +71,6 @@ std::string many_names(int count) {
   return names;
 }
 
-bool no_temporary_file_in(const std::filesystem::path& folder) {
-  return std::ranges::none_of(std::filesystem::directory_iterator(folder),
-                              [](const auto& entry) { return entry.path().extension() == ".tmp"; });
-}
-
 bool is_new_roster(const std::filesystem::path& file) {
   const std::vector<std::string> lines = test_support::lines_of(test_support::read_file(file));
   return !lines.empty() && lines[0].starts_with("ABC;Ruling Cabinet - Start;") && lines.back().ends_with(";;x");
@@ -117,20 +112,29 @@ TEST_P(program_faults, never_harm_the_roster) {
   } else {
     EXPECT_TRUE(is_new_roster(c.roster)) << c.roster;
   }
-  EXPECT_TRUE(no_temporary_file_in("."));
+  EXPECT_TRUE(test_support::no_temporary_file_in("."));
   if (c.check) c.check();
 }
 
-test_support::executable_options interrupted_by(int signal_number) { return {long_session, -1, signal_number, false}; }
+// A signal while the roster is written: the old roster stays.
+program_fault interrupted(const char* name, int signal_number, const std::string& signal_name) {
+  return {name, nullptr,       {long_session, -1, signal_number, false},
+          -1,   signal_number, "\r\nraised VESK_MG.INTERRUPTED_ERROR : " + signal_name + "\r\n",
+          "",   nullptr,       nullptr};
+}
+
+// A run of the short session that ends well, the new roster in `roster`.
+program_fault succeeds(const char* name, const char* roster, std::function<void()> stage,
+                       std::function<void()> check = nullptr, bool non_blocking = false) {
+  return {name,   std::move(stage), {std::string(test_support::fault_session), -1, 0, non_blocking}, 0, 0, "", "",
+          roster, std::move(check)};
+}
 
 INSTANTIATE_TEST_SUITE_P(
     rows, program_faults,
-    ::testing::Values(program_fault{"sigint_while_generating", nullptr, interrupted_by(SIGINT), -1, SIGINT,
-                                    "\r\nraised VESK_MG.INTERRUPTED_ERROR : SIGINT\r\n", "", nullptr, nullptr},
-                      program_fault{"sigterm_while_generating", nullptr, interrupted_by(SIGTERM), -1, SIGTERM,
-                                    "\r\nraised VESK_MG.INTERRUPTED_ERROR : SIGTERM\r\n", "", nullptr, nullptr},
-                      program_fault{"sighup_while_generating", nullptr, interrupted_by(SIGHUP), -1, SIGHUP,
-                                    "\r\nraised VESK_MG.INTERRUPTED_ERROR : SIGHUP\r\n", "", nullptr, nullptr},
+    ::testing::Values(interrupted("sigint_while_generating", SIGINT, "SIGINT"),
+                      interrupted("sigterm_while_generating", SIGTERM, "SIGTERM"),
+                      interrupted("sighup_while_generating", SIGHUP, "SIGHUP"),
                       // The roster meets the limit as it is written; the signal that sends is not fatal.
                       program_fault{"file_size_limit",
                                     nullptr,
@@ -141,72 +145,40 @@ INSTANTIATE_TEST_SUITE_P(
                                     ": File too large\r\n",
                                     nullptr,
                                     nullptr},
-                      program_fault{"fifo_at_the_name",
-                                    [] {
-                                      std::filesystem::remove("ministers_abc.csv");
-                                      ASSERT_EQ(::mkfifo("ministers_abc.csv", 0600), 0);
-                                    },
-                                    {std::string(test_support::fault_session)},
-                                    0,
-                                    0,
-                                    "",
-                                    "",
-                                    "1ministers_abc.csv",
-                                    [] { EXPECT_TRUE(std::filesystem::is_fifo("ministers_abc.csv")); }},
-                      program_fault{"link_to_a_device_at_the_name",
-                                    [] {
-                                      std::filesystem::remove("ministers_abc.csv");
-                                      std::filesystem::create_symlink("/dev/null", "ministers_abc.csv");
-                                    },
-                                    {std::string(test_support::fault_session)},
-                                    0,
-                                    0,
-                                    "",
-                                    "",
-                                    "1ministers_abc.csv",
-                                    nullptr},
-                      program_fault{"link_to_a_roster_elsewhere",
-                                    [] {
-                                      std::filesystem::create_directory("mod");
-                                      test_support::write_file("mod/roster.csv", old_roster);
-                                      std::filesystem::permissions("mod/roster.csv", std::filesystem::perms(0640));
-                                      std::filesystem::remove("ministers_abc.csv");
-                                      std::filesystem::create_symlink("mod/roster.csv", "ministers_abc.csv");
-                                    },
-                                    {std::string(test_support::fault_session)},
-                                    0,
-                                    0,
-                                    "",
-                                    "",
-                                    "mod/roster.csv",
-                                    [] {
-                                      EXPECT_TRUE(std::filesystem::is_symlink("ministers_abc.csv"));
-                                      EXPECT_EQ(std::filesystem::status("mod/roster.csv").permissions(),
-                                                std::filesystem::perms(0640));
-                                      EXPECT_TRUE(no_temporary_file_in("mod"));
-                                    }},
-                      program_fault{"non_blocking_standard_input",
-                                    nullptr,
-                                    {std::string(test_support::fault_session), -1, 0, true},
-                                    0,
-                                    0,
-                                    "",
-                                    "",
-                                    "ministers_abc.csv",
-                                    nullptr},
+                      succeeds(
+                          "fifo_at_the_name", "1ministers_abc.csv",
+                          [] {
+                            std::filesystem::remove("ministers_abc.csv");
+                            ASSERT_EQ(::mkfifo("ministers_abc.csv", 0600), 0);
+                          },
+                          [] { EXPECT_TRUE(std::filesystem::is_fifo("ministers_abc.csv")); }),
+                      succeeds("link_to_a_device_at_the_name", "1ministers_abc.csv",
+                               [] {
+                                 std::filesystem::remove("ministers_abc.csv");
+                                 std::filesystem::create_symlink("/dev/null", "ministers_abc.csv");
+                               }),
+                      succeeds(
+                          "link_to_a_roster_elsewhere", "mod/roster.csv",
+                          [] {
+                            std::filesystem::create_directory("mod");
+                            test_support::write_file("mod/roster.csv", old_roster);
+                            std::filesystem::permissions("mod/roster.csv", std::filesystem::perms(0640));
+                            std::filesystem::remove("ministers_abc.csv");
+                            std::filesystem::create_symlink("mod/roster.csv", "ministers_abc.csv");
+                          },
+                          [] {
+                            EXPECT_TRUE(std::filesystem::is_symlink("ministers_abc.csv"));
+                            EXPECT_EQ(std::filesystem::status("mod/roster.csv").permissions(),
+                                      std::filesystem::perms(0640));
+                            EXPECT_TRUE(test_support::no_temporary_file_in("mod"));
+                          }),
+                      succeeds("non_blocking_standard_input", "ministers_abc.csv", nullptr, nullptr, true),
                       // Counting stops at the ten names needed; the 100 GB tail is never read.
-                      program_fault{"name_file_with_a_huge_sparse_tail",
-                                    [] {
-                                      test_support::write_file("names.txt", std::string(test_support::ten_names));
-                                      std::filesystem::resize_file("names.txt", std::uintmax_t{100} << 30);
-                                    },
-                                    {std::string(test_support::fault_session)},
-                                    0,
-                                    0,
-                                    "",
-                                    "",
-                                    "ministers_abc.csv",
-                                    nullptr}),
+                      succeeds("name_file_with_a_huge_sparse_tail", "ministers_abc.csv",
+                               [] {
+                                 test_support::write_file("names.txt", std::string(test_support::ten_names));
+                                 std::filesystem::resize_file("names.txt", std::uintmax_t{100} << 30);
+                               })),
     [](const ::testing::TestParamInfo<program_fault>& param) { return std::string(param.param.name); });
 
 TEST(program_race, two_runs_for_one_tag_leave_one_whole_roster) {
@@ -225,7 +197,7 @@ TEST(program_race, two_runs_for_one_tag_leave_one_whole_roster) {
   for (std::size_t i = 1; i < lines.size(); ++i) {
     EXPECT_EQ(test_support::split(lines[i], ";").size(), 9U) << lines[i];
   }
-  EXPECT_TRUE(no_temporary_file_in("."));
+  EXPECT_TRUE(test_support::no_temporary_file_in("."));
 }
 
 }  // namespace

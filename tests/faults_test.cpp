@@ -4,7 +4,6 @@
 // and status 1, never claims success, and never harms an earlier roster.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -32,11 +31,6 @@ class faults : public ::testing::Test {
 
 const std::string old_roster = "the roster of an earlier run\r\n";
 
-bool no_temporary_file_left() {
-  const std::vector<std::string> names = test_support::names_here();
-  return std::ranges::none_of(names, [](const std::string& name) { return name.ends_with(".tmp"); });
-}
-
 // A fault that strikes between the questions and the end of generation.
 struct generation_fault {
   const char* name;
@@ -59,7 +53,7 @@ TEST_P(generation_faults, end_the_run_and_leave_the_old_roster_as_it_was) {
   EXPECT_EQ(result.err.rfind(GetParam().report, 0), 0U) << result.err;
   EXPECT_EQ(result.out.find("DONE!"), std::string::npos);
   EXPECT_EQ(test_support::read_file("ministers_abc.csv"), old_roster);
-  EXPECT_TRUE(no_temporary_file_left());
+  EXPECT_TRUE(test_support::no_temporary_file_in("."));
 }
 
 INSTANTIATE_TEST_SUITE_P(

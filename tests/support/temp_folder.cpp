@@ -43,4 +43,9 @@ std::vector<std::string> names_here() {
   return names;
 }
 
+bool no_temporary_file_in(const std::filesystem::path& folder) {
+  return std::ranges::none_of(std::filesystem::directory_iterator(folder),
+                              [](const auto& entry) { return entry.path().extension() == ".tmp"; });
+}
+
 }  // namespace vesk_mg::test_support

@@ -26,5 +26,7 @@ void write_file(const std::filesystem::path& path, const std::string& bytes);
 std::string read_file(const std::filesystem::path& path);
 // The names in the working folder, sorted: a leftover temporary file shows.
 std::vector<std::string> names_here();
+// True when no temporary file (".tmp") of a roster is left in `folder`.
+bool no_temporary_file_in(const std::filesystem::path& folder);
 
 }  // namespace vesk_mg::test_support
