@@ -141,8 +141,7 @@ std::optional<std::string> replace_file(const std::string& from, const std::stri
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return std::nullopt;
   }
-  const std::string described = describe_win32_error("", ::GetLastError());
-  return described.substr(2);  // the reason alone, without the empty subject's ": "
+  return win32_reason(::GetLastError());
 }
 
 void remove_file(const std::string& path) noexcept {

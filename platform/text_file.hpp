@@ -78,8 +78,6 @@ class output_file {
   // temporary file, which is kept and holds everything written.
   void commit(env& clock);
 
-  [[nodiscard]] const std::string& name() const noexcept { return name_; }
-
  private:
   static constexpr std::size_t buffer_size = 64 * 1024;
   static constexpr std::int64_t retry_for_ns = 2'000'000'000;
@@ -94,7 +92,6 @@ class output_file {
   std::string buffer_;
   bool anything_written_ = false;
   char last_byte_ = '\0';
-  bool failed_ = false;
 };
 
 }  // namespace vesk_mg
