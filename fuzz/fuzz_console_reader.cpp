@@ -8,11 +8,13 @@
 
 #include "platform/named_error.hpp"
 #include "platform/text_input.hpp"
+#include "tests/support/string_streams.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::size_t program_size = size < 8 ? size : 8;
   const std::string program(reinterpret_cast<const char*>(data), program_size);
-  vesk_mg::string_source source(std::string(reinterpret_cast<const char*>(data) + program_size, size - program_size));
+  vesk_mg::test_support::string_source source(
+      std::string(reinterpret_cast<const char*>(data) + program_size, size - program_size));
   vesk_mg::text_input in(source, "fuzz");
   if (program.empty()) return 0;
 

@@ -1,8 +1,10 @@
-// An open file of the operating system, the one place where the platform's
-// error codes become the program's named errors. Opening tells a name that
-// leads to no file (file_name_error) from a file that exists but cannot be
-// opened as asked (file_use_error); failed reads, writes and syncs raise
-// file_read_error and file_write_error with the file's name in the message.
+// An open file of the operating system, or one of the process's standard
+// streams: bytes read and written unbuffered and untranslated, a stream
+// that answers "not now" waited for, an interrupted call tried again.
+// Opening tells a name that leads to no file (file_name_error) from a
+// file that exists but cannot be opened as asked (file_use_error); failed
+// reads, writes and syncs raise file_read_error and file_write_error with
+// the file's name in the message, in the system's words (system_error).
 #pragma once
 
 #include <cstddef>
@@ -10,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/byte_stream.hpp"
 
 namespace vesk_mg {
 
@@ -21,7 +25,7 @@ struct write_target {
   std::optional<std::uint32_t> permissions;
 };
 
-class file_handle {
+class file_handle final : public byte_source, public byte_sink {
  public:
   // Only a regular file can be read: a folder or a device is a file_use_error.
   static file_handle open_for_reading(std::string_view name);
@@ -40,15 +44,18 @@ class file_handle {
   // file is a file_name_error naming `label`.
   static file_handle create_new(const std::string& path, std::optional<std::uint32_t> permissions,
                                 std::string_view label);
+  // A descriptor or handle the process was given, such as standard input,
+  // used under `label` and never closed.
+  static file_handle borrow(std::intptr_t native, std::string_view label);
 
   file_handle(file_handle&&) = delete;
   file_handle& operator=(file_handle&&) = delete;
   file_handle(const file_handle&) = delete;
   file_handle& operator=(const file_handle&) = delete;
-  ~file_handle();
+  ~file_handle() override;
 
-  std::size_t read_some(char* buffer, std::size_t capacity);
-  void write_all(std::string_view bytes);
+  std::size_t read_some(char* buffer, std::size_t capacity) override;
+  void write_all(std::string_view bytes) override;
   // Waits until everything written is on the disk.
   void sync();
   void close();
@@ -56,16 +63,24 @@ class file_handle {
   [[nodiscard]] const std::string& name() const noexcept { return name_; }
 
  private:
-  file_handle(std::intptr_t native, std::string_view name) : native_(native), name_(name) {}
+  file_handle(std::intptr_t native, std::string_view name, bool owned = true)
+      : native_(native), name_(name), owned_(owned) {}
 
   static constexpr std::intptr_t closed = -1;
   std::intptr_t native_ = closed;
   std::string name_;
+  bool owned_ = true;
 };
+
+// True when `name` can name a file at all: not empty, and no NUL inside.
+bool names_a_file(std::string_view name);
 
 // The name of a temporary file beside `path`, in its folder, that a user
 // recognises: ".ministers_abc.csv.1234.tmp" with this process's number.
 std::string temporary_name_beside(const std::string& path);
+
+// This process's number, as the system shows it.
+std::uint64_t this_process_number();
 
 // Renames `from` over `to` in one step; on failure returns the reason.
 std::optional<std::string> replace_file(const std::string& from, const std::string& to);

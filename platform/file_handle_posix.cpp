@@ -1,29 +1,21 @@
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <utility>
 
 #include "platform/file_handle.hpp"
 #include "platform/named_error.hpp"
+#include "platform/system_error.hpp"
 
 namespace vesk_mg {
 
 namespace {
-
-std::string describe(std::string_view name, int error) {
-  std::string text(name);
-  text.append(": ");
-  text.append(std::strerror(error));
-  return text;
-}
-
-bool names_a_file(std::string_view name) { return !name.empty() && name.find('\0') == std::string_view::npos; }
 
 bool exists(const std::string& name) {
   struct stat status {};
@@ -37,6 +29,17 @@ void clear_non_blocking(int fd) {
   if (flags != -1) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
 }
 
+// An interrupted call is tried again. A stream inherited in non-blocking
+// mode answers EAGAIN instead of waiting; it is waited for, as any other.
+bool try_again(int fd, short events, int error) {
+  if (error == EINTR) return true;
+  if (error != EAGAIN && error != EWOULDBLOCK) return false;
+  pollfd wanted{fd, events, 0};
+  while (::poll(&wanted, 1, -1) == -1 && errno == EINTR) {
+  }
+  return true;
+}
+
 }  // namespace
 
 file_handle file_handle::open_for_reading(std::string_view name) {
@@ -46,14 +49,14 @@ file_handle file_handle::open_for_reading(std::string_view name) {
   if (fd == -1) {
     const int error = errno;
     if (error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG) {
-      throw file_name_error(describe(name, error));
+      throw file_name_error(describe_system_error(name, error));
     }
-    throw file_use_error(describe(name, error));
+    throw file_use_error(describe_system_error(name, error));
   }
   struct stat status {};
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
     ::close(fd);
-    throw file_use_error(describe(name, S_ISDIR(status.st_mode) ? EISDIR : EINVAL));
+    throw file_use_error(describe_system_error(name, S_ISDIR(status.st_mode) ? EISDIR : EINVAL));
   }
   clear_non_blocking(fd);
   return {fd, name};
@@ -70,23 +73,25 @@ write_target file_handle::probe_for_writing(std::string_view name) {
     // Nothing at all there: the file is new. A link that leads nowhere is
     // something there, and not a regular file.
     if (error == ENOENT && !exists(path)) return {path, std::nullopt};
-    if (exists(path)) throw file_use_error(describe(name, error));
-    throw file_name_error(describe(name, error));
+    if (exists(path)) throw file_use_error(describe_system_error(name, error));
+    throw file_name_error(describe_system_error(name, error));
   }
   // Only a regular file is ever opened: a FIFO would block, a device
   // would swallow the roster.
-  if (!S_ISREG(status.st_mode)) throw file_use_error(describe(name, S_ISDIR(status.st_mode) ? EISDIR : EINVAL));
+  if (!S_ISREG(status.st_mode)) {
+    throw file_use_error(describe_system_error(name, S_ISDIR(status.st_mode) ? EISDIR : EINVAL));
+  }
   // Opening for writing without truncating asks the system whether the
   // file could be written, and changes nothing.
   const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd == -1) throw file_use_error(describe(name, errno));
+  if (fd == -1) throw file_use_error(describe_system_error(name, errno));
   ::close(fd);
 
   struct stat link {};
   std::string target = path;
   if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
     std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr), &std::free);
-    if (resolved == nullptr) throw file_use_error(describe(name, errno));
+    if (resolved == nullptr) throw file_use_error(describe_system_error(name, errno));
     target = resolved.get();
   }
   return {target, static_cast<std::uint32_t>(status.st_mode & 07777)};
@@ -101,57 +106,61 @@ file_handle file_handle::create_new(const std::string& path, std::optional<std::
     ::unlink(path.c_str());
     fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
   }
-  if (fd == -1) throw file_name_error(describe(label, errno));
+  if (fd == -1) throw file_name_error(describe_system_error(label, errno));
   // The mode given to open is narrowed by the umask; a replaced file keeps its own bits.
   if (permissions && ::fchmod(fd, mode) != 0) {
     const int error = errno;
     ::close(fd);
-    throw file_write_error(describe(path, error));
+    throw file_write_error(describe_system_error(path, error));
   }
   return {fd, path};
 }
 
+file_handle file_handle::borrow(std::intptr_t native, std::string_view label) { return {native, label, false}; }
+
 file_handle::~file_handle() {
-  if (native_ != closed) ::close(static_cast<int>(native_));
+  if (owned_ && native_ != closed) ::close(static_cast<int>(native_));
 }
 
 std::size_t file_handle::read_some(char* buffer, std::size_t capacity) {
+  const int fd = static_cast<int>(native_);
   for (;;) {
-    const ssize_t got = ::read(static_cast<int>(native_), buffer, capacity);
+    const ssize_t got = ::read(fd, buffer, capacity);
     if (got >= 0) return static_cast<std::size_t>(got);
-    if (errno != EINTR) throw file_read_error(describe(name_, errno));
+    const int error = errno;
+    if (!try_again(fd, POLLIN, error)) throw file_read_error(describe_system_error(name_, error));
   }
 }
 
 void file_handle::write_all(std::string_view bytes) {
+  const int fd = static_cast<int>(native_);
   while (!bytes.empty()) {
-    const ssize_t put = ::write(static_cast<int>(native_), bytes.data(), bytes.size());
+    const ssize_t put = ::write(fd, bytes.data(), bytes.size());
     if (put > 0) {
       bytes.remove_prefix(static_cast<std::size_t>(put));
-    } else if (put == 0 || errno != EINTR) {
-      throw file_write_error(describe(name_, put == 0 ? EIO : errno));
+      continue;
     }
+    const int error = put == 0 ? EIO : errno;
+    if (!try_again(fd, POLLOUT, error)) throw file_write_error(describe_system_error(name_, error));
   }
 }
 
 void file_handle::sync() {
-  if (::fsync(static_cast<int>(native_)) != 0 && errno != EINVAL) throw file_write_error(describe(name_, errno));
+  if (::fsync(static_cast<int>(native_)) != 0 && errno != EINVAL) {
+    throw file_write_error(describe_system_error(name_, errno));
+  }
 }
 
 void file_handle::close() {
-  if (native_ == closed) return;
+  if (!owned_ || native_ == closed) return;
   const int fd = static_cast<int>(std::exchange(native_, closed));
-  if (::close(fd) != 0 && errno != EINTR) throw file_write_error(describe(name_, errno));
+  if (::close(fd) != 0 && errno != EINTR) throw file_write_error(describe_system_error(name_, errno));
 }
 
-std::string temporary_name_beside(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  const std::size_t base = slash == std::string::npos ? 0 : slash + 1;
-  return path.substr(0, base) + "." + path.substr(base) + "." + std::to_string(::getpid()) + ".tmp";
-}
+std::uint64_t this_process_number() { return static_cast<std::uint64_t>(::getpid()); }
 
 std::optional<std::string> replace_file(const std::string& from, const std::string& to) {
-  if (::rename(from.c_str(), to.c_str()) != 0) return std::strerror(errno);
+  if (::rename(from.c_str(), to.c_str()) != 0) return system_reason(errno);
   // The rename itself reaches the disk with its folder.
   const std::size_t slash = to.rfind('/');
   const std::string folder = slash == std::string::npos ? "." : to.substr(0, slash + 1);

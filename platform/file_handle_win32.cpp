@@ -4,16 +4,17 @@
 
 #include "platform/file_handle.hpp"
 #include "platform/named_error.hpp"
+#include "platform/system_error.hpp"
 #include "platform/text_encoding_win32.hpp"
-#include "platform/win32_error.hpp"
 
 namespace vesk_mg {
 
 namespace {
 
-HANDLE native(std::intptr_t value) { return reinterpret_cast<HANDLE>(value); }
+HANDLE as_handle(std::intptr_t value) { return reinterpret_cast<HANDLE>(value); }
 
-bool names_a_file(std::string_view name) { return !name.empty() && name.find('\0') == std::string_view::npos; }
+// A console takes at most about 64 KiB in one call; files get the same.
+DWORD chunk(std::size_t size) { return size > 0x10000 ? 0x10000 : static_cast<DWORD>(size); }
 
 bool exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -32,13 +33,13 @@ file_handle file_handle::open_for_reading(std::string_view name) {
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD code = ::GetLastError();
-    if (is_name_error(code)) throw file_name_error(describe_win32_error(name, code));
-    throw file_use_error(describe_win32_error(name, code));
+    if (is_name_error(code)) throw file_name_error(describe_system_error(name, code));
+    throw file_use_error(describe_system_error(name, code));
   }
   // Devices such as CON or NUL open too; only a file on disk is a name file.
   if (::GetFileType(handle) != FILE_TYPE_DISK) {
     ::CloseHandle(handle);
-    throw file_use_error(describe_win32_error(name, ERROR_ACCESS_DENIED));
+    throw file_use_error(describe_system_error(name, ERROR_ACCESS_DENIED));
   }
   return {reinterpret_cast<std::intptr_t>(handle), name};
 }
@@ -55,7 +56,7 @@ file_handle file_handle::open_name_file(std::string_view typed) {
     try {
       return open_for_reading(std::string(name) + ".txt");
     } catch (const file_name_error&) {
-      throw file_name_error(describe_win32_error(typed, ERROR_FILE_NOT_FOUND));
+      throw file_name_error(describe_system_error(typed, ERROR_FILE_NOT_FOUND));
     }
   }
 }
@@ -70,12 +71,12 @@ write_target file_handle::probe_for_writing(std::string_view name) {
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD code = ::GetLastError();
     if (code == ERROR_FILE_NOT_FOUND && !exists(path)) return {std::string(name), std::nullopt};
-    if (exists(path)) throw file_use_error(describe_win32_error(name, code));
-    throw file_name_error(describe_win32_error(name, code));
+    if (exists(path)) throw file_use_error(describe_system_error(name, code));
+    throw file_name_error(describe_system_error(name, code));
   }
   const DWORD type = ::GetFileType(handle);
   ::CloseHandle(handle);
-  if (type != FILE_TYPE_DISK) throw file_use_error(describe_win32_error(name, ERROR_ACCESS_DENIED));
+  if (type != FILE_TYPE_DISK) throw file_use_error(describe_system_error(name, ERROR_ACCESS_DENIED));
   return {std::string(name), std::nullopt};
 }
 
@@ -91,57 +92,55 @@ file_handle file_handle::create_new(const std::string& path, std::optional<std::
     ::DeleteFileW(wide.c_str());  // left by an earlier process of the same number
     handle = create();
   }
-  if (handle == INVALID_HANDLE_VALUE) throw file_name_error(describe_win32_error(label, ::GetLastError()));
+  if (handle == INVALID_HANDLE_VALUE) throw file_name_error(describe_system_error(label, ::GetLastError()));
   return {reinterpret_cast<std::intptr_t>(handle), path};
 }
 
+file_handle file_handle::borrow(std::intptr_t native, std::string_view label) { return {native, label, false}; }
+
 file_handle::~file_handle() {
-  if (native_ != closed) ::CloseHandle(native(native_));
+  if (owned_ && native_ != closed) ::CloseHandle(as_handle(native_));
 }
 
 std::size_t file_handle::read_some(char* buffer, std::size_t capacity) {
-  const DWORD wanted = capacity > 0x10000000 ? 0x10000000 : static_cast<DWORD>(capacity);
   DWORD got = 0;
-  if (!::ReadFile(native(native_), buffer, wanted, &got, nullptr)) {
-    throw file_read_error(describe_win32_error(name_, ::GetLastError()));
+  if (!::ReadFile(as_handle(native_), buffer, chunk(capacity), &got, nullptr)) {
+    const DWORD code = ::GetLastError();
+    if (code == ERROR_BROKEN_PIPE || code == ERROR_HANDLE_EOF) return 0;  // the writer has gone
+    throw file_read_error(describe_system_error(name_, code));
   }
   return got;
 }
 
 void file_handle::write_all(std::string_view bytes) {
   while (!bytes.empty()) {
-    const DWORD wanted = bytes.size() > 0x10000000 ? 0x10000000 : static_cast<DWORD>(bytes.size());
     DWORD put = 0;
-    if (!::WriteFile(native(native_), bytes.data(), wanted, &put, nullptr) || put == 0) {
-      throw file_write_error(describe_win32_error(name_, put == 0 ? ERROR_WRITE_FAULT : ::GetLastError()));
+    if (!::WriteFile(as_handle(native_), bytes.data(), chunk(bytes.size()), &put, nullptr) || put == 0) {
+      throw file_write_error(describe_system_error(name_, put == 0 ? ERROR_WRITE_FAULT : ::GetLastError()));
     }
     bytes.remove_prefix(put);
   }
 }
 
 void file_handle::sync() {
-  if (!::FlushFileBuffers(native(native_))) throw file_write_error(describe_win32_error(name_, ::GetLastError()));
+  if (!::FlushFileBuffers(as_handle(native_))) throw file_write_error(describe_system_error(name_, ::GetLastError()));
 }
 
 void file_handle::close() {
-  if (native_ == closed) return;
-  HANDLE handle = native(native_);
+  if (!owned_ || native_ == closed) return;
+  HANDLE handle = as_handle(native_);
   native_ = closed;
-  if (!::CloseHandle(handle)) throw file_write_error(describe_win32_error(name_, ::GetLastError()));
+  if (!::CloseHandle(handle)) throw file_write_error(describe_system_error(name_, ::GetLastError()));
 }
 
-std::string temporary_name_beside(const std::string& path) {
-  const std::size_t separator = path.find_last_of("/\\:");
-  const std::size_t base = separator == std::string::npos ? 0 : separator + 1;
-  return path.substr(0, base) + "." + path.substr(base) + "." + std::to_string(::GetCurrentProcessId()) + ".tmp";
-}
+std::uint64_t this_process_number() { return ::GetCurrentProcessId(); }
 
 std::optional<std::string> replace_file(const std::string& from, const std::string& to) {
   if (::MoveFileExW(wide_file_name(from).c_str(), wide_file_name(to).c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return std::nullopt;
   }
-  return win32_reason(::GetLastError());
+  return system_reason(::GetLastError());
 }
 
 void remove_file(const std::string& path) noexcept {

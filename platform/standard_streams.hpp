@@ -1,6 +1,7 @@
-// The process's standard input, output and error as byte channels, read
-// and written unbuffered and untranslated (a line end is written as the
-// program gives it). `start_platform` prepares the process once at start.
+// The process's standard input, output and error, read and written
+// unbuffered and untranslated through file_handle (a line end is written
+// as the program gives it). `start_platform` prepares the process once at
+// its start.
 #pragma once
 
 #include "platform/byte_stream.hpp"

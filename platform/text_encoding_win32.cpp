@@ -30,6 +30,4 @@ std::string utf8_from_wide(std::wstring_view text) {
   return narrow;
 }
 
-std::string utf8_from_ansi(std::string_view text) { return utf8_from_wide(widen(text, CP_ACP)); }
-
 }  // namespace vesk_mg

@@ -10,7 +10,5 @@ namespace vesk_mg {
 
 std::wstring wide_file_name(std::string_view name);
 std::string utf8_from_wide(std::wstring_view text);
-// Bytes in the ANSI code page as UTF-8.
-std::string utf8_from_ansi(std::string_view text);
 
 }  // namespace vesk_mg

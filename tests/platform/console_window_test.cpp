@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "tests/support/string_streams.hpp"
+
 namespace vesk_mg {
 namespace {
 
@@ -22,8 +24,8 @@ TEST(console_window, the_wait_ends_at_enter_or_the_end_of_input) {
       {"", ""},                         // the end of input
   }};
   for (const auto& [input, left] : cases) {
-    string_source in(input);
-    string_sink out;
+    test_support::string_source in(input);
+    test_support::string_sink out;
     wait_for_enter(in, out);
     EXPECT_EQ(out.text(), "\r\nPress Enter to close this window.");
     std::string rest(16, '\0');

@@ -9,6 +9,7 @@
 #include "platform/named_error.hpp"
 #include "platform/text_file.hpp"
 #include "tests/support/console_script.hpp"
+#include "tests/support/string_streams.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
@@ -93,7 +94,7 @@ TEST(end_of_run, reports_an_unhandled_error_after_completing_the_console_line) {
 }
 
 TEST(end_of_run, leaves_out_an_empty_message) {
-  string_sink err_sink;
+  test_support::string_sink err_sink;
   write_report(err_sink, named_error("VESK_MG.OUT_OF_MEMORY_ERROR", ""));
   EXPECT_EQ(err_sink.text(), "\r\nraised VESK_MG.OUT_OF_MEMORY_ERROR\r\n");
 }

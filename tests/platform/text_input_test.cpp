@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/named_error.hpp"
+#include "tests/support/string_streams.hpp"
 
 namespace vesk_mg {
 namespace {
@@ -15,7 +16,7 @@ namespace {
 // reads an integer, "E" asks for the end of the file. Errors show as
 // <end> and <number>.
 std::string transcript(const std::string& input, const std::string& operations) {
-  string_source source(input);
+  test_support::string_source source(input);
   text_input in(source, "test input");
   std::istringstream ops(operations);
   std::string result;

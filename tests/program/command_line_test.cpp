@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/string_streams.hpp"
+
 namespace vesk_mg {
 namespace {
 
@@ -24,8 +26,8 @@ TEST(command_line, answers_help_and_version_and_refuses_the_rest) {
       {{""}, 2, false, true, ""},
   };
   for (const command_line_case& c : cases) {
-    string_sink out;
-    string_sink err;
+    test_support::string_sink out;
+    test_support::string_sink err;
     EXPECT_EQ(answer_command_line(c.arguments, out, err), c.status) << c.arguments.size();
     const bool usage_out = out.text().starts_with("Usage: vesk_mg [--help | --version]\r\n");
     EXPECT_EQ(usage_out, c.usage_out);
@@ -40,8 +42,8 @@ TEST(command_line, answers_help_and_version_and_refuses_the_rest) {
 }
 
 TEST(command_line, usage_says_what_is_asked_written_and_how_to_pipe_answers) {
-  string_sink out;
-  string_sink err;
+  test_support::string_sink out;
+  test_support::string_sink err;
   const std::string_view help[] = {"--help"};
   ASSERT_EQ(answer_command_line(help, out, err), 0);
   for (const char* part : {"tag", "alignments", "positions", "one minister name per line", "first ID",

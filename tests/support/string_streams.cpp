@@ -1,8 +1,8 @@
-#include "platform/byte_stream.hpp"
+#include "tests/support/string_streams.hpp"
 
 #include <algorithm>
 
-namespace vesk_mg {
+namespace vesk_mg::test_support {
 
 std::size_t string_source::read_some(char* buffer, std::size_t capacity) {
   const std::size_t count = std::min(capacity, text_.size() - position_);
@@ -11,4 +11,4 @@ std::size_t string_source::read_some(char* buffer, std::size_t capacity) {
   return count;
 }
 
-}  // namespace vesk_mg
+}  // namespace vesk_mg::test_support

@@ -1,0 +1,23 @@
+#include "platform/file_handle.hpp"
+
+namespace vesk_mg {
+
+namespace {
+
+#ifdef _WIN32
+constexpr std::string_view folder_separators = "/\\:";
+#else
+constexpr std::string_view folder_separators = "/";
+#endif
+
+}  // namespace
+
+bool names_a_file(std::string_view name) { return !name.empty() && name.find('\0') == std::string_view::npos; }
+
+std::string temporary_name_beside(const std::string& path) {
+  const std::size_t separator = path.find_last_of(folder_separators);
+  const std::size_t base = separator == std::string::npos ? 0 : separator + 1;
+  return path.substr(0, base) + "." + path.substr(base) + "." + std::to_string(this_process_number()) + ".tmp";
+}
+
+}  // namespace vesk_mg

@@ -1,0 +1,31 @@
+// Byte channels backed by strings: the console of a test, a benchmark or a
+// fuzzer, read from a fixed text and written into one that can be looked at.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/byte_stream.hpp"
+
+namespace vesk_mg::test_support {
+
+class string_source final : public byte_source {
+ public:
+  explicit string_source(std::string text) : text_(std::move(text)) {}
+  std::size_t read_some(char* buffer, std::size_t capacity) override;
+
+ private:
+  std::string text_;
+  std::size_t position_ = 0;
+};
+
+class string_sink final : public byte_sink {
+ public:
+  void write_all(std::string_view bytes) override { text_.append(bytes); }
+  [[nodiscard]] const std::string& text() const noexcept { return text_; }
+
+ private:
+  std::string text_;
+};
+
+}  // namespace vesk_mg::test_support
