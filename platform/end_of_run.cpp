@@ -26,14 +26,24 @@ void write_all_if_possible(byte_sink& standard_error, std::string_view text) {
 
 }  // namespace
 
-void write_report(byte_sink& standard_error, const named_error& error) {
-  std::string text = "\r\nraised " + error.full_name();
-  if (!error.message().empty()) text += " : " + error.message();
+std::string report_text(std::string_view full_name, std::string_view message) {
+  std::string text = "\r\nraised ";
+  text += full_name;
+  if (!message.empty()) {
+    text += " : ";
+    text += message;
+  }
   text += "\r\n";
-  write_all_if_possible(standard_error, text);
+  return text;
+}
+
+void write_report(byte_sink& standard_error, const named_error& error) {
+  write_all_if_possible(standard_error, report_text(error.full_name(), error.message()));
 }
 
 int run_to_end(console_output& out, byte_sink& standard_error, const std::function<void()>& body) {
+  // Made before the run: there may be no memory left for it after.
+  const std::string out_of_memory = report_text(error_names::out_of_memory, "");
   try {
     body();
     out.complete_line();
@@ -42,11 +52,8 @@ int run_to_end(console_output& out, byte_sink& standard_error, const std::functi
     complete_line_if_possible(out);
     write_report(standard_error, error);
   } catch (const std::bad_alloc&) {
-    // Written from fixed text: there may be no memory left for another string.
-    static constexpr std::string_view report = "\r\nraised VESK_MG.OUT_OF_MEMORY_ERROR\r\n";
-    static_assert(report.substr(9, error_names::out_of_memory.size()) == error_names::out_of_memory);
     complete_line_if_possible(out);
-    write_all_if_possible(standard_error, report);
+    write_all_if_possible(standard_error, out_of_memory);
   }
   return exit_after_report;
 }

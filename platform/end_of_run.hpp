@@ -7,6 +7,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "platform/byte_stream.hpp"
 #include "platform/console_output.hpp"
@@ -17,6 +19,9 @@ namespace vesk_mg {
 inline constexpr int exit_normal = 0;
 inline constexpr int exit_after_report = 1;
 
+// The report of an error that ends the run: "\r\nraised NAME : MESSAGE\r\n",
+// without " : " when the message is empty.
+std::string report_text(std::string_view full_name, std::string_view message);
 void write_report(byte_sink& standard_error, const named_error& error);
 
 // Runs `body` and ends the run, completing the console line of `out`;

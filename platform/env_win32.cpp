@@ -3,6 +3,7 @@
 #include <mmsystem.h>
 
 #include "platform/env.hpp"
+#include "platform/filetime_win32.hpp"
 #include "platform/local_time.hpp"
 #include "platform/synced_clock.hpp"
 
@@ -14,17 +15,15 @@ namespace vesk_mg {
 
 namespace {
 
-constexpr std::int64_t epoch_in_filetime = 116'444'736'000'000'000;
-
 std::int64_t read_wall_clock() {
   FILETIME now{};
   ::GetSystemTimePreciseAsFileTime(&now);
   const auto ticks = static_cast<std::int64_t>((std::uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime);
-  const std::int64_t since_epoch = ticks - epoch_in_filetime;  // 100 ns units
-  std::int64_t seconds = since_epoch / 10'000'000;
-  std::int64_t rest = since_epoch % 10'000'000;
+  const std::int64_t since_epoch = ticks - epoch_in_filetime;
+  std::int64_t seconds = since_epoch / filetime_ticks_per_second;
+  std::int64_t rest = since_epoch % filetime_ticks_per_second;
   if (rest < 0) {
-    rest += 10'000'000;
+    rest += filetime_ticks_per_second;
     --seconds;
   }
   return vesk_mg::wall_nanoseconds(seconds, rest * 100);

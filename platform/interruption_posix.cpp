@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/end_of_run.hpp"
 #include "platform/error_names.hpp"
 #include "platform/interruption.hpp"
 
@@ -29,8 +30,7 @@ std::array<report_line, 3> report_lines{
     {{SIGINT, "SIGINT", {}, 0}, {SIGTERM, "SIGTERM", {}, 0}, {SIGHUP, "SIGHUP", {}, 0}}};
 
 void prepare(report_line& line) {
-  std::string text =
-      "\r\nraised " + std::string(error_names::interrupted) + " : " + std::string(line.signal_name) + "\r\n";
+  const std::string text = report_text(error_names::interrupted, line.signal_name);
   line.length = text.copy(line.text.data(), line.text.size());
 }
 

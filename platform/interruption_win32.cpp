@@ -4,6 +4,7 @@
 #include <atomic>
 #include <string>
 
+#include "platform/end_of_run.hpp"
 #include "platform/error_names.hpp"
 #include "platform/interruption.hpp"
 #include "platform/text_encoding_win32.hpp"
@@ -42,7 +43,7 @@ BOOL WINAPI on_console_event(DWORD event) {
 
 void watch_for_interruptions() {
   for (report_line& line : report_lines) {
-    line.text = "\r\nraised " + std::string(error_names::interrupted) + " : " + line.what + "\r\n";
+    line.text = report_text(error_names::interrupted, line.what);
   }
   ::SetConsoleCtrlHandler(on_console_event, TRUE);
 }

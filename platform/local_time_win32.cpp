@@ -1,16 +1,12 @@
 #include <windows.h>
 
+#include "platform/filetime_win32.hpp"
 #include "platform/local_time.hpp"
 
 namespace vesk_mg {
 
-namespace {
-// 100 ns ticks from 1601-01-01 to 1970-01-01.
-constexpr std::int64_t epoch_in_filetime = 116'444'736'000'000'000;
-}  // namespace
-
 std::optional<civil_time> local_civil_time(std::int64_t seconds_since_epoch) {
-  const std::int64_t ticks = seconds_since_epoch * 10'000'000 + epoch_in_filetime;
+  const std::int64_t ticks = seconds_since_epoch * filetime_ticks_per_second + epoch_in_filetime;
   if (ticks < 0) return std::nullopt;
   const FILETIME file_time{static_cast<DWORD>(static_cast<std::uint64_t>(ticks) & 0xFFFFFFFFU),
                            static_cast<DWORD>(static_cast<std::uint64_t>(ticks) >> 32)};
