@@ -142,8 +142,6 @@ void put_first(output_file& file, std::size_t position, alignment ruling, std::i
   io.out.write_text(".");
 }
 
-// The generation driver raises named errors by design; it is not the
-// program's entry point, whatever its name.
 void main(const generation_request& request, program_io& io) {  // NOLINT(bugprone-exception-escape)
   // Should anything fail before the commit, the file is discarded as it
   // unwinds, and the name keeps the roster it held.

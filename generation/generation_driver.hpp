@@ -23,7 +23,9 @@ namespace vesk_mg {
 void put_first(output_file& file, std::size_t position, alignment ruling, std::int64_t& next_id, text_input& names,
                program_io& io);
 
-// main: the generation driver, writing the whole minister file for the request.
-void main(const generation_request& request, program_io& io);
+// main: the generation driver, writing the whole minister file for the
+// request. It raises named errors by design; it is not the program's entry
+// point, whatever its name.
+void main(const generation_request& request, program_io& io);  // NOLINT(bugprone-exception-escape)
 
 }  // namespace vesk_mg

@@ -79,7 +79,7 @@ class output_file {
   void commit(env& clock);
 
  private:
-  static constexpr std::size_t buffer_size = 64 * 1024;
+  static constexpr std::size_t buffer_size = std::size_t{64} * 1024;
   static constexpr std::int64_t retry_for_ns = 2'000'000'000;
   static constexpr std::int64_t retry_every_ms = 100;
 
