@@ -3,16 +3,15 @@
 // Run each size in its own process (bench/run) so the peaks compare.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "bench/bench_env.hpp"
 #include "generation/generation_driver.hpp"
+#include "program/vesk_mg.hpp"
 #include "tests/support/requests.hpp"
+#include "tests/support/string_streams.hpp"
+#include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg::bench {
 namespace {
@@ -24,14 +23,8 @@ class null_sink final : public byte_sink {
 
 void generate_ministers(benchmark::State& state) {
   const auto ministers = static_cast<std::int32_t>(state.range(0));
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::string folder = (std::filesystem::temp_directory_path() / "vesk_mg_bench_XXXXXX").string();
-  if (::mkdtemp(folder.data()) == nullptr) std::abort();
-  std::filesystem::current_path(folder);
-  {
-    std::ofstream names("names.txt", std::ios::binary);
-    for (std::int32_t i = 0; i < ministers; ++i) names << "Minister number " << i << "\r\n";
-  }
+  const test_support::temp_folder folder;
+  test_support::write_file("names.txt", test_support::numbered_names(ministers, "\r\n"));
 
   real_clock_fake_sleep clock;
   null_sink console_sink;
@@ -40,11 +33,11 @@ void generate_ministers(benchmark::State& state) {
                                            .tag("ben")
                                            .counts(alignment::ns, {1, 1, 1, 1, 1, 1, 1, 1, 1, ministers - 9})
                                            .build();
-    string_source no_input("");
-    text_input in(no_input, "standard input");
-    console_output out(console_sink);
-    program_io io{in, out, clock};
-    vesk_mg::main(request, io);
+    test_support::string_source no_input("");
+    if (run_program(no_input, console_sink, console_sink, clock, [&](program_io& io) { vesk_mg::main(request, io); }) !=
+        0) {
+      state.SkipWithError("the generation failed");
+    }
   }
 
   rusage usage{};
@@ -52,8 +45,6 @@ void generate_ministers(benchmark::State& state) {
   state.counters["per_minister"] = benchmark::Counter(
       static_cast<double>(ministers), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   state.counters["peak_rss_kib"] = static_cast<double>(usage.ru_maxrss);
-  std::filesystem::current_path(previous);
-  std::filesystem::remove_all(folder);
 }
 BENCHMARK(generate_ministers)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

@@ -5,6 +5,8 @@
 // nothing handled or for running out of memory.
 #pragma once
 
+#include <functional>
+
 #include "platform/byte_stream.hpp"
 #include "platform/env.hpp"
 #include "platform/program_io.hpp"
@@ -15,7 +17,11 @@ namespace vesk_mg {
 // to the generation driver.
 void vesk_mg(program_io& io);
 
-// One whole run over the given channels and clock; returns the exit status.
-int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& clock);
+// One whole run over the given channels and clock, wired as the program
+// is: the console, the end of the run and its report around `body`, which
+// is the whole program unless a test or a benchmark runs a part of it.
+// Returns the exit status.
+int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& clock,
+                const std::function<void(program_io&)>& body = vesk_mg);
 
 }  // namespace vesk_mg

@@ -8,6 +8,7 @@
 
 #include "draws/loyalty_and_year.hpp"
 #include "draws/personality_tables.hpp"
+#include "tests/support/answers.hpp"
 #include "tests/support/executable_run.hpp"
 #include "tests/support/fields.hpp"
 #include "tests/support/temp_folder.hpp"
@@ -23,12 +24,14 @@ test_support::executable_result run_program(const std::string& input) {
 
 TEST(end_to_end, a_whole_run_writes_a_well_formed_file) {
   test_support::temp_folder folder;
-  std::string names;
-  for (int i = 0; i < 30; ++i) names += "Minister " + std::to_string(i) + "\r\n";
-  test_support::write_file("names.txt", names);
+  test_support::write_file("names.txt", test_support::numbered_names(30, "\r\n"));
 
   const test_support::executable_result run =
-      run_program("tst\nNS\npa\nX\n2\n2\n2\n2\n2\n2\n2\n2\n2\n2\n0\n1\n1\n1\n1\n1\n0\n0\n0\n0\nnames.txt\n100\n");
+      run_program(test_support::answers{.tag = "tst",
+                                        .alignments = {"NS", "pa"},
+                                        .counts = {{2, 2, 2, 2, 2, 2, 2, 2, 2, 2}, {0, 1, 1, 1, 1, 1, 0, 0, 0, 0}},
+                                        .first_id = "100"}
+                      .text());
 
   ASSERT_EQ(run.exit_status, 0) << run.err;
   EXPECT_EQ(run.err, "");
@@ -56,7 +59,7 @@ TEST(end_to_end, a_whole_run_writes_a_well_formed_file) {
     const std::vector<std::string> fields = split(lines[i], ";");
     ASSERT_EQ(fields.size(), 9U) << lines[i];
     EXPECT_EQ(fields[0], std::to_string(expected_id++));
-    EXPECT_EQ(fields[2], "Minister " + std::to_string(expected_id - 101));
+    EXPECT_EQ(fields[2], "Name " + std::to_string(expected_id - 100));
     if (i < 11) {
       EXPECT_EQ(fields[3], "NA");
       EXPECT_EQ(fields[4], "NS");

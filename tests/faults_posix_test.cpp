@@ -17,17 +17,17 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/answers.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/executable_run.hpp"
-#include "tests/support/fault_session.hpp"
 #include "tests/support/fields.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
 namespace {
 
-const std::string session(test_support::fault_session);
-const std::string ten_names(test_support::ten_names);
+const std::string session = test_support::answers{.line_end = "\r\n"}.text();
+const std::string ten_names = test_support::numbered_names(10);
 
 class faults_posix : public ::testing::Test {
  protected:
@@ -57,19 +57,13 @@ TEST_F(faults_posix, a_folder_that_cannot_be_written_ends_the_run) {
 
 TEST_F(faults_posix, a_device_is_not_a_name_file) {
   const test_support::script_result result =
-      test_support::run_script("abc\nNS\nX\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n/dev/null\n", clock);
+      test_support::run_script(test_support::answers{.name_files = {"/dev/null"}, .first_id = ""}.text(), clock);
   EXPECT_NE(result.out.find("NOTE: Filename is case sensitive!: Invalid filename, try again: \r\n"), std::string::npos);
 }
 
 const std::string old_roster = "the roster of an earlier run\r\n";
 // 309 ministers: long enough a run to be interrupted in the middle.
-const std::string long_session = "abc\nNS\nX\n1\n1\n1\n1\n1\n1\n1\n1\n1\n300\nnames.txt\n601\n";
-
-std::string many_names(int count) {
-  std::string names;
-  for (int i = 0; i < count; ++i) names += "Minister " + std::to_string(i) + "\n";
-  return names;
-}
+const std::string long_session = test_support::answers{.counts = {{1, 1, 1, 1, 1, 1, 1, 1, 1, 300}}}.text();
 
 bool is_new_roster(const std::filesystem::path& file) {
   const std::vector<std::string> lines = test_support::lines_of(test_support::read_file(file));
@@ -98,7 +92,7 @@ class program_faults : public ::testing::TestWithParam<program_fault> {
 
 TEST_P(program_faults, never_harm_the_roster) {
   const program_fault& c = GetParam();
-  test_support::write_file("names.txt", many_names(400));
+  test_support::write_file("names.txt", test_support::numbered_names(400));
   test_support::write_file("ministers_abc.csv", old_roster);
   if (c.stage) c.stage();
   const test_support::executable_result result = test_support::run_executable(VESK_MG_EXECUTABLE, c.options);
@@ -126,8 +120,7 @@ program_fault interrupted(const char* name, int signal_number, const std::string
 // A run of the short session that ends well, the new roster in `roster`.
 program_fault succeeds(const char* name, const char* roster, std::function<void()> stage,
                        std::function<void()> check = nullptr, bool non_blocking = false) {
-  return {name,   std::move(stage), {std::string(test_support::fault_session), -1, 0, non_blocking}, 0, 0, "", "",
-          roster, std::move(check)};
+  return {name, std::move(stage), {session, -1, 0, non_blocking}, 0, 0, "", "", roster, std::move(check)};
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -138,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // The roster meets the limit as it is written; the signal that sends is not fatal.
                       program_fault{"file_size_limit",
                                     nullptr,
-                                    {std::string(test_support::fault_session), 300, 0, false},
+                                    {session, 300, 0, false},
                                     1,
                                     0,
                                     "\r\nraised VESK_MG.FILE_WRITE_ERROR : .ministers_abc.csv.",
@@ -176,15 +169,16 @@ INSTANTIATE_TEST_SUITE_P(
                       // Counting stops at the ten names needed; the 100 GB tail is never read.
                       succeeds("name_file_with_a_huge_sparse_tail", "ministers_abc.csv",
                                [] {
-                                 test_support::write_file("names.txt", std::string(test_support::ten_names));
+                                 test_support::write_file("names.txt", ten_names);
                                  std::filesystem::resize_file("names.txt", std::uintmax_t{100} << 30);
                                })),
     [](const ::testing::TestParamInfo<program_fault>& param) { return std::string(param.param.name); });
 
 TEST(program_race, two_runs_for_one_tag_leave_one_whole_roster) {
   test_support::temp_folder folder;
-  test_support::write_file("names.txt", many_names(400));
-  test_support::write_file("input.txt", "abc\nNS\nX\n1\n1\n1\n1\n1\n1\n1\n1\n1\n100\nnames.txt\n1\n");
+  test_support::write_file("names.txt", test_support::numbered_names(400));
+  test_support::write_file("input.txt",
+                           test_support::answers{.counts = {{1, 1, 1, 1, 1, 1, 1, 1, 1, 100}}, .first_id = "1"}.text());
   const std::string run = std::string("'") + VESK_MG_EXECUTABLE + "' < input.txt";
   const std::string both =
       "(" + run + " > out1.txt; echo $? > status1.txt) & (" + run + " > out2.txt; echo $? > status2.txt) & wait";

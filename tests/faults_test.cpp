@@ -12,16 +12,16 @@
 #include "dialogue/ask_questions.hpp"
 #include "generation/generation_driver.hpp"
 #include "platform/file_handle.hpp"
+#include "tests/support/answers.hpp"
 #include "tests/support/console_script.hpp"
-#include "tests/support/fault_session.hpp"
 #include "tests/support/fields.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
 namespace {
 
-const std::string session(test_support::fault_session);
-const std::string ten_names(test_support::ten_names);
+const std::string session = test_support::answers{.line_end = "\r\n"}.text();
+const std::string ten_names = test_support::numbered_names(10);
 
 class faults : public ::testing::Test {
  protected:
@@ -61,9 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         generation_fault{"name_file_gone", [](test_support::fake_env&) { std::filesystem::remove("names.txt"); },
                          "\r\nraised VESK_MG.FILE_NAME_ERROR : names.txt"},
-        generation_fault{"name_file_shortened",
-                         [](test_support::fake_env&) { test_support::write_file("names.txt", "A\nB\nC\n"); },
-                         "\r\nraised VESK_MG.END_OF_INPUT_ERROR : names.txt\r\n"},
+        generation_fault{
+            "name_file_shortened",
+            [](test_support::fake_env&) { test_support::write_file("names.txt", test_support::numbered_names(3)); },
+            "\r\nraised VESK_MG.END_OF_INPUT_ERROR : names.txt\r\n"},
         // Past what 64-bit nanoseconds hold, and outside the years of the local calendar.
         generation_fault{"clock_after_2262", [](test_support::fake_env& c) { c.wall_seconds = 9'300'000'000; },
                          "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : "},

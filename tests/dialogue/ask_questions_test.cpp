@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/answers.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/temp_folder.hpp"
 
@@ -76,8 +77,7 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
   std::optional<generation_request> handed_over;
 
   void SetUp() override {
-    std::string forty;
-    for (int i = 0; i < 40; ++i) forty += "Name " + std::to_string(i) + "\n";
+    const std::string forty = test_support::numbered_names(40);
     test_support::write_file("names.txt", forty);
     test_support::write_file("a_name_file_of_more_than_thirty_characters.txt", forty);
     test_support::write_file("empty.txt", "");
@@ -114,17 +114,15 @@ std::string case_name(const ::testing::TestParamInfo<dialogue_case>& param) { re
 const std::string intro = tag_prompt + "\r\n" + alignment_intro;
 const std::string ns_ruling = intro + "?: ?: " + heading("National Socialist");
 
-INSTANTIATE_TEST_SUITE_P(
-    whole_runs, dialogue,
-    ::testing::Values(dialogue_case{"typical", "abc\nNS\nX\n" + ten_ones + "names.txt\n601\n",
-                                    ns_ruling + attempt() + to_the_end() + "\r\n"},
-                      dialogue_case{
-                          "crlf_input",
-                          "abc\r\nNS\r\nX\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\nnames.txt\r\n601\r\n",
-                          ns_ruling + attempt() + to_the_end() + "\r\n"},
-                      dialogue_case{"no_last_line_end", "abc\nNS\nX\n" + ten_ones + "names.txt\n601",
-                                    ns_ruling + attempt() + to_the_end() + "\r\n"}),
-    case_name);
+INSTANTIATE_TEST_SUITE_P(whole_runs, dialogue,
+                         ::testing::Values(dialogue_case{"typical", test_support::answers{}.text(),
+                                                         ns_ruling + attempt() + to_the_end() + "\r\n"},
+                                           dialogue_case{"crlf_input", test_support::answers{.line_end = "\r\n"}.text(),
+                                                         ns_ruling + attempt() + to_the_end() + "\r\n"},
+                                           dialogue_case{"no_last_line_end",
+                                                         test_support::answers{.first_id = ""}.text() + "601",
+                                                         ns_ruling + attempt() + to_the_end() + "\r\n"}),
+                         case_name);
 
 INSTANTIATE_TEST_SUITE_P(
     tags, dialogue,
@@ -268,8 +266,11 @@ class dialogue_request : public dialogue {};
 
 TEST_F(dialogue_request, hands_over_every_choice) {
   const test_support::script_result result =
-      run("GeRMANY\nSC\nPA\nFA\nns\nX\n2\n1\n1\n1\n1\n1\n1\n1\n1\n1\n" + ten_zeros + ten_zeros +
-          "0\n0\n0\n0\n0\n0\n0\n0\n0\n3\nnames.txt\n1000\n");
+      run(test_support::answers{.tag = "GeRMANY",
+                                .alignments = {"SC", "PA", "FA", "ns"},
+                                .counts = {{2, 1, 1, 1, 1, 1, 1, 1, 1, 1}, {}, {}, {0, 0, 0, 0, 0, 0, 0, 0, 0, 3}},
+                                .first_id = "1000"}
+              .text());
   ASSERT_EQ(result.status, 0);
   ASSERT_TRUE(handed_over);
   const generation_request& request = *handed_over;
@@ -290,7 +291,8 @@ TEST_F(dialogue_request, hands_over_every_choice) {
 }
 
 TEST_F(dialogue_request, first_id_and_total_give_the_last_id) {
-  const test_support::script_result result = run("abc\nNS\nX\n2\n2\n2\n2\n2\n2\n2\n2\n2\n11\nnames.txt\n 12abc\n");
+  const test_support::script_result result =
+      run(test_support::answers{.counts = {{2, 2, 2, 2, 2, 2, 2, 2, 2, 11}}, .first_id = " 12abc"}.text());
   ASSERT_EQ(result.status, 0);
   EXPECT_EQ(handed_over->next_id, 12);
   EXPECT_EQ(handed_over->last_id, 12 + 29 - 1);

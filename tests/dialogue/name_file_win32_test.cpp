@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/answers.hpp"
 #include "tests/support/console_script.hpp"
-#include "tests/support/fault_session.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
@@ -24,8 +24,8 @@ TEST(name_file_win32, takes_names_as_explorer_gives_them) {
   for (const name_case& c : cases) {
     test_support::temp_folder folder;
     test_support::fake_env clock;
-    test_support::write_file("names.txt", std::string(test_support::ten_names));
-    const std::string session = "abc\nNS\nX\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n" + c.typed + "\nnames.txt\n601\n";
+    test_support::write_file("names.txt", test_support::numbered_names(10));
+    const std::string session = test_support::answers{.name_files = {c.typed, "names.txt"}}.text();
     const test_support::script_result result = test_support::run_script(session, clock);
     EXPECT_EQ(result.status, 0) << c.typed << result.err;
     EXPECT_EQ(result.out.find("Invalid filename, try again: ") == std::string::npos, c.found) << c.typed;

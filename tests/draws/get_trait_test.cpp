@@ -8,6 +8,7 @@
 #include "draws/personality_tables.hpp"
 #include "platform/named_error.hpp"
 #include "tests/support/fake_env.hpp"
+#include "tests/support/raised.hpp"
 
 namespace vesk_mg {
 namespace {
@@ -140,13 +141,9 @@ TEST(get_trait, raises_named_errors_with_their_locations) {
       {"LWR", "CoN ", 0, "VESK_MG.GET_TRAIT.GET_TRAIT_LWR_ERROR", "vesk_mg:2287"},
   };
   for (const error_case& c : cases) {
-    try {
-      (void)personality_for_draw(c.alignment, c.position, c.draw);
-      ADD_FAILURE() << c.alignment << "|" << c.position;
-    } catch (const named_error& error) {
-      EXPECT_EQ(error.full_name(), c.full_name);
-      EXPECT_EQ(error.message(), c.message);
-    }
+    EXPECT_EQ(test_support::raised_by([&] { (void)personality_for_draw(c.alignment, c.position, c.draw); }),
+              std::string(c.full_name) + " : " + c.message)
+        << c.alignment << "|" << c.position;
   }
 }
 

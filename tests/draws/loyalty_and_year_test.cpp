@@ -6,6 +6,7 @@
 
 #include "platform/named_error.hpp"
 #include "tests/support/fake_env.hpp"
+#include "tests/support/raised.hpp"
 
 namespace vesk_mg {
 namespace {
@@ -27,20 +28,12 @@ TEST(get_year, maps_band_edges) {
 
 TEST(loyalty_and_year, a_draw_in_no_band_raises_the_functions_own_error) {
   for (const std::int32_t draw : {0, 501, -7}) {
-    try {
-      (void)loyalty_for_draw(draw);
-      ADD_FAILURE() << draw;
-    } catch (const named_error& error) {
-      EXPECT_EQ(error.full_name(), "VESK_MG.GET_LOYALTY.GET_LOYALTY_ERROR");
-      EXPECT_EQ(error.message(), "vesk_mg:118");
-    }
-    try {
-      (void)year_for_draw(draw);
-      ADD_FAILURE() << draw;
-    } catch (const named_error& error) {
-      EXPECT_EQ(error.full_name(), "VESK_MG.GET_YEAR.GET_YEAR_ERROR");
-      EXPECT_EQ(error.message(), "vesk_mg:443");
-    }
+    EXPECT_EQ(test_support::raised_by([&] { (void)loyalty_for_draw(draw); }),
+              "VESK_MG.GET_LOYALTY.GET_LOYALTY_ERROR : vesk_mg:118")
+        << draw;
+    EXPECT_EQ(test_support::raised_by([&] { (void)year_for_draw(draw); }),
+              "VESK_MG.GET_YEAR.GET_YEAR_ERROR : vesk_mg:443")
+        << draw;
   }
 }
 

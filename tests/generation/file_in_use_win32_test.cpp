@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "generation/generation_driver.hpp"
+#include "tests/support/answers.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/requests.hpp"
 #include "tests/support/temp_folder.hpp"
@@ -16,7 +17,7 @@ namespace {
 TEST(file_in_use, a_file_held_open_by_another_program_gets_the_fallback_name) {
   test_support::temp_folder folder;
   test_support::fake_env clock;
-  test_support::write_file("names.txt", "A\nB\nC\nD\nE\nF\nG\nH\nI\nJ\n");
+  test_support::write_file("names.txt", test_support::numbered_names(10));
   HANDLE held = ::CreateFileA("ministers_abc.csv", GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
@@ -37,7 +38,7 @@ TEST(file_in_use, a_device_is_not_a_name_file) {
   test_support::temp_folder folder;
   test_support::fake_env clock;
   const test_support::script_result result =
-      test_support::run_script("abc\nNS\nX\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\nNUL\n", clock);
+      test_support::run_script(test_support::answers{.name_files = {"NUL"}, .first_id = ""}.text(), clock);
   EXPECT_NE(result.out.find("NOTE: Filename is case sensitive!: Invalid filename, try again: \r\n"), std::string::npos);
 }
 

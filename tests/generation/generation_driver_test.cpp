@@ -25,11 +25,7 @@ class generation : public ::testing::Test {
     return test_support::run_body("", clock, [&](program_io& io) { vesk_mg::main(request, io); });
   }
 
-  static void write_names(int count) {
-    std::string names;
-    for (int i = 1; i <= count; ++i) names += "Name " + std::to_string(i) + "\n";
-    test_support::write_file("names.txt", names);
-  }
+  static void write_names(int count) { test_support::write_file("names.txt", test_support::numbered_names(count)); }
 };
 
 using test_support::lines_of;

@@ -1,30 +1,19 @@
 #include "tests/support/console_script.hpp"
 
-#include "platform/end_of_run.hpp"
 #include "program/vesk_mg.hpp"
+#include "tests/support/string_streams.hpp"
 
 namespace vesk_mg::test_support {
-
-script_result run_script(const std::string& input, fake_env& clock) {
-  string_source source(input);
-  string_sink out_sink;
-  string_sink err_sink;
-  const int status = run_program(source, out_sink, err_sink, clock);
-  return {out_sink.text(), err_sink.text(), status};
-}
 
 script_result run_body(const std::string& input, fake_env& clock, const std::function<void(program_io&)>& body) {
   string_source source(input);
   string_sink out_sink;
   string_sink err_sink;
-  console_output out(out_sink);
-  const int status = run_to_end(out, err_sink, [&] {
-    text_input in(source, "standard input");
-    program_io io{in, out, clock};
-    body(io);
-  });
+  const int status = run_program(source, out_sink, err_sink, clock, body);
   return {out_sink.text(), err_sink.text(), status};
 }
+
+script_result run_script(const std::string& input, fake_env& clock) { return run_body(input, clock, vesk_mg); }
 
 std::string banner() {
   std::string text;

@@ -31,6 +31,12 @@ void write_file(const std::filesystem::path& path, const std::string& bytes) {
   file << bytes;
 }
 
+std::string numbered_names(int count, const std::string& line_end) {
+  std::string names;
+  for (int i = 1; i <= count; ++i) names += "Name " + std::to_string(i) + line_end;
+  return names;
+}
+
 std::string read_file(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
