@@ -26,43 +26,26 @@ class named_error : public std::exception {
   std::string message_;
 };
 
+// An error a caller handles by its kind: one type per full name.
+template <const std::string_view& kind_name>
+struct error_of_kind : named_error {
+  explicit error_of_kind(std::string_view message) : named_error(kind_name, message) {}
+};
+
 // The platform's own errors. The message names the input or file concerned.
-struct end_of_input_error : named_error {
-  explicit end_of_input_error(std::string_view message) : named_error(error_names::end_of_input, message) {}
-};
-
-struct number_format_error : named_error {
-  explicit number_format_error(std::string_view message) : named_error(error_names::number_format, message) {}
-};
-
+using end_of_input_error = error_of_kind<error_names::end_of_input>;
+using number_format_error = error_of_kind<error_names::number_format>;
 // The file (or its folder) does not exist, or the name cannot name a file.
-struct file_name_error : named_error {
-  explicit file_name_error(std::string_view message) : named_error(error_names::file_name, message) {}
-};
-
+using file_name_error = error_of_kind<error_names::file_name>;
 // The file exists but cannot be opened as asked: a folder, no permission,
 // a read-only file system, held by another program.
-struct file_use_error : named_error {
-  explicit file_use_error(std::string_view message) : named_error(error_names::file_use, message) {}
-};
-
+using file_use_error = error_of_kind<error_names::file_use>;
 // Reading or writing an open file or the console failed (disk full, I/O error).
-struct file_read_error : named_error {
-  explicit file_read_error(std::string_view message) : named_error(error_names::file_read, message) {}
-};
-
-struct file_write_error : named_error {
-  explicit file_write_error(std::string_view message) : named_error(error_names::file_write, message) {}
-};
-
+using file_read_error = error_of_kind<error_names::file_read>;
+using file_write_error = error_of_kind<error_names::file_write>;
 // A text file in an encoding the program cannot read (UTF-16).
-struct file_encoding_error : named_error {
-  explicit file_encoding_error(std::string_view message) : named_error(error_names::file_encoding, message) {}
-};
-
+using file_encoding_error = error_of_kind<error_names::file_encoding>;
 // The clock read a local year outside 1901 to 2099.
-struct clock_range_error : named_error {
-  explicit clock_range_error(std::string_view message) : named_error(error_names::clock_range, message) {}
-};
+using clock_range_error = error_of_kind<error_names::clock_range>;
 
 }  // namespace vesk_mg
