@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "platform/console_window.hpp"
-#include "platform/end_of_run.hpp"
 #include "platform/standard_streams.hpp"
 #include "program/command_line.hpp"
 #include "program/vesk_mg.hpp"
@@ -12,16 +11,11 @@
 int main(int argc, char** argv) {
   vesk_mg::start_platform();
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-  int status = 0;
-  try {
-    const std::optional<int> answered =
-        vesk_mg::answer_command_line(arguments, vesk_mg::standard_output(), vesk_mg::standard_error());
-    status = answered ? *answered
-                      : vesk_mg::run_program(vesk_mg::standard_input(), vesk_mg::standard_output(),
-                                             vesk_mg::standard_error(), vesk_mg::default_env());
-  } catch (const vesk_mg::named_error&) {
-    status = vesk_mg::exit_after_report;  // the console itself failed: nowhere to say so
-  }
+  const std::optional<int> answered =
+      vesk_mg::answer_command_line(arguments, vesk_mg::standard_output(), vesk_mg::standard_error());
+  const int status = answered ? *answered
+                              : vesk_mg::run_program(vesk_mg::standard_input(), vesk_mg::standard_output(),
+                                                     vesk_mg::standard_error(), vesk_mg::default_env());
   // A window of its own would close with the last line unread.
   if (vesk_mg::should_wait_before_closing(vesk_mg::this_console())) {
     vesk_mg::wait_for_enter(vesk_mg::standard_input(), vesk_mg::standard_output());

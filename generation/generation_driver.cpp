@@ -156,10 +156,16 @@ void main(const generation_request& request, program_io& io) {  // NOLINT(bugpro
 
   // Nothing is reported as done before the whole roster stands under its name.
   file->commit(io.clock);
-  io.out.write_line_ends(2);
-  io.out.write_line("DONE!");
-  io.out.write_text("Your ministers are in the file called ");
-  io.out.write_text(file_name);
+  try {
+    io.out.write_line_ends(2);
+    io.out.write_line("DONE!");
+    io.out.write_text("Your ministers are in the file called ");
+    io.out.write_text(file_name);
+    io.out.complete_line();
+  } catch (const named_error& error) {
+    // The roster is written: a console that fails now must not say otherwise.
+    throw named_error(error.full_name(), error.message() + "; the ministers are in " + file_name);
+  }
 }
 
 }  // namespace vesk_mg

@@ -12,17 +12,26 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/byte_stream.hpp"
 
 namespace vesk_mg {
 
+// What a file that stands at a name has and a new file in its place keeps:
+// its permission bits, and its owner and group where the system allows.
+struct kept_attributes {
+  std::uint32_t permissions;
+  std::uint32_t owner;
+  std::uint32_t group;
+};
+
 // Where a file written under a name goes: the path it is renamed to (a
-// symbolic link followed to the file it leads to) and, when a file is
-// there already, its permission bits, which the new file keeps.
+// symbolic link followed to the file it leads to) and what a file already
+// there has.
 struct write_target {
   std::string path;
-  std::optional<std::uint32_t> permissions;
+  std::optional<kept_attributes> existing;
 };
 
 class file_handle final : public byte_source, public byte_sink {
@@ -39,16 +48,17 @@ class file_handle final : public byte_source, public byte_sink {
   // folder, a FIFO, a device, a link to one), is a file_use_error; a name
   // that cannot name a file is a file_name_error.
   static write_target probe_for_writing(std::string_view name);
-  // Creates `path`, which must not exist yet; a stale file of this
-  // process's own temporary name is replaced. A folder that takes no new
-  // file is a file_name_error naming `label`.
-  static file_handle create_new(const std::string& path, std::optional<std::uint32_t> permissions,
-                                std::string_view label);
+  // Creates `path` with what `existing` gives; nothing when a file of
+  // that name is there already, which is never touched. A folder that
+  // takes no new file is a file_name_error naming `label`.
+  static std::optional<file_handle> create_new(const std::string& path, const std::optional<kept_attributes>& existing,
+                                               std::string_view label);
   // A descriptor or handle the process was given, such as standard input,
   // used under `label` and never closed.
   static file_handle borrow(std::intptr_t native, std::string_view label);
 
-  file_handle(file_handle&&) = delete;
+  file_handle(file_handle&& other) noexcept
+      : native_(std::exchange(other.native_, closed)), name_(std::move(other.name_)), owned_(other.owned_) {}
   file_handle& operator=(file_handle&&) = delete;
   file_handle(const file_handle&) = delete;
   file_handle& operator=(const file_handle&) = delete;
@@ -76,14 +86,19 @@ class file_handle final : public byte_source, public byte_sink {
 bool names_a_file(std::string_view name);
 
 // The name of a temporary file beside `path`, in its folder, that a user
-// recognises: ".ministers_abc.csv.1234.tmp" with this process's number.
-std::string temporary_name_beside(const std::string& path);
+// recognises: ".ministers_abc.csv.1234.tmp" with this process's number,
+// and ".ministers_abc.csv.1234-2.tmp" for the second choice when the
+// first name is taken.
+std::string temporary_name_beside(const std::string& path, int choice = 1);
 
 // This process's number, as the system shows it.
 std::uint64_t this_process_number();
 
 // Renames `from` over `to` in one step; on failure returns the reason.
 std::optional<std::string> replace_file(const std::string& from, const std::string& to);
+
+// True when something stands at `path`.
+bool file_exists(const std::string& path) noexcept;
 
 // Removes a file if it is there; nothing is reported.
 void remove_file(const std::string& path) noexcept;

@@ -94,26 +94,25 @@ write_target file_handle::probe_for_writing(std::string_view name) {
     if (resolved == nullptr) throw file_use_error(describe_system_error(name, errno));
     target = resolved.get();
   }
-  return {target, static_cast<std::uint32_t>(status.st_mode & 07777)};
+  return {target, kept_attributes{status.st_mode & 07777U, status.st_uid, status.st_gid}};
 }
 
-file_handle file_handle::create_new(const std::string& path, std::optional<std::uint32_t> permissions,
-                                    std::string_view label) {
-  const auto mode = static_cast<mode_t>(permissions.value_or(0666));
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-  if (fd == -1 && errno == EEXIST) {
-    // Left by an earlier process of the same number that did not end well.
-    ::unlink(path.c_str());
-    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-  }
+std::optional<file_handle> file_handle::create_new(const std::string& path,
+                                                   const std::optional<kept_attributes>& existing,
+                                                   std::string_view label) {
+  const auto mode = static_cast<mode_t>(existing ? existing->permissions : 0666);
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+  if (fd == -1 && errno == EEXIST) return std::nullopt;
   if (fd == -1) throw file_name_error(describe_system_error(label, errno));
-  // The mode given to open is narrowed by the umask; a replaced file keeps its own bits.
-  if (permissions && ::fchmod(fd, mode) != 0) {
-    const int error = errno;
-    ::close(fd);
-    throw file_write_error(describe_system_error(path, error));
+  file_handle handle(fd, path);
+  if (existing) {
+    // Another owner can only be given by a privileged run; otherwise the
+    // file is the user's own, as any file they write.
+    [[maybe_unused]] const int ignored = ::fchown(fd, existing->owner, existing->group);
+    // The mode given to open is narrowed by the umask; a replaced file keeps its own bits.
+    if (::fchmod(fd, mode) != 0) throw file_write_error(describe_system_error(path, errno));
   }
-  return {fd, path};
+  return handle;
 }
 
 file_handle file_handle::borrow(std::intptr_t native, std::string_view label) { return {native, label, false}; }
@@ -171,6 +170,8 @@ std::optional<std::string> replace_file(const std::string& from, const std::stri
   }
   return std::nullopt;
 }
+
+bool file_exists(const std::string& path) noexcept { return exists(path); }
 
 void remove_file(const std::string& path) noexcept { ::unlink(path.c_str()); }
 

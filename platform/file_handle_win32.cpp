@@ -80,20 +80,17 @@ write_target file_handle::probe_for_writing(std::string_view name) {
   return {std::string(name), std::nullopt};
 }
 
-file_handle file_handle::create_new(const std::string& path, std::optional<std::uint32_t>, std::string_view label) {
-  const std::wstring wide = wide_file_name(path);
+std::optional<file_handle> file_handle::create_new(const std::string& path, const std::optional<kept_attributes>&,
+                                                   std::string_view label) {
   // Shared for deletion, so that an interruption can remove it while it is open.
-  auto create = [&] {
-    return ::CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  };
-  HANDLE handle = create();
-  if (handle == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_EXISTS) {
-    ::DeleteFileW(wide.c_str());  // left by an earlier process of the same number
-    handle = create();
+  HANDLE handle = ::CreateFileW(wide_file_name(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD code = ::GetLastError();
+    if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) return std::nullopt;
+    throw file_name_error(describe_system_error(label, code));
   }
-  if (handle == INVALID_HANDLE_VALUE) throw file_name_error(describe_system_error(label, ::GetLastError()));
-  return {reinterpret_cast<std::intptr_t>(handle), path};
+  return file_handle(reinterpret_cast<std::intptr_t>(handle), path);
 }
 
 file_handle file_handle::borrow(std::intptr_t native, std::string_view label) { return {native, label, false}; }
@@ -141,6 +138,14 @@ std::optional<std::string> replace_file(const std::string& from, const std::stri
     return std::nullopt;
   }
   return system_reason(::GetLastError());
+}
+
+bool file_exists(const std::string& path) noexcept {
+  try {
+    return exists(wide_file_name(path));
+  } catch (...) {  // no memory for the wide name
+    return false;
+  }
 }
 
 void remove_file(const std::string& path) noexcept {

@@ -15,47 +15,76 @@ namespace vesk_mg {
 namespace {
 
 // The handler may use only what is safe in a signal: a fixed buffer, a
-// flag, unlink and write.
+// flag, strings made before any signal can come, and the system's calls.
 std::array<char, 4096> pending_path{};
 volatile std::sig_atomic_t armed = 0;
 
-// The report lines are made before any signal can come.
-struct report_line {
-  int signal_number;
-  std::string_view signal_name;
-  std::array<char, 128> text;
-  std::size_t length;
+struct handled_signal {
+  int number;
+  std::string_view name;
+  std::string report;
 };
-std::array<report_line, 3> report_lines{
-    {{SIGINT, "SIGINT", {}, 0}, {SIGTERM, "SIGTERM", {}, 0}, {SIGHUP, "SIGHUP", {}, 0}}};
+std::array<handled_signal, 4> handled_signals{
+    {{SIGINT, "SIGINT", {}}, {SIGTERM, "SIGTERM", {}}, {SIGHUP, "SIGHUP", {}}, {SIGQUIT, "SIGQUIT", {}}}};
 
-void prepare(report_line& line) {
-  const std::string text = report_text(error_names::interrupted, line.signal_name);
-  line.length = text.copy(line.text.data(), line.text.size());
+sigset_t all_handled() {
+  sigset_t set{};
+  sigemptyset(&set);
+  for (const handled_signal& handled : handled_signals) sigaddset(&set, handled.number);
+  return set;
 }
 
 extern "C" void on_interruption(int signal_number) {
+  // The handled signals are held off in here, so a second one cannot cut
+  // the removal short.
   if (armed != 0) ::unlink(pending_path.data());
-  for (const report_line& line : report_lines) {
-    if (line.signal_number == signal_number) {
-      [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, line.text.data(), line.length);
+  for (const handled_signal& handled : handled_signals) {
+    if (handled.number == signal_number) {
+      [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, handled.report.data(), handled.report.size());
     }
   }
-  // The handler was reset to the default as it was entered, and the signal
-  // is not held back inside it: raising it again ends the process by it.
+  // Ends the process by the signal itself, as a shell expects; PID 1 does
+  // not die of a signal's default action and ends with its status instead.
+  ::signal(signal_number, SIG_DFL);
+  sigset_t just_this{};
+  sigemptyset(&just_this);
+  sigaddset(&just_this, signal_number);
+  ::sigprocmask(SIG_UNBLOCK, &just_this, nullptr);
   ::raise(signal_number);
+  ::_exit(128 + signal_number);
 }
+
+// Holds the handled signals off while it lives, unless kept to the end of the run.
+class held_off {
+ public:
+  held_off() {
+    const sigset_t handled = all_handled();
+    ::sigprocmask(SIG_BLOCK, &handled, &previous_);
+  }
+  held_off(const held_off&) = delete;
+  held_off& operator=(const held_off&) = delete;
+  ~held_off() {
+    if (!kept_) ::sigprocmask(SIG_SETMASK, &previous_, nullptr);
+  }
+  void keep_to_the_end() { kept_ = true; }
+
+ private:
+  sigset_t previous_{};
+  bool kept_ = false;
+};
 
 }  // namespace
 
 void watch_for_interruptions() {
   struct sigaction action {};
   action.sa_handler = on_interruption;
-  action.sa_flags = static_cast<int>(SA_RESETHAND | SA_NODEFER);
-  sigemptyset(&action.sa_mask);
-  for (report_line& line : report_lines) {
-    prepare(line);
-    ::sigaction(line.signal_number, &action, nullptr);
+  action.sa_mask = all_handled();
+  for (handled_signal& handled : handled_signals) {
+    handled.report = report_text(error_names::interrupted, handled.name);
+    struct sigaction before {};
+    // A signal ignored from the start (nohup, a background job) stays so.
+    if (::sigaction(handled.number, nullptr, &before) == 0 && before.sa_handler == SIG_IGN) continue;
+    ::sigaction(handled.number, &action, nullptr);
   }
 }
 
@@ -72,6 +101,18 @@ void remove_on_interruption(const std::string& path) {
 void remove_nothing_on_interruption() {
   armed = 0;
   std::atomic_signal_fence(std::memory_order_seq_cst);
+}
+
+void hold_interruptions_during(const std::function<void()>& step) {
+  const held_off held;
+  step();
+}
+
+bool commit_uninterrupted(const std::function<bool()>& commit) {
+  held_off held;
+  if (!commit()) return false;
+  held.keep_to_the_end();
+  return true;
 }
 
 }  // namespace vesk_mg

@@ -1,7 +1,10 @@
 // The process's standard input, output and error, read and written
 // unbuffered and untranslated through file_handle (a line end is written
-// as the program gives it). `start_platform` prepares the process once at
-// its start.
+// as the program gives it). Input that is piped or redirected may begin
+// with a byte-order mark, as an answers file saved by Notepad or
+// PowerShell does: a UTF-8 mark is skipped, and UTF-16 is read and held
+// as UTF-8 (unmarked_text). A console is read as typed. `start_platform`
+// prepares the process once at its start.
 #pragma once
 
 #include "platform/byte_stream.hpp"

@@ -5,6 +5,7 @@
 #include "platform/file_handle.hpp"
 #include "platform/interruption.hpp"
 #include "platform/standard_streams.hpp"
+#include "platform/unmarked_text.hpp"
 
 namespace vesk_mg {
 
@@ -18,8 +19,11 @@ void start_platform() {
 }
 
 byte_source& standard_input() {
-  static file_handle input = file_handle::borrow(STDIN_FILENO, "standard input");
-  return input;
+  static file_handle typed = file_handle::borrow(STDIN_FILENO, "standard input");
+  static unmarked_text piped(typed, "standard input", unmarked_text::utf16::read);
+  static const bool terminal = ::isatty(STDIN_FILENO) == 1;
+  if (terminal) return typed;
+  return piped;
 }
 
 byte_sink& standard_output() {

@@ -9,6 +9,5 @@
 namespace vesk_mg {
 
 std::wstring wide_file_name(std::string_view name);
-std::string utf8_from_wide(std::wstring_view text);
 
 }  // namespace vesk_mg

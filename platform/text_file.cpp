@@ -9,31 +9,28 @@
 
 namespace vesk_mg {
 
-input_file::input_file(std::string_view name) : handle_(file_handle::open_name_file(name)) {
-  while (start_end_ < start_.size()) {
-    const std::size_t got = handle_.read_some(start_.data() + start_end_, start_.size() - start_end_);
-    if (got == 0) break;
-    start_end_ += got;
-  }
-  const std::string_view start(start_.data(), start_end_);
-  if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF")) throw file_encoding_error(handle_.name());
-  if (start == "\xEF\xBB\xBF") start_begin_ = start_end_;
-}
-
-std::size_t input_file::read_some(char* buffer, std::size_t capacity) {
-  if (start_begin_ == start_end_) return handle_.read_some(buffer, capacity);
-  const std::size_t count = std::min(capacity, start_end_ - start_begin_);
-  std::copy_n(start_.data() + start_begin_, count, buffer);
-  start_begin_ += count;
-  return count;
-}
-
-temporary_file::temporary_file(std::string path) : path_(std::move(path)) { remove_on_interruption(path_); }
-
 temporary_file::~temporary_file() {
-  if (released_) return;
+  if (released_ || path_.empty()) return;
   remove_file(path_);
   remove_nothing_on_interruption();
+}
+
+file_handle temporary_file::create_beside(const write_target& target, std::string_view label) {
+  for (int choice = 1; choice <= most_choices; ++choice) {
+    const std::string path = temporary_name_beside(target.path, choice);
+    std::optional<file_handle> handle;
+    // Made and marked for removal in one step, so an interruption finds
+    // neither an unmarked file of this run nor a marked one of another's.
+    hold_interruptions_during([&] {
+      std::optional<file_handle> made = file_handle::create_new(path, target.existing, label);
+      if (!made) return;
+      handle.emplace(std::move(*made));
+      path_ = path;
+      remove_on_interruption(path_);
+    });
+    if (handle) return std::move(*handle);
+  }
+  throw file_name_error(std::string(label) + ": every temporary name beside it is taken");
 }
 
 void temporary_file::release() {
@@ -42,10 +39,7 @@ void temporary_file::release() {
 }
 
 output_file::output_file(std::string_view name)
-    : name_(name),
-      target_(file_handle::probe_for_writing(name)),
-      temporary_(temporary_name_beside(target_.path)),
-      handle_(file_handle::create_new(temporary_.path(), target_.permissions, name_)) {
+    : name_(name), target_(file_handle::probe_for_writing(name)), handle_(temporary_.create_beside(target_, name_)) {
   buffer_.reserve(buffer_size);
 }
 
@@ -71,10 +65,19 @@ void output_file::commit(env& clock) {
   handle_.sync();
   handle_.close();
   const std::int64_t start = clock.monotonic_nanoseconds();
-  while (const std::optional<std::string> reason = replace_file(temporary_.path(), target_.path)) {
+  std::optional<std::string> reason;
+  while (!commit_uninterrupted([&] {
+    reason = replace_file(temporary_.path(), target_.path);
+    return !reason;
+  })) {
     if (clock.monotonic_nanoseconds() - start >= retry_for_ns) {
-      temporary_.release();
-      throw file_write_error(name_ + ": " + *reason + "; everything written is kept in " + temporary_.path());
+      std::string message = name_ + ": " + *reason;
+      // A file that has gone with its folder is not named as kept.
+      if (file_exists(temporary_.path())) {
+        temporary_.release();
+        message += "; everything written is kept in " + temporary_.path();
+      }
+      throw file_write_error(message);
     }
     clock.sleep_milliseconds(retry_every_ms);
   }

@@ -17,43 +17,53 @@
 #include "platform/byte_stream.hpp"
 #include "platform/env.hpp"
 #include "platform/file_handle.hpp"
+#include "platform/unmarked_text.hpp"
 
 namespace vesk_mg {
 
 // A name file, found as the user names it (file_handle::open_name_file).
 // A leading UTF-8 byte-order mark is skipped; a file that begins with a
-// UTF-16 one raises file_encoding_error, since its names would come out
-// as bytes full of NULs.
+// UTF-16 one raises file_encoding_error as it is read, since its names
+// would come out as bytes full of NULs.
 class input_file final : public byte_source {
  public:
-  explicit input_file(std::string_view name);
-  std::size_t read_some(char* buffer, std::size_t capacity) override;
+  explicit input_file(std::string_view name)
+      : handle_(file_handle::open_name_file(name)), text_(handle_, handle_.name(), unmarked_text::utf16::refused) {}
+  input_file(const input_file&) = delete;
+  input_file& operator=(const input_file&) = delete;
+  ~input_file() override = default;
+  std::size_t read_some(char* buffer, std::size_t capacity) override { return text_.read_some(buffer, capacity); }
   [[nodiscard]] const std::string& name() const noexcept { return handle_.name(); }
 
  private:
   file_handle handle_;
-  std::array<char, 3> start_{};  // the first bytes, read to look for a byte-order mark
-  std::size_t start_begin_ = 0;
-  std::size_t start_end_ = 0;
+  unmarked_text text_;
 };
 
 // The temporary file of an output_file: an interruption removes it, and so
 // does its end, unless it was renamed or is kept for the user.
 class temporary_file {
  public:
-  explicit temporary_file(std::string path);
+  temporary_file() = default;
   temporary_file(temporary_file&&) = delete;
   temporary_file& operator=(temporary_file&&) = delete;
   temporary_file(const temporary_file&) = delete;
   temporary_file& operator=(const temporary_file&) = delete;
   ~temporary_file();
 
+  // Creates the file beside `target` under the first temporary name that
+  // is free: a file already standing at one is never touched, so a file
+  // kept for the user by an earlier run survives. A folder that takes no
+  // new file is a file_name_error naming `label`.
+  file_handle create_beside(const write_target& target, std::string_view label);
   // The file has gone where it belongs, or holds what the user must keep.
   void release();
   [[nodiscard]] const std::string& path() const noexcept { return path_; }
 
  private:
-  std::string path_;
+  static constexpr int most_choices = 100;
+
+  std::string path_;  // empty until the file is made
   bool released_ = false;
 };
 
@@ -73,9 +83,11 @@ class output_file {
   void write(std::string_view text);
   void new_line() { write("\r\n"); }
   // Flushes, syncs and closes the temporary file and renames it over the
-  // name, trying again for about 2 s while that fails (a program may hold
-  // the file for a moment); then raises file_write_error naming the
-  // temporary file, which is kept and holds everything written.
+  // name, interruptions held off; from then on the run has done what it
+  // promised. While the rename fails (a program may hold the file for a
+  // moment) it is tried again for about 2 s; then file_write_error is
+  // raised, naming the temporary file, kept with everything written,
+  // when it is still there.
   void commit(env& clock);
 
  private:

@@ -36,4 +36,37 @@ bool is_valid_utf8(std::string_view text) {
   return true;
 }
 
+void append_utf8(std::string& text, char32_t code_point) {
+  const auto byte = [&text](char32_t value) { text.push_back(static_cast<char>(value)); };
+  if (code_point < 0x80) {
+    byte(code_point);
+  } else if (code_point < 0x800) {
+    byte(0xC0 | (code_point >> 6));
+    byte(0x80 | (code_point & 0x3F));
+  } else if (code_point < 0x10000) {
+    byte(0xE0 | (code_point >> 12));
+    byte(0x80 | ((code_point >> 6) & 0x3F));
+    byte(0x80 | (code_point & 0x3F));
+  } else {
+    byte(0xF0 | (code_point >> 18));
+    byte(0x80 | ((code_point >> 12) & 0x3F));
+    byte(0x80 | ((code_point >> 6) & 0x3F));
+    byte(0x80 | (code_point & 0x3F));
+  }
+}
+
+void utf16_decoder::add(char16_t unit, std::string& text) {
+  constexpr char32_t replacement = 0xFFFD;
+  const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+  const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+  if (high_ != 0 && low) {
+    append_utf8(text, 0x10000 + ((char32_t{high_} - 0xD800) << 10) + (char32_t{unit} - 0xDC00));
+    high_ = 0;
+    return;
+  }
+  if (high_ != 0) append_utf8(text, replacement);
+  high_ = high ? unit : 0;
+  if (!high) append_utf8(text, low ? replacement : char32_t{unit});
+}
+
 }  // namespace vesk_mg

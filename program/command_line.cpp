@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "platform/end_of_run.hpp"
+#include "platform/named_error.hpp"
+
 namespace vesk_mg {
 
 namespace {
@@ -25,16 +28,21 @@ constexpr std::string_view usage =
 std::optional<int> answer_command_line(std::span<const std::string_view> arguments, byte_sink& output,
                                        byte_sink& error_output) {
   if (arguments.empty()) return std::nullopt;
-  if (arguments.size() == 1 && arguments[0] == "--version") {
-    output.write_all("vesk_mg " VESK_MG_VERSION "\r\n");
-    return 0;
+  try {
+    if (arguments.size() == 1 && arguments[0] == "--version") {
+      output.write_all("vesk_mg " VESK_MG_VERSION "\r\n");
+      return exit_normal;
+    }
+    if (arguments.size() == 1 && arguments[0] == "--help") {
+      output.write_all(usage);
+      return exit_normal;
+    }
+    error_output.write_all(usage);
+    return exit_usage;
+  } catch (const named_error& error) {
+    write_report(error_output, error);
+    return exit_after_report;
   }
-  if (arguments.size() == 1 && arguments[0] == "--help") {
-    output.write_all(usage);
-    return 0;
-  }
-  error_output.write_all(usage);
-  return exit_usage;
 }
 
 }  // namespace vesk_mg

@@ -1,7 +1,8 @@
 // The command line. With no argument the program runs its dialogue;
 // --version and --help answer and end the run with status 0; anything
 // else gets the usage on standard error and status 2, and nothing is asked
-// or written. Only a failing console can fail here, as file_write_error.
+// or written. A console that fails here gets the end-of-run report and
+// status 1, as anywhere else.
 #pragma once
 
 #include <optional>
