@@ -12,10 +12,10 @@ namespace vesk_mg::test_support {
 
 struct answers {
   std::string tag = "abc";
-  std::vector<std::string> alignments{"NS"};             // "X" follows them
+  std::vector<std::string> alignments{"NS"};                       // "X" follows them
   std::vector<job_counts> counts{{1, 1, 1, 1, 1, 1, 1, 1, 1, 1}};  // per alignment, in the order asked
-  std::vector<std::string> name_files{"names.txt"};      // answered in turn
-  std::string first_id = "601";                          // when empty, the input ends before it
+  std::vector<std::string> name_files{"names.txt"};                // answered in turn
+  std::string first_id = "601";                                    // when empty, the input ends before it
   std::string line_end = "\n";
 
   [[nodiscard]] std::string text() const;

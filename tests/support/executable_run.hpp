@@ -1,18 +1,42 @@
 // Runs the built program as a user's shell would, in the working folder,
 // and captures its console, its standard error and how it ended. Faults
-// can be staged around it: a file size limit, a signal once generation
-// has begun, standard input that does not block.
+// can be staged around it: a file size limit, signals once generation has
+// begun or once the run is held at a chosen point, standard input that
+// does not block, standard output to a file, a signal ignored from the
+// start, the program as PID 1 of a namespace of its own.
 #pragma once
 
+#include <sys/types.h>
+
+#include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace vesk_mg::test_support {
 
+// Standard output takes `room` bytes and then holds the program at its
+// next write; once `reached` holds (it is asked again and again), the
+// program gets `signal`, or has its standard output closed when that is 0.
+struct output_hold {
+  std::size_t room;
+  std::function<bool()> reached;
+  int signal;
+};
+
 struct executable_options {
-  std::string input;
+  std::string input{};
   long file_size_limit = -1;        // bytes a file may grow to; -1 for no limit
   int signal_while_generating = 0;  // sent once "Generating ministers." shows
   bool non_blocking_input = false;  // standard input in non-blocking mode, written only once asked for
+  std::vector<std::string> arguments{};
+  int signals_sent = 1;       // how often the signal while generating is sent, back to back
+  int ignored_at_start = 0;   // a signal the program is started with ignored
+  bool as_pid_1 = false;      // the program is PID 1 of a PID namespace of its own
+  std::string output_path{};  // standard output goes to this file when set
+  std::optional<output_hold> hold{};
+  std::function<void(pid_t)> before_input{};  // runs once the program is started, before it has any input
 };
 
 struct executable_result {

@@ -7,7 +7,9 @@
 #include <array>
 #include <csignal>
 #include <cstdlib>
+#include <fstream>
 #include <stdexcept>
+#include <utility>
 
 #include "tests/support/executable_run.hpp"
 
@@ -34,6 +36,56 @@ bool drain(int fd, std::string& into) {
   return got > 0;
 }
 
+// Leaves the pipe room for exactly `room` more bytes: one page, filled up to there.
+std::size_t fill_but(int fd, std::size_t room) {
+  const auto capacity = static_cast<std::size_t>(::fcntl(fd, F_SETPIPE_SZ, 4096));
+  const std::string filler(capacity - room, '#');
+  if (::write(fd, filler.data(), filler.size()) != static_cast<ssize_t>(filler.size())) {
+    throw std::runtime_error("no room to hold the output");
+  }
+  return filler.size();
+}
+
+// The program itself: the child, or the child's own child when that runs it in a namespace.
+pid_t program_in(pid_t child, bool as_pid_1) {
+  if (!as_pid_1) return child;
+  std::ifstream children("/proc/" + std::to_string(child) + "/task/" + std::to_string(child) + "/children");
+  pid_t program = child;
+  children >> program;
+  return program;
+}
+
+[[noreturn]] void become_the_program(const std::string& path, const executable_options& options, int output) {
+  if (!options.output_path.empty()) output = ::open(options.output_path.c_str(), O_WRONLY);
+  ::dup2(output, STDOUT_FILENO);
+  if (options.file_size_limit >= 0) {
+    const rlimit limit{static_cast<rlim_t>(options.file_size_limit), static_cast<rlim_t>(options.file_size_limit)};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    // A coverage build writes its counts as it exits; cut short by the
+    // limit, they would spoil the build's own, so they go here instead.
+    ::setenv("GCOV_PREFIX", "coverage_of_a_limited_run", 1);
+  }
+  const rlimit no_core{0, 0};
+  ::setrlimit(RLIMIT_CORE, &no_core);
+  // A shell starts a program with the signals at their defaults and none
+  // held off (a run of the library in this process may have left some so).
+  for (const int signal_number : {SIGPIPE, SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGXFSZ})
+    std::signal(signal_number, SIG_DFL);
+  sigset_t none{};
+  sigemptyset(&none);
+  ::sigprocmask(SIG_SETMASK, &none, nullptr);
+  if (options.ignored_at_start != 0) std::signal(options.ignored_at_start, SIG_IGN);
+  std::vector<std::string> words{path};
+  if (options.as_pid_1) words.insert(words.begin(), {"unshare", "-fp", "--kill-child"});
+  words.insert(words.end(), options.arguments.begin(), options.arguments.end());
+  std::vector<char*> argv;
+  argv.reserve(words.size() + 1);
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  ::execvp(argv[0], argv.data());
+  ::_exit(127);
+}
+
 }  // namespace
 
 executable_result run_executable(const std::string& path, const executable_options& options) {
@@ -41,6 +93,7 @@ executable_result run_executable(const std::string& path, const executable_optio
   const pipe_ends output = make_pipe();
   const pipe_ends errors = make_pipe();
   if (options.non_blocking_input) ::fcntl(input.read, F_SETFL, ::fcntl(input.read, F_GETFL) | O_NONBLOCK);
+  const std::size_t filler = options.hold ? fill_but(output.write, options.hold->room) : 0;
   // The parent must outlive a closed pipe of the child's.
   const auto previous_pipe_handler = std::signal(SIGPIPE, SIG_IGN);
 
@@ -48,23 +101,13 @@ executable_result run_executable(const std::string& path, const executable_optio
   if (child == -1) throw std::runtime_error("no fork");
   if (child == 0) {
     ::dup2(input.read, STDIN_FILENO);
-    ::dup2(output.write, STDOUT_FILENO);
     ::dup2(errors.write, STDERR_FILENO);
-    if (options.file_size_limit >= 0) {
-      const rlimit limit{static_cast<rlim_t>(options.file_size_limit), static_cast<rlim_t>(options.file_size_limit)};
-      ::setrlimit(RLIMIT_FSIZE, &limit);
-      // A coverage build writes its counts as it exits; cut short by the
-      // limit, they would spoil the build's own, so they go here instead.
-      ::setenv("GCOV_PREFIX", "coverage_of_a_limited_run", 1);
-    }
-    // A shell starts a program with the signals at their defaults.
-    for (const int signal_number : {SIGPIPE, SIGINT, SIGTERM, SIGHUP, SIGXFSZ}) std::signal(signal_number, SIG_DFL);
-    ::execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
-    ::_exit(127);
+    become_the_program(path, options, output.write);
   }
   ::close(input.read);
   ::close(output.write);
   ::close(errors.write);
+  if (options.before_input) options.before_input(child);
 
   executable_result result;
   // Non-blocking input is fed a line at a time, each once the program has
@@ -83,8 +126,17 @@ executable_result run_executable(const std::string& path, const executable_optio
   if (!options.non_blocking_input) feed(true);
   if (options.input.empty()) ::close(input.write);
 
-  bool signalled = false;
   std::array<pollfd, 2> open{{{output.read, POLLIN, 0}, {errors.read, POLLIN, 0}}};
+  if (options.hold) {
+    for (int waited_ms = 0; waited_ms < 20'000 && !options.hold->reached(); ++waited_ms) ::usleep(1000);
+    if (options.hold->signal != 0) {
+      ::kill(program_in(child, options.as_pid_1), options.hold->signal);
+    } else {
+      ::close(std::exchange(open[0].fd, -1));
+    }
+  }
+
+  bool signalled = false;
   while (open[0].fd != -1 || open[1].fd != -1) {
     // An answer that makes the program write nothing must not stall the feed.
     if (::poll(open.data(), open.size(), options.non_blocking_input ? 200 : -1) == 0) feed(false);
@@ -102,10 +154,12 @@ executable_result run_executable(const std::string& path, const executable_optio
     if (options.signal_while_generating != 0 && !signalled &&
         result.out.find("Generating ministers.") != std::string::npos) {
       signalled = true;
-      ::kill(child, options.signal_while_generating);
+      const pid_t program = program_in(child, options.as_pid_1);
+      for (int i = 0; i < options.signals_sent; ++i) ::kill(program, options.signal_while_generating);
     }
   }
   feed(true);
+  result.out.erase(0, filler);
 
   int status = 0;
   ::waitpid(child, &status, 0);
