@@ -1,6 +1,7 @@
-// The clock and the sleep, the program's only link to time. The program
-// uses default_env(); tests hand in a fake that chooses every reading and
-// moves time forward instead of sleeping. Reading the local time raises
+// The clock, the sleep and the environment: the program's only link to
+// time and to the settings of the user's system. The program uses
+// default_env(); tests hand in a fake that chooses every reading and moves
+// time forward instead of sleeping. Reading the local time raises
 // clock_range_error for a local year outside 1901 to 2099.
 #pragma once
 
@@ -28,6 +29,9 @@ class env {
   virtual local_time local_now() = 0;
   virtual std::int64_t monotonic_nanoseconds() = 0;
   virtual void sleep_milliseconds(std::int64_t milliseconds) = 0;
+  // The code page the game reads a roster in (code_page.hpp); Windows-1252
+  // where nothing tells otherwise.
+  virtual unsigned game_code_page() { return 1252; }
 };
 
 env& default_env();

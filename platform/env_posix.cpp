@@ -1,8 +1,10 @@
 #include <sys/prctl.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <ctime>
 
+#include "platform/code_page.hpp"
 #include "platform/env.hpp"
 #include "platform/local_time.hpp"
 #include "platform/synced_clock.hpp"
@@ -36,6 +38,10 @@ class posix_env final : public env {
     timespec remaining{static_cast<time_t>(milliseconds / 1000), static_cast<long>(milliseconds % 1000) * 1'000'000L};
     while (::nanosleep(&remaining, &remaining) != 0 && errno == EINTR) {
     }
+  }
+
+  unsigned game_code_page() override {
+    return code_page_of_locale(locale_of([](const char* name) { return std::getenv(name); }));
   }
 
  private:

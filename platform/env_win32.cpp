@@ -2,6 +2,7 @@
 // windows.h first: the multimedia timer header builds on it.
 #include <mmsystem.h>
 
+#include "platform/code_page.hpp"
 #include "platform/env.hpp"
 #include "platform/filetime_win32.hpp"
 #include "platform/local_time.hpp"
@@ -67,6 +68,8 @@ class win32_env final : public env {
     }
     ::Sleep(static_cast<DWORD>(milliseconds));
   }
+
+  unsigned game_code_page() override { return game_code_page_of_ansi(::GetACP()); }
 
  private:
   LARGE_INTEGER frequency_{};

@@ -42,5 +42,7 @@ inline constexpr auto get_trait = std::to_array<std::string_view>({
 
 // The generation driver found every fallback name up to the 999th in use.
 inline constexpr std::string_view no_free_file_name = "VESK_MG.MAIN.NO_FREE_FILE_NAME_ERROR";
+// A name the game could not read as written, in a name file changed since it was checked.
+inline constexpr std::string_view name_encoding = "VESK_MG.MAIN.NAME_ENCODING_ERROR";
 
 }  // namespace vesk_mg::error_names

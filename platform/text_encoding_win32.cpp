@@ -6,9 +6,7 @@
 
 namespace vesk_mg {
 
-namespace {
-
-std::wstring widen(std::string_view text, UINT code_page) {
+std::wstring widen(std::string_view text, unsigned code_page) {
   if (text.empty()) return {};
   const int size = static_cast<int>(text.size());
   const int length = ::MultiByteToWideChar(code_page, 0, text.data(), size, nullptr, 0);
@@ -16,8 +14,6 @@ std::wstring widen(std::string_view text, UINT code_page) {
   ::MultiByteToWideChar(code_page, 0, text.data(), size, wide.data(), length);
   return wide;
 }
-
-}  // namespace
 
 std::wstring wide_file_name(std::string_view name) { return widen(name, is_valid_utf8(name) ? CP_UTF8 : CP_ACP); }
 

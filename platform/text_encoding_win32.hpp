@@ -9,5 +9,7 @@
 namespace vesk_mg {
 
 std::wstring wide_file_name(std::string_view name);
+// Text in `code_page` as UTF-16.
+std::wstring widen(std::string_view text, unsigned code_page);
 
 }  // namespace vesk_mg

@@ -55,6 +55,15 @@ void append_utf8(std::string& text, char32_t code_point) {
   }
 }
 
+char32_t next_code_point(std::string_view text, std::size_t& at) {
+  const auto lead = static_cast<unsigned char>(text[at++]);
+  const std::size_t length = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
+  char32_t code_point = length == 0 ? lead : lead & (0x3FU >> length);
+  for (std::size_t k = 0; k < length; ++k)
+    code_point = code_point << 6 | (static_cast<unsigned char>(text[at++]) & 0x3FU);
+  return code_point;
+}
+
 void utf16_decoder::add(char16_t unit, std::string& text) {
   constexpr char32_t replacement = 0xFFFD;
   const bool high = unit >= 0xD800 && unit <= 0xDBFF;

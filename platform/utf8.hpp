@@ -3,6 +3,7 @@
 // half of a UTF-16 pair with no other half becomes U+FFFD.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,9 @@ namespace vesk_mg {
 bool is_valid_utf8(std::string_view text);
 
 void append_utf8(std::string& text, char32_t code_point);
+
+// The code point that starts at `at` in well-formed UTF-8; `at` moves past it.
+char32_t next_code_point(std::string_view text, std::size_t& at);
 
 // UTF-16 code units, one at a time, appended to a text as UTF-8. The first
 // half of a pair waits for the second.
