@@ -6,7 +6,9 @@
 #include <string>
 
 #include "dialogue/get_jobs.hpp"
+#include "dialogue/name_check.hpp"
 #include "dialogue/name_count.hpp"
+#include "platform/game_text.hpp"
 #include "platform/named_error.hpp"
 #include "vocabulary/case_folding.hpp"
 
@@ -107,6 +109,26 @@ struct too_few_names_exception {
   std::int64_t missing;
 };
 
+// Tells the user, line by line, which names the game could not read as written.
+void write_refusals(console_output& out, const name_check& check) {
+  for (const refused_line& refused : check.refused) {
+    std::string text = "Line ";
+    text += std::to_string(refused.line);
+    text += " of the name file holds ";
+    if (refused.character == ';') {
+      text += "a ';', which would split the minister's row.";
+    } else {
+      text += code_point_text(refused.character);
+      text += ", which the game cannot show.";
+    }
+    out.write_line(text);
+  }
+  if (check.more_refused > 0) {
+    out.write_line(std::to_string(check.more_refused) + " more lines of the name file hold such characters.");
+  }
+  out.write_line("Change these names, then try again: ");
+}
+
 void ask_name_file(program_io& io, generation_request& request, std::int32_t total) {
   for (;;) {
     io.out.write_line("What is the name of the file where minister-names are found?");
@@ -115,7 +137,14 @@ void ask_name_file(program_io& io, generation_request& request, std::int32_t tot
     try {
       const std::int64_t count = count_names(request.name_file_name, total);
       if (total > count) throw too_few_names_exception{total - count};
-      return;
+      const unsigned code_page = io.clock.game_code_page();
+      const name_check check = check_names(request.name_file_name, total, code_page);
+      if (check.refused.empty()) {
+        request.names_in_utf8 = check.utf8;
+        request.game_code_page = code_page;
+        return;
+      }
+      write_refusals(io.out, check);
     } catch (const file_name_error&) {
       io.out.write_line("Invalid filename, try again: ");
     } catch (const file_use_error&) {

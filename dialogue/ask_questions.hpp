@@ -1,6 +1,7 @@
 // The console dialogue: the banner and every question, asked again until
 // it gets an acceptable answer, and the generation request that holds
-// every answer. Only the end of the input (or a failure of the console
+// every answer. A name file is acceptable when it holds enough names and
+// the game can read each of them as written. Only the end of the input (or a failure of the console
 // itself) leaves the dialogue early, with the named error for the
 // end-of-run report.
 #pragma once

@@ -42,9 +42,6 @@ void write_title(output_file& file, std::size_t position) {
   file.write(";");
 }
 
-// A name is the whole line, however long, copied byte for byte.
-void write_name(output_file& file, text_input& names) { file.write(names.read_line(whole_line)); }
-
 // Creates the file under the first name not in use; returns that name.
 std::string create_minister_file(program_io& io, const std::array<char, 3>& tag, std::optional<output_file>& file) {
   for (int fallback = 0;; ++fallback) {
@@ -63,13 +60,13 @@ std::string create_minister_file(program_io& io, const std::array<char, 3>& tag,
   }
 }
 
-void write_replacement_row(output_file& file, alignment a, generation_work& work, text_input& names, program_io& io,
+void write_replacement_row(output_file& file, alignment a, generation_work& work, name_source& names, program_io& io,
                            std::size_t& position) {
   alignment_jobs& jobs = work.remaining_of(a);
   file.write(std::to_string(work.next_id++));
   position = type_jobs(jobs, position);
   write_title(file, position);
-  write_name(file, names);
+  file.write(names.next());
   file.write(";");
   file.write(std::to_string(get_year(io.clock)));
   file.write(";");
@@ -93,7 +90,7 @@ std::optional<alignment> first_active(const generation_work& work) {
 }
 
 // The header, the ruling cabinet, the section line and the replacements.
-void write_rows(output_file& file, const generation_request& request, text_input& names, program_io& io) {
+void write_rows(output_file& file, const generation_request& request, name_source& names, program_io& io) {
   generation_work work = start_work(request);
   const alignment ruling = request.ruling.value();
   file.write(text_of(work.tag));
@@ -125,11 +122,11 @@ void write_rows(output_file& file, const generation_request& request, text_input
 
 }  // namespace
 
-void put_first(output_file& file, std::size_t position, alignment ruling, std::int64_t& next_id, text_input& names,
+void put_first(output_file& file, std::size_t position, alignment ruling, std::int64_t& next_id, name_source& names,
                program_io& io) {
   file.write(std::to_string(next_id));
   write_title(file, position);
-  write_name(file, names);
+  file.write(names.next());
   file.write(";NA;");
   file.write(info(ruling).code);
   file.write(";");
@@ -149,7 +146,8 @@ void main(const generation_request& request, program_io& io) {  // NOLINT(bugpro
   std::string file_name;
   {
     input_file name_file(request.name_file_name);
-    text_input names(name_file, name_file.name());
+    text_input lines(name_file, name_file.name());
+    name_source names(lines, request);
     file_name = create_minister_file(io, request.tag, file);
     write_rows(*file, request, names, io);
   }  // the name file is closed here, before the closing lines

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "generation/name_source.hpp"
 #include "platform/program_io.hpp"
 #include "platform/text_file.hpp"
 #include "vocabulary/generation_request.hpp"
@@ -21,7 +22,7 @@ namespace vesk_mg {
 
 // put_first: writes the ruling cabinet row of `position` with the ID
 // `next_id`, consuming one name, and advances `next_id` by one.
-void put_first(output_file& file, std::size_t position, alignment ruling, std::int64_t& next_id, text_input& names,
+void put_first(output_file& file, std::size_t position, alignment ruling, std::int64_t& next_id, name_source& names,
                program_io& io);
 
 // main: the generation driver, writing the whole minister file for the

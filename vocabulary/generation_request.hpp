@@ -2,8 +2,8 @@
 // it stands: generation reads it and never changes it. The dialogue
 // guarantees what generation relies on: a lower-case tag, a ruling
 // alignment whose ten counts are each at least 1, no count below zero,
-// a name file that held enough names when it was counted, and
-// last_id = next_id + total - 1 within 32 bits.
+// a name file that held enough names, each one the game can read, when it
+// was checked, and last_id = next_id + total - 1 within 32 bits.
 #pragma once
 
 #include <array>
@@ -25,6 +25,8 @@ struct alignment_jobs {
 
 struct generation_request {
   std::string name_file_name;                          // the whole line typed
+  bool names_in_utf8 = false;                          // its names are UTF-8, to be written in the game's code page
+  unsigned game_code_page = 1252;                      // the code page the game reads the roster in
   std::array<char, 3> tag{};                           // lower case
   std::int32_t next_id = 0;                            // the first ID, as entered
   std::int32_t last_id = 0;                            // the ID of the last minister

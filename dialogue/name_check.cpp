@@ -1,0 +1,45 @@
+#include "dialogue/name_check.hpp"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/game_text.hpp"
+#include "platform/text_file.hpp"
+#include "platform/text_input.hpp"
+#include "platform/utf8.hpp"
+
+namespace vesk_mg {
+
+namespace {
+
+void note(name_check& check, std::int64_t line, const game_name& name) {
+  if (!name.refused) return;
+  if (check.refused.size() < refused_lines_shown) {
+    check.refused.push_back({line, *name.refused});
+  } else {
+    ++check.more_refused;
+  }
+}
+
+}  // namespace
+
+name_check check_names(std::string_view file_name, std::int64_t used, unsigned code_page) {
+  input_file file(file_name);
+  text_input names(file, file.name());
+  // Both readings are kept until the whole file has shown which it is.
+  name_check as_utf8{true, {}, 0};
+  name_check as_bytes{false, {}, 0};
+  bool valid = true;
+  bool beyond_ascii = false;
+  for (std::int64_t line = 1; line <= used; ++line) {
+    const std::string name = names.read_line(whole_line);
+    valid = valid && is_valid_utf8(name);
+    beyond_ascii =
+        beyond_ascii || std::ranges::any_of(name, [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    note(as_bytes, line, name_for_game(name, false, code_page));
+    if (valid) note(as_utf8, line, name_for_game(name, true, code_page));
+  }
+  return valid && beyond_ascii ? as_utf8 : as_bytes;
+}
+
+}  // namespace vesk_mg

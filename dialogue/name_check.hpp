@@ -1,0 +1,31 @@
+// Checks the names a run will use, the first `used` lines of a name file
+// read as generation reads them, against what the game can read: it tells
+// whether the file is UTF-8 (all those lines well-formed UTF-8 and at
+// least one of them not plain ASCII; otherwise the file is taken to be in
+// the game's code page) and which lines hold a character that would spoil
+// their row. Opening raises file_name_error or file_use_error; a failed
+// read raises file_read_error, a UTF-16 file file_encoding_error.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace vesk_mg {
+
+struct refused_line {
+  std::int64_t line;  // from 1 at the file's first line
+  char32_t character;
+};
+
+struct name_check {
+  bool utf8 = false;
+  std::vector<refused_line> refused;  // the first ten, in line order
+  std::int64_t more_refused = 0;      // refused lines after those
+};
+
+inline constexpr std::size_t refused_lines_shown = 10;
+
+name_check check_names(std::string_view file_name, std::int64_t used, unsigned code_page);
+
+}  // namespace vesk_mg
