@@ -1,5 +1,7 @@
 // The name file on arbitrary bytes: as many names can be read as were
-// counted, and then the file is at its end; only a UTF-16 file is refused.
+// counted, and then the file is at its end; only a UTF-16 file is refused;
+// when the check refuses no name, every name is written without a ';' or
+// a line end.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,7 +11,9 @@
 
 #include <unistd.h>
 
+#include "dialogue/name_check.hpp"
 #include "dialogue/name_count.hpp"
+#include "platform/game_text.hpp"
 #include "platform/named_error.hpp"
 #include "platform/text_file.hpp"
 #include "platform/text_input.hpp"
@@ -31,10 +35,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (count < 0 || static_cast<std::size_t>(count) > size) std::abort();
 
+  // Names that pass the check are written as generation reads them, each
+  // one to a field of its own.
+  const vesk_mg::name_check check = vesk_mg::check_names(path, count, 1252);
   vesk_mg::input_file file(path);
   vesk_mg::text_input names(file, path);
   std::size_t bytes = 0;
-  for (std::int64_t i = 0; i < count; ++i) bytes += names.read_line(vesk_mg::whole_line).size();
+  for (std::int64_t i = 0; i < count; ++i) {
+    const std::string line = names.read_line(vesk_mg::whole_line);
+    bytes += line.size();
+    const vesk_mg::game_name name = vesk_mg::name_for_game(line, check.utf8, 1252);
+    if (check.refused.empty() && (name.refused || name.bytes.find_first_of(";\r\n") != std::string::npos)) std::abort();
+  }
   if (bytes > size || !names.at_end_of_file()) std::abort();
   return 0;
 }

@@ -61,6 +61,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         generation_fault{"name_file_gone", [](test_support::fake_env&) { std::filesystem::remove("names.txt"); },
                          "\r\nraised VESK_MG.FILE_NAME_ERROR : names.txt"},
+        generation_fault{"name_file_given_a_semicolon",
+                         [](test_support::fake_env&) {
+                           test_support::write_file("names.txt", "A;B\n" + test_support::numbered_names(9));
+                         },
+                         "\r\nraised VESK_MG.MAIN.NAME_ENCODING_ERROR : names.txt: line 1 holds U+003B\r\n"},
         generation_fault{
             "name_file_shortened",
             [](test_support::fake_env&) { test_support::write_file("names.txt", test_support::numbered_names(3)); },

@@ -92,6 +92,16 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
                                                       "a\0\n\0",
                                                       6));
     test_support::write_file(std::filesystem::path(u8"navne_\u00D8.txt"), forty);
+    // Names the game would read wrongly; the eleventh line is never used.
+    using namespace std::string_literals;
+    test_support::write_file("spoiled.txt", "Name\nsemi;colon\ntab\tis fine\nnul\0x\ncr\rx\ndel\x7F\n"s +
+                                                test_support::numbered_names(4) + "unused;\n");
+    test_support::write_file("lacking.txt",
+                             "\xC5\x81ukasz\nC1 \xC2\x85\nJos\xC3\xA9\n" + test_support::numbered_names(7));
+    std::string semicolons;
+    for (int i = 0; i < 12; ++i) semicolons += "a;b\n";
+    test_support::write_file("semicolons.txt", semicolons);
+    test_support::write_file("polish.txt", "\xC5\x81ukasz\n" + test_support::numbered_names(9));
   }
 
   test_support::script_result run(const std::string& input) {
@@ -199,6 +209,18 @@ INSTANTIATE_TEST_SUITE_P(
     case_name);
 
 const std::string counted = ns_ruling + attempt() + "\r\n";
+const std::string cannot_show = ", which the game cannot show.";
+const std::string change_them = "Change these names, then try again: \r\n";
+
+std::string spoiled_line(int line, const std::string& what) {
+  return "Line " + std::to_string(line) + " of the name file holds " + what + "\r\n";
+}
+
+std::string ten_semicolon_lines() {
+  std::string lines;
+  for (int line = 1; line <= 10; ++line) lines += spoiled_line(line, "a ';', which would split the minister's row.");
+  return lines;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     name_files, dialogue,
@@ -230,7 +252,19 @@ INSTANTIATE_TEST_SUITE_P(
                           "The name file is UTF-16 text; save it as ANSI or UTF-8, then try again: \r\n" +
                           name_question + id_prompt + "\r\n"},
         dialogue_case{"a_name_that_is_not_ascii", "abc\nNS\nX\n" + ten_ones + "navne_\xC3\x98.txt\n1\n",
-                      counted + name_question + id_prompt + "\r\n"}),
+                      counted + name_question + id_prompt + "\r\n"},
+        dialogue_case{"names_that_would_spoil_their_rows", "abc\nNS\nX\n" + ten_ones + "spoiled.txt\nnames.txt\n1\n",
+                      counted + name_question + spoiled_line(2, "a ';', which would split the minister's row.") +
+                          spoiled_line(4, "U+0000" + cannot_show) + spoiled_line(5, "U+000D" + cannot_show) +
+                          spoiled_line(6, "U+007F" + cannot_show) + change_them + name_question + id_prompt + "\r\n"},
+        dialogue_case{"utf8_names_the_code_page_lacks", "abc\nNS\nX\n" + ten_ones + "lacking.txt\nnames.txt\n1\n",
+                      counted + name_question + spoiled_line(1, "U+0141" + cannot_show) +
+                          spoiled_line(2, "U+0085" + cannot_show) + change_them + name_question + id_prompt + "\r\n"},
+        dialogue_case{"ten_refused_lines_are_shown",
+                      "abc\nNS\nX\n2\n2\n1\n1\n1\n1\n1\n1\n1\n1\nsemicolons.txt\nnames.txt\n1\n",
+                      counted + name_question + ten_semicolon_lines() +
+                          "2 more lines of the name file hold such characters.\r\n" + change_them + name_question +
+                          id_prompt + "\r\n"}),
     case_name);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -296,6 +330,16 @@ TEST_F(dialogue_request, first_id_and_total_give_the_last_id) {
   ASSERT_EQ(result.status, 0);
   EXPECT_EQ(handed_over->next_id, 12);
   EXPECT_EQ(handed_over->last_id, 12 + 29 - 1);
+}
+
+TEST_F(dialogue_request, hands_over_how_the_names_are_written) {
+  const std::vector<std::pair<std::string, bool>> cases{{"names.txt", false}, {"polish.txt", true}};
+  clock.code_page = 1250;  // where "Łukasz" has a place
+  for (const auto& [file, utf8] : cases) {
+    ASSERT_EQ(run(test_support::answers{.name_files = {file}}.text()).status, 0) << file;
+    EXPECT_EQ(handed_over->names_in_utf8, utf8) << file;
+    EXPECT_EQ(handed_over->game_code_page, 1250U) << file;
+  }
 }
 
 }  // namespace

@@ -119,18 +119,47 @@ TEST_F(generation, names_are_copied_byte_for_byte_whole) {
   // A byte-order mark in front of the first name is not part of it.
   test_support::write_file("names.txt",
                            "\xEF\xBB\xBF"
-                           "  spaced  \r\n\r\nsemi;colon\r\n" +
+                           "  spaced  \r\n\r\nRen\xE9 in ANSI\r\n" +
                                long_name + "\r\nE\nF\nG\nH\nI\nlast without end");
   const generation_request request = request_builder(alignment::ns, 1).build();
   ASSERT_EQ(run(request).status, 0);
   const std::vector<std::string> lines = lines_of(test_support::read_file("ministers_abc.csv"));
   const std::vector<std::string> starts{"1;Head of State;  spaced  ;NA;", "2;Head of Government;;NA;",
-                                        "3;Foreign Minister;semi;colon;NA;",
+                                        "3;Foreign Minister;Ren\xE9 in ANSI;NA;",
                                         "4;Minister of Armament;" + long_name + ";NA;"};
   for (std::size_t row = 0; row < starts.size(); ++row) {
     EXPECT_EQ(lines[row + 1].substr(0, starts[row].size()), starts[row]);
   }
   EXPECT_EQ(lines[10].substr(0, 42), "10;Chief of Air Force;last without end;NA;");
+}
+
+TEST_F(generation, writes_names_of_a_utf8_file_in_the_games_code_page) {
+  struct code_page_case {
+    std::string utf8;
+    unsigned code_page;
+    std::string written;
+  };
+  const std::vector<code_page_case> cases{
+      {"Jos\xC3\xA9 M\xC3\xBCller", 1252, "Jos\xE9 M\xFCller"},
+      {"\xC3\x85sa \xC3\x98rnulf", 1252, "\xC5sa \xD8rnulf"},
+      {"\xC5\x81ukasz", 1250, "\xA3ukasz"},
+      {"\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD", 1251, "\xC8\xE2\xE0\xED"},
+      {"\xE5\xB1\xB1\xE7\x94\xB0", 932, "\x8E\x52\x93\x63"},
+      {"Plain\tASCII", 1252, "Plain\tASCII"},
+      {"\xC5\x81ukasz", 1252, ""},  // the file changed since the dialogue checked it
+  };
+  for (const code_page_case& c : cases) {
+    const test_support::temp_folder inner;
+    test_support::write_file("names.txt", c.utf8 + "\n" + test_support::numbered_names(9));
+    const generation_result result = run(request_builder(alignment::ns, 1).names_in_utf8(c.code_page).build());
+    if (c.written.empty()) {
+      EXPECT_EQ(result.err, "\r\nraised VESK_MG.MAIN.NAME_ENCODING_ERROR : names.txt: line 1 holds U+0141\r\n");
+      EXPECT_FALSE(std::filesystem::exists("ministers_abc.csv"));
+      continue;
+    }
+    ASSERT_EQ(result.status, 0) << c.written;
+    EXPECT_EQ(test_support::split(lines_of(test_support::read_file("ministers_abc.csv"))[1], ";")[2], c.written);
+  }
 }
 
 struct fallback_case {

@@ -1,5 +1,6 @@
-// A clock and sleep for tests: sleeping only moves time forward, and a test
-// can queue the exact reading (or the exact draw value) each draw gets.
+// A clock, sleep and environment for tests: sleeping only moves time
+// forward, a test can queue the exact reading (or the exact draw value)
+// each draw gets, and it sets the game's code page.
 #pragma once
 
 #include <cstdint>
@@ -23,10 +24,12 @@ class fake_env final : public env {
   std::function<void()> on_sleep;  // something that happens while the program sleeps
   int sleeps = 0;
   std::int64_t slept_ms = 0;
+  unsigned code_page = 1252;  // the game's, as the user's system gives it
 
   local_time local_now() override;
   std::int64_t monotonic_nanoseconds() override { return monotonic; }
   void sleep_milliseconds(std::int64_t milliseconds) override;
+  unsigned game_code_page() override { return code_page; }
 
   // Queues readings that make the next draws come out as `draws`.
   void queue_draws(std::initializer_list<std::int32_t> draws);

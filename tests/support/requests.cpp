@@ -20,6 +20,12 @@ request_builder& request_builder::tag(std::string_view three_characters) {
   return *this;
 }
 
+request_builder& request_builder::names_in_utf8(unsigned code_page) {
+  request_.names_in_utf8 = true;
+  request_.game_code_page = code_page;
+  return *this;
+}
+
 generation_request request_builder::build() const {
   generation_request request = request_;
   std::int64_t total = 0;

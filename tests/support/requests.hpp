@@ -20,6 +20,8 @@ class request_builder {
   // Chooses the alignment (the ruling one included) with these counts.
   request_builder& counts(alignment a, const job_counts& counts);
   request_builder& tag(std::string_view three_characters);
+  // Names from a UTF-8 name file, written in `code_page`.
+  request_builder& names_in_utf8(unsigned code_page);
   // The request, with last_id = first ID + total - 1.
   [[nodiscard]] generation_request build() const;
 

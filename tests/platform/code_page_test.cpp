@@ -1,0 +1,71 @@
+#include "platform/code_page.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vesk_mg {
+namespace {
+
+TEST(code_page, is_the_ansi_code_page_of_the_locales_language) {
+  const std::vector<std::pair<std::string_view, unsigned>> cases{
+      {"cs_CZ.UTF-8", 1250}, {"hr_HR", 1250},
+      {"hu_HU", 1250},       {"pl_PL.utf8", 1250},
+      {"ro_RO", 1250},       {"sk_SK", 1250},
+      {"sl_SI", 1250},       {"sq_AL", 1250},
+      {"bs_BA", 1250},       {"sr_RS@latin", 1250},
+      {"ru_RU.UTF-8", 1251}, {"uk_UA", 1251},
+      {"be_BY", 1251},       {"bg_BG", 1251},
+      {"mk_MK", 1251},       {"sr_RS", 1251},
+      {"kk_KZ", 1251},       {"ky_KG", 1251},
+      {"tt_RU", 1251},       {"mn_MN", 1251},
+      {"el_GR", 1253},       {"tr_TR", 1254},
+      {"az_AZ", 1254},       {"he_IL", 1255},
+      {"yi_US", 1255},       {"ar_EG", 1256},
+      {"fa_IR", 1256},       {"ur_PK", 1256},
+      {"et_EE", 1257},       {"lt_LT", 1257},
+      {"lv_LV", 1257},       {"vi_VN", 1258},
+      {"th_TH", 874},        {"ja_JP.UTF-8", 932},
+      {"zh_CN.UTF-8", 936},  {"zh_SG", 936},
+      {"ko_KR", 949},        {"zh_TW.UTF-8", 950},
+      {"zh_HK", 950},        {"zh_MO", 950},
+      {"de_DE@euro", 1252},  {"en_US", 1252},
+      {"C", 1252},           {"POSIX", 1252},
+      {"C.UTF-8", 1252},     {"", 1252},
+      {"rus_RU", 1252},      {"pl", 1250},
+  };
+  for (const auto& [locale, code_page] : cases) EXPECT_EQ(code_page_of_locale(locale), code_page) << locale;
+}
+
+TEST(code_page, the_locale_is_the_first_of_lc_all_lc_ctype_and_lang_set_and_not_empty) {
+  struct environment_case {
+    const char* lc_all;
+    const char* lc_ctype;
+    const char* lang;
+    std::string_view locale;
+  };
+  const std::vector<environment_case> cases{
+      {nullptr, nullptr, nullptr, ""},
+      {"pl_PL", "ru_RU", "ja_JP", "pl_PL"},
+      {"", "ru_RU", "ja_JP", "ru_RU"},
+      {nullptr, "", "ja_JP", "ja_JP"},
+  };
+  for (const environment_case& c : cases) {
+    const auto variable = [&c](const char* name) {
+      const std::string_view wanted(name);
+      return wanted == "LC_ALL" ? c.lc_all : wanted == "LC_CTYPE" ? c.lc_ctype : c.lang;
+    };
+    EXPECT_EQ(locale_of(variable), c.locale);
+  }
+}
+
+TEST(code_page, on_windows_is_the_ansi_code_page_unless_that_is_utf8) {
+  EXPECT_EQ(game_code_page_of_ansi(65001), 1252U);
+  EXPECT_EQ(game_code_page_of_ansi(1251), 1251U);
+  EXPECT_EQ(game_code_page_of_ansi(932), 932U);
+}
+
+}  // namespace
+}  // namespace vesk_mg
