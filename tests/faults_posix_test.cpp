@@ -57,12 +57,6 @@ TEST_F(faults_posix, a_folder_that_cannot_be_written_ends_the_run) {
   EXPECT_FALSE(std::filesystem::exists("ministers_abc.csv"));
 }
 
-TEST_F(faults_posix, a_device_is_not_a_name_file) {
-  const test_support::script_result result =
-      test_support::run_script(test_support::answers{.name_files = {"/dev/null"}, .first_id = ""}.text(), clock);
-  EXPECT_NE(result.out.find("NOTE: Filename is case sensitive!: Invalid filename, try again: \r\n"), std::string::npos);
-}
-
 const std::string old_roster = "the roster of an earlier run\r\n";
 // 309 ministers: long enough a run to be interrupted in the middle.
 const std::string long_session = test_support::answers{.counts = {{1, 1, 1, 1, 1, 1, 1, 1, 1, 300}}}.text();
@@ -81,17 +75,18 @@ std::size_t console_before_closing_lines(const std::string& input) {
 }
 
 // One run of the built program in a folder holding names.txt and the old
-// roster in ministers_abc.csv, with a fault staged around it.
+// roster in ministers_abc.csv, with a fault staged around it. Options with
+// no input run the short session; a hold stops the run just before its
+// closing lines, once the roster has its name.
 struct program_fault {
   const char* name;
-  std::function<void()> stage;
-  test_support::executable_options options;  // a hold stops the run just before its closing lines
-  int exit_status;                           // -1 when a signal ends it
-  int signal;
-  std::string report;           // how standard error begins
-  std::string report_end;       // and what its first line ends with
-  const char* roster;           // where the new roster is; nullptr when the old one stays
-  std::function<void()> check;  // anything else to look at
+  test_support::executable_options options{};
+  int ended = 0;                             // the exit status, or minus the signal that ended the run
+  std::string report{};                      // how standard error begins
+  std::string report_end{};                  // and what its first line ends with
+  const char* roster = "ministers_abc.csv";  // where the new roster is; nullptr when the old one stays
+  std::function<void()> stage{};
+  std::function<void()> check{};  // anything else to look at
   friend void PrintTo(const program_fault& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -109,13 +104,14 @@ TEST_P(program_faults, never_harm_the_roster) {
   }
   if (c.stage) c.stage();
   test_support::executable_options options = c.options;
+  if (options.input.empty() && options.arguments.empty()) options.input = session;
   if (options.hold) options.hold->room = console_before_closing_lines(options.input);
   const test_support::executable_result result = test_support::run_executable(VESK_MG_EXECUTABLE, options);
-  EXPECT_EQ(result.exit_status, c.exit_status) << result.err;
-  EXPECT_EQ(result.signal, c.signal);
+  EXPECT_EQ(result.exit_status, c.ended >= 0 ? c.ended : -1) << result.err;
+  EXPECT_EQ(result.signal, c.ended < 0 ? -c.ended : 0);
   EXPECT_EQ(result.err.rfind(c.report, 0), 0U) << result.err;
   EXPECT_NE(result.err.find(c.report_end), std::string::npos) << result.err;
-  EXPECT_EQ(result.out.find("DONE!") != std::string::npos, c.exit_status == 0) << result.out;
+  EXPECT_EQ(result.out.find("DONE!") != std::string::npos, c.ended == 0) << result.out;
   if (c.roster == nullptr) {
     EXPECT_EQ(test_support::read_file("ministers_abc.csv"), old_roster);
   } else {
@@ -127,41 +123,17 @@ TEST_P(program_faults, never_harm_the_roster) {
 
 // A signal while the roster is written: the old roster stays, and the
 // process ends by the signal, or with 128 + the signal as PID 1.
-program_fault interrupted(const char* name, int signal_number, const std::string& signal_name,
+program_fault interrupted(const char* name, int signal, const std::string& signal_name,
                           test_support::executable_options options = {}) {
   options.input = long_session;
-  options.signal_while_generating = signal_number;
-  const bool as_pid_1 = options.as_pid_1;
-  return {name,
-          nullptr,
-          std::move(options),
-          as_pid_1 ? 128 + signal_number : -1,
-          as_pid_1 ? 0 : signal_number,
-          "\r\nraised VESK_MG.INTERRUPTED_ERROR : " + signal_name + "\r\n",
-          "",
-          nullptr,
-          nullptr};
+  options.signal_while_generating = signal;
+  const int ended = options.as_pid_1 ? 128 + signal : -signal;
+  return {name, options, ended, "\r\nraised VESK_MG.INTERRUPTED_ERROR : " + signal_name + "\r\n", "", nullptr};
 }
 
-// A run that ends well, the new roster in `roster`.
-program_fault succeeds(const char* name, const char* roster, std::function<void()> stage,
-                       std::function<void()> check = nullptr,
-                       test_support::executable_options options = {.input = session}) {
-  return {name, std::move(stage), std::move(options), 0, 0, "", "", roster, std::move(check)};
-}
-
-// The run held once the roster has its name, just before its closing lines.
-program_fault after_the_rename(const char* name, int signal_number, int exit_status, const std::string& report) {
-  return {name,
-          nullptr,
-          {.input = session,
-           .hold = test_support::output_hold{0, [] { return is_new_roster("ministers_abc.csv"); }, signal_number}},
-          exit_status,
-          0,
-          report,
-          "",
-          "ministers_abc.csv",
-          nullptr};
+// The run held once the roster has its name, and then struck.
+test_support::executable_options held_and(int signal) {
+  return {.hold = test_support::output_hold{0, [] { return is_new_roster("ministers_abc.csv"); }, signal}};
 }
 
 std::string in_utf16_little_endian(const std::string& ascii) {
@@ -181,90 +153,96 @@ INSTANTIATE_TEST_SUITE_P(
         interrupted("sigint_twice_while_generating", SIGINT, "SIGINT", {.signals_sent = 2}),
         interrupted("sigint_to_pid_1", SIGINT, "SIGINT", {.as_pid_1 = true}),
         // As under nohup or in a shell's background job.
-        succeeds("sigint_ignored_from_the_start", "ministers_abc.csv", nullptr, nullptr,
-                 {.input = long_session, .signal_while_generating = SIGINT, .ignored_at_start = SIGINT}),
-        after_the_rename("sigint_after_the_rename", SIGINT, 0, ""),
-        after_the_rename("output_closed_after_the_rename", 0, 1,
-                         "\r\nraised VESK_MG.FILE_WRITE_ERROR : standard output: Broken pipe; "
-                         "the ministers are in ministers_abc.csv\r\n"),
+        program_fault{"sigint_ignored_from_the_start",
+                      {.input = long_session, .signal_while_generating = SIGINT, .ignored_at_start = SIGINT}},
+        program_fault{"sigint_after_the_rename", held_and(SIGINT)},
+        program_fault{"output_closed_after_the_rename", held_and(0), 1,
+                      "\r\nraised VESK_MG.FILE_WRITE_ERROR : standard output: Broken pipe; the ministers are in "
+                      "ministers_abc.csv\r\n"},
+        program_fault{"end_of_input",
+                      {.input = "abc\n"},
+                      1,
+                      "\r\nraised VESK_MG.END_OF_INPUT_ERROR : standard input\r\n",
+                      "",
+                      nullptr},
         program_fault{"help_to_a_full_device",
-                      nullptr,
                       {.arguments = {"--help"}, .output_path = "/dev/full"},
                       1,
-                      0,
                       "\r\nraised VESK_MG.FILE_WRITE_ERROR : standard output: No space left on device\r\n",
                       "",
-                      nullptr,
                       nullptr},
-        succeeds("utf8_answers_file", "ministers_abc.csv", nullptr, nullptr, {.input = "\xEF\xBB\xBF" + session}),
-        succeeds("utf16_answers_file", "ministers_abc.csv", nullptr, nullptr,
-                 {.input = in_utf16_little_endian(session)}),
+        program_fault{"utf8_answers_file", {.input = "\xEF\xBB\xBF" + session}},
+        program_fault{"utf16_answers_file", {.input = in_utf16_little_endian(session)}},
         // A file an earlier run of the same process number kept for the user.
-        succeeds("a_file_kept_at_the_temporary_name", "ministers_abc.csv", nullptr,
-                 [] {
-                   const std::vector<std::string> names = test_support::names_here();
-                   ASSERT_EQ(names.size(), 3U);
-                   EXPECT_EQ(test_support::read_file(names[0]), "kept\r\n");
-                   std::filesystem::remove(names[0]);
-                 },
-                 {.input = session,
-                  .before_input =
-                      [](pid_t program) {
-                        test_support::write_file(".ministers_abc.csv." + std::to_string(program) + ".tmp", "kept\r\n");
-                      }}),
-        succeeds(
-            "a_roster_of_another_owner_keeps_its_owner", "ministers_abc.csv",
-            [] { [[maybe_unused]] const int only_as_root = ::chown("ministers_abc.csv", 65534, 65534); },
-            [] {
-              struct stat status {};
-              ASSERT_EQ(::stat("ministers_abc.csv", &status), 0);
-              EXPECT_EQ(status.st_uid, ::geteuid() == 0 ? 65534U : ::geteuid());
-              EXPECT_EQ(status.st_gid, ::geteuid() == 0 ? 65534U : ::getegid());
-            }),
+        program_fault{.name = "a_file_kept_at_the_temporary_name",
+                      .options = {.before_input =
+                                      [](pid_t program) {
+                                        test_support::write_file(
+                                            ".ministers_abc.csv." + std::to_string(program) + ".tmp", "kept\r\n");
+                                      }},
+                      .check =
+                          [] {
+                            const std::vector<std::string> names = test_support::names_here();
+                            ASSERT_EQ(names.size(), 3U);
+                            EXPECT_EQ(test_support::read_file(names[0]), "kept\r\n");
+                            std::filesystem::remove(names[0]);
+                          }},
+        program_fault{.name = "a_roster_of_another_owner_keeps_its_owner",
+                      .stage = [] { [[maybe_unused]] const int as_root = ::chown("ministers_abc.csv", 65534, 65534); },
+                      .check =
+                          [] {
+                            struct stat status {};
+                            ASSERT_EQ(::stat("ministers_abc.csv", &status), 0);
+                            EXPECT_EQ(status.st_uid, ::geteuid() == 0 ? 65534U : ::geteuid());
+                            EXPECT_EQ(status.st_gid, ::geteuid() == 0 ? 65534U : ::getegid());
+                          }},
         // The roster meets the limit as it is written; the signal that sends is not fatal.
         program_fault{"file_size_limit",
-                      nullptr,
-                      {.input = session, .file_size_limit = 300},
+                      {.file_size_limit = 300},
                       1,
-                      0,
                       "\r\nraised VESK_MG.FILE_WRITE_ERROR : .ministers_abc.csv.",
                       ": File too large\r\n",
-                      nullptr,
                       nullptr},
-        succeeds(
-            "fifo_at_the_name", "1ministers_abc.csv",
-            [] {
-              std::filesystem::remove("ministers_abc.csv");
-              ASSERT_EQ(::mkfifo("ministers_abc.csv", 0600), 0);
-            },
-            [] { EXPECT_TRUE(std::filesystem::is_fifo("ministers_abc.csv")); }),
-        succeeds("link_to_a_device_at_the_name", "1ministers_abc.csv",
-                 [] {
-                   std::filesystem::remove("ministers_abc.csv");
-                   std::filesystem::create_symlink("/dev/null", "ministers_abc.csv");
-                 }),
-        succeeds(
-            "link_to_a_roster_elsewhere", "mod/roster.csv",
-            [] {
-              std::filesystem::create_directory("mod");
-              test_support::write_file("mod/roster.csv", old_roster);
-              std::filesystem::permissions("mod/roster.csv", std::filesystem::perms(0640));
-              std::filesystem::remove("ministers_abc.csv");
-              std::filesystem::create_symlink("mod/roster.csv", "ministers_abc.csv");
-            },
-            [] {
-              EXPECT_TRUE(std::filesystem::is_symlink("ministers_abc.csv"));
-              EXPECT_EQ(std::filesystem::status("mod/roster.csv").permissions(), std::filesystem::perms(0640));
-              EXPECT_TRUE(test_support::no_temporary_file_in("mod"));
-            }),
-        succeeds("non_blocking_standard_input", "ministers_abc.csv", nullptr, nullptr,
-                 {.input = session, .non_blocking_input = true}),
+        program_fault{.name = "fifo_at_the_name",
+                      .roster = "1ministers_abc.csv",
+                      .stage =
+                          [] {
+                            std::filesystem::remove("ministers_abc.csv");
+                            ASSERT_EQ(::mkfifo("ministers_abc.csv", 0600), 0);
+                          },
+                      .check = [] { EXPECT_TRUE(std::filesystem::is_fifo("ministers_abc.csv")); }},
+        program_fault{.name = "link_to_a_device_at_the_name",
+                      .roster = "1ministers_abc.csv",
+                      .stage =
+                          [] {
+                            std::filesystem::remove("ministers_abc.csv");
+                            std::filesystem::create_symlink("/dev/null", "ministers_abc.csv");
+                          }},
+        program_fault{.name = "link_to_a_roster_elsewhere",
+                      .roster = "mod/roster.csv",
+                      .stage =
+                          [] {
+                            std::filesystem::create_directory("mod");
+                            test_support::write_file("mod/roster.csv", old_roster);
+                            std::filesystem::permissions("mod/roster.csv", std::filesystem::perms(0640));
+                            std::filesystem::remove("ministers_abc.csv");
+                            std::filesystem::create_symlink("mod/roster.csv", "ministers_abc.csv");
+                          },
+                      .check =
+                          [] {
+                            EXPECT_TRUE(std::filesystem::is_symlink("ministers_abc.csv"));
+                            EXPECT_EQ(std::filesystem::status("mod/roster.csv").permissions(),
+                                      std::filesystem::perms(0640));
+                            EXPECT_TRUE(test_support::no_temporary_file_in("mod"));
+                          }},
+        program_fault{"non_blocking_standard_input", {.input = session, .non_blocking_input = true}},
         // Counting stops at the ten names needed; the 100 GB tail is never read.
-        succeeds("name_file_with_a_huge_sparse_tail", "ministers_abc.csv",
-                 [] {
-                   test_support::write_file("names.txt", ten_names);
-                   std::filesystem::resize_file("names.txt", std::uintmax_t{100} << 30);
-                 })),
+        program_fault{.name = "name_file_with_a_huge_sparse_tail",
+                      .stage =
+                          [] {
+                            test_support::write_file("names.txt", ten_names);
+                            std::filesystem::resize_file("names.txt", std::uintmax_t{100} << 30);
+                          }}),
     [](const ::testing::TestParamInfo<program_fault>& param) { return std::string(param.param.name); });
 
 TEST(program_race, two_runs_for_one_tag_leave_one_whole_roster) {

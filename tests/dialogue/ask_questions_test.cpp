@@ -209,6 +209,11 @@ INSTANTIATE_TEST_SUITE_P(
     case_name);
 
 const std::string counted = ns_ruling + attempt() + "\r\n";
+#ifdef _WIN32
+const std::string device = "NUL";
+#else
+const std::string device = "/dev/null";
+#endif
 const std::string cannot_show = ", which the game cannot show.";
 const std::string change_them = "Change these names, then try again: \r\n";
 
@@ -228,6 +233,9 @@ INSTANTIATE_TEST_SUITE_P(
         dialogue_case{"missing_and_empty_names", "abc\nNS\nX\n" + ten_ones + "nofile.txt\n\nnames.txt\n1\n",
                       counted + name_question + "Invalid filename, try again: \r\n" + name_question +
                           "Invalid filename, try again: \r\n" + name_question + id_prompt + "\r\n"},
+        dialogue_case{
+            "a_device_is_refused_like_a_missing_file", "abc\nNS\nX\n" + ten_ones + device + "\nnames.txt\n1\n",
+            counted + name_question + "Invalid filename, try again: \r\n" + name_question + id_prompt + "\r\n"},
         dialogue_case{
             "a_folder_is_refused_like_a_missing_file", "abc\nNS\nX\n" + ten_ones + "sub\nnames.txt\n1\n",
             counted + name_question + "Invalid filename, try again: \r\n" + name_question + id_prompt + "\r\n"},

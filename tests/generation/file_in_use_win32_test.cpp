@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "generation/generation_driver.hpp"
-#include "tests/support/answers.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/requests.hpp"
 #include "tests/support/temp_folder.hpp"
@@ -32,14 +31,6 @@ TEST(file_in_use, a_file_held_open_by_another_program_gets_the_fallback_name) {
             std::string::npos);
   EXPECT_EQ(test_support::read_file("ministers_abc.csv"), "");
   EXPECT_EQ(test_support::read_file("1ministers_abc.csv").substr(0, 4), "ABC;");
-}
-
-TEST(file_in_use, a_device_is_not_a_name_file) {
-  test_support::temp_folder folder;
-  test_support::fake_env clock;
-  const test_support::script_result result =
-      test_support::run_script(test_support::answers{.name_files = {"NUL"}, .first_id = ""}.text(), clock);
-  EXPECT_NE(result.out.find("NOTE: Filename is case sensitive!: Invalid filename, try again: \r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,32 +41,21 @@ TEST(code_page, is_the_ansi_code_page_of_the_locales_language) {
   for (const auto& [locale, code_page] : cases) EXPECT_EQ(code_page_of_locale(locale), code_page) << locale;
 }
 
-TEST(code_page, the_locale_is_the_first_of_lc_all_lc_ctype_and_lang_set_and_not_empty) {
-  struct environment_case {
-    const char* lc_all;
-    const char* lc_ctype;
-    const char* lang;
-    std::string_view locale;
-  };
-  const std::vector<environment_case> cases{
-      {nullptr, nullptr, nullptr, ""},
-      {"pl_PL", "ru_RU", "ja_JP", "pl_PL"},
-      {"", "ru_RU", "ja_JP", "ru_RU"},
-      {nullptr, "", "ja_JP", "ja_JP"},
-  };
-  for (const environment_case& c : cases) {
-    const auto variable = [&c](const char* name) {
-      const std::string_view wanted(name);
-      return wanted == "LC_ALL" ? c.lc_all : wanted == "LC_CTYPE" ? c.lc_ctype : c.lang;
-    };
-    EXPECT_EQ(locale_of(variable), c.locale);
+TEST(code_page, on_linux_comes_from_the_locale_the_environment_names) {
+  using environment = std::array<const char*, 3>;  // LC_ALL, LC_CTYPE, LANG
+  const std::vector<std::pair<environment, std::string_view>> cases{{{nullptr, nullptr, nullptr}, ""},
+                                                                    {{"pl_PL", "ru_RU", "ja_JP"}, "pl_PL"},
+                                                                    {{"", "ru_RU", "ja_JP"}, "ru_RU"},
+                                                                    {{nullptr, "", "ja_JP"}, "ja_JP"}};
+  for (const auto& [values, locale] : cases) {
+    const environment& set = values;
+    const std::array<std::string_view, 3> names{"LC_ALL", "LC_CTYPE", "LANG"};
+    EXPECT_EQ(locale_of([&](const char* name) { return set[std::ranges::find(names, name) - names.begin()]; }), locale);
   }
-}
-
-TEST(code_page, on_windows_is_the_ansi_code_page_unless_that_is_utf8) {
-  EXPECT_EQ(game_code_page_of_ansi(65001), 1252U);
-  EXPECT_EQ(game_code_page_of_ansi(1251), 1251U);
-  EXPECT_EQ(game_code_page_of_ansi(932), 932U);
+  // On Windows: the system's ANSI code page, unless that is UTF-8.
+  for (const auto& [ansi, game] : {std::pair{65001U, 1252U}, {1251U, 1251U}, {932U, 932U}}) {
+    EXPECT_EQ(game_code_page_of_ansi(ansi), game);
+  }
 }
 
 }  // namespace

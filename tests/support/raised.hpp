@@ -5,10 +5,19 @@
 #include <functional>
 #include <string>
 
+#include "platform/named_error.hpp"
+
 namespace vesk_mg::test_support {
 
 // "FULL_NAME : message" for the named error `body` raised ("FULL_NAME"
 // alone when the message is empty), or "nothing raised".
-std::string raised_by(const std::function<void()>& body);
+inline std::string raised_by(const std::function<void()>& body) {
+  try {
+    body();
+  } catch (const named_error& error) {
+    return error.message().empty() ? error.full_name() : error.full_name() + " : " + error.message();
+  }
+  return "nothing raised";
+}
 
 }  // namespace vesk_mg::test_support

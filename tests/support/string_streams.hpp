@@ -12,7 +12,11 @@ namespace vesk_mg::test_support {
 class string_source final : public byte_source {
  public:
   explicit string_source(std::string text) : text_(std::move(text)) {}
-  std::size_t read_some(char* buffer, std::size_t capacity) override;
+  std::size_t read_some(char* buffer, std::size_t capacity) override {
+    const std::size_t count = text_.copy(buffer, capacity, position_);
+    position_ += count;
+    return count;
+  }
 
  private:
   std::string text_;
