@@ -4,7 +4,6 @@
 
 #include "platform/code_page.hpp"
 #include "platform/env.hpp"
-#include "platform/filetime_win32.hpp"
 #include "platform/local_time.hpp"
 #include "platform/synced_clock.hpp"
 

@@ -11,6 +11,11 @@
 
 namespace vesk_mg {
 
+// Windows' FILETIME counts 100 ns ticks since 1601-01-01; this many of them
+// pass before 1970-01-01, where the program's wall time starts.
+inline constexpr std::int64_t filetime_ticks_per_second = 10'000'000;
+inline constexpr std::int64_t epoch_in_filetime = 116'444'736'000'000'000;
+
 // The local calendar fields of a whole second since the epoch, as the
 // platform's zone rules give them; nothing when it cannot convert.
 struct civil_time {

@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include "platform/filetime_win32.hpp"
 #include "platform/local_time.hpp"
 
 namespace vesk_mg {

@@ -15,7 +15,7 @@ namespace vesk_mg {
 
 class named_error : public std::exception {
  public:
-  named_error(std::string_view full_name, std::string_view message);
+  named_error(std::string_view full_name, std::string_view message) : full_name_(full_name), message_(message) {}
 
   [[nodiscard]] const std::string& full_name() const noexcept { return full_name_; }
   [[nodiscard]] const std::string& message() const noexcept { return message_; }

@@ -14,6 +14,8 @@ namespace vesk_mg {
 std::string system_reason(std::int64_t code);
 
 // The reason with its subject in front: "names.txt: No such file or directory".
-std::string describe_system_error(std::string_view subject, std::int64_t code);
+inline std::string describe_system_error(std::string_view subject, std::int64_t code) {
+  return std::string(subject) + ": " + system_reason(code);
+}
 
 }  // namespace vesk_mg
