@@ -31,9 +31,9 @@ void write_file(const std::filesystem::path& path, const std::string& bytes) {
   file << bytes;
 }
 
-std::string numbered_names(int count, const std::string& line_end) {
+std::string numbered_names(int count, const std::string& line_end, int first) {
   std::string names;
-  for (int i = 1; i <= count; ++i) names += "Name " + std::to_string(i) + line_end;
+  for (int i = first; i < first + count; ++i) names += "Name " + std::to_string(i) + line_end;
   return names;
 }
 

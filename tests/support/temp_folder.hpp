@@ -23,8 +23,8 @@ class temp_folder {
 };
 
 void write_file(const std::filesystem::path& path, const std::string& bytes);
-// A name file's text: "Name 1" to "Name <count>", each line ended with `line_end`.
-std::string numbered_names(int count, const std::string& line_end = "\n");
+// A name file's text: `count` names from "Name <first>" on, each line ended with `line_end`.
+std::string numbered_names(int count, const std::string& line_end = "\n", int first = 1);
 std::string read_file(const std::filesystem::path& path);
 // The names in the working folder, sorted: a leftover temporary file shows.
 std::vector<std::string> names_here();
