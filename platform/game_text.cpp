@@ -1,5 +1,6 @@
 #include "platform/game_text.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -26,9 +27,11 @@ game_name name_for_game(std::string_view name, bool utf8, unsigned code_page) {
   }
   constexpr char32_t not_utf8 = 0xFFFD;
   if (!is_valid_utf8(name)) return {{}, not_utf8};
-  // Converted whole first; only a name that does not convert is looked
-  // at a character at a time, for the first one that stops it.
-  std::optional<std::string> bytes = in_code_page(name, code_page);
+  // Converted whole first (plain ASCII is itself in every code page the
+  // game reads); only a name that does not convert is looked at a
+  // character at a time, for the first one that stops it.
+  const bool ascii = std::ranges::all_of(name, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  std::optional<std::string> bytes = ascii ? std::string(name) : in_code_page(name, code_page);
   for (std::size_t at = 0; at < name.size();) {
     const std::size_t start = at;
     const char32_t c = next_code_point(name, at);
