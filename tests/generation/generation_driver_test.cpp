@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_handle.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/fields.hpp"
 #include "tests/support/requests.hpp"
@@ -196,11 +197,15 @@ TEST_F(generation, falls_back_to_numbered_names_while_files_are_in_use) {
 TEST_F(generation, a_writable_existing_file_is_replaced_silently) {
   write_names(10);
   test_support::write_file("ministers_abc.csv", std::string(100000, 'z'));
+  // Kept for the user by an earlier run of the same process number.
+  const std::string kept = temporary_name_beside("ministers_abc.csv");
+  test_support::write_file(kept, "kept\r\n");
   const generation_request request = request_builder(alignment::ns, 1).build();
   const generation_result result = run(request);
   ASSERT_EQ(result.status, 0);
   EXPECT_EQ(result.out.find("in use"), std::string::npos);
   EXPECT_EQ(lines_of(test_support::read_file("ministers_abc.csv")).size(), 12U);
+  EXPECT_EQ(test_support::read_file(kept), "kept\r\n");
 }
 
 TEST_F(generation, no_free_name_after_the_last_fallback_ends_the_run) {
