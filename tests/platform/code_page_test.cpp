@@ -50,7 +50,10 @@ TEST(code_page, on_linux_comes_from_the_locale_the_environment_names) {
   for (const auto& [values, locale] : cases) {
     const environment& set = values;
     const std::array<std::string_view, 3> names{"LC_ALL", "LC_CTYPE", "LANG"};
-    EXPECT_EQ(locale_of([&](const char* name) { return set[std::ranges::find(names, name) - names.begin()]; }), locale);
+    const auto variable = [&](const char* name) {
+      return set[static_cast<std::size_t>(std::ranges::find(names, name) - names.begin())];
+    };
+    EXPECT_EQ(locale_of(variable), locale);
   }
   // On Windows: the system's ANSI code page, unless that is UTF-8.
   for (const auto& [ansi, game] : {std::pair{65001U, 1252U}, {1251U, 1251U}, {932U, 932U}}) {
