@@ -1,6 +1,5 @@
 #include <iconv.h>
 
-#include <cerrno>
 #include <string>
 
 #include "platform/code_page.hpp"

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <string>
-#include <utility>
 
 #include "platform/file_handle.hpp"
 #include "platform/interruption.hpp"

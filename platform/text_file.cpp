@@ -1,6 +1,5 @@
 #include "platform/text_file.hpp"
 
-#include <algorithm>
 #include <optional>
 #include <utility>
 

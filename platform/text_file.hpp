@@ -8,7 +8,6 @@
 // a file with nothing in it one line end), so a file always ends with CR LF.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
