@@ -3,8 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/console_window.hpp"
-#include "platform/standard_streams.hpp"
+#include "platform/console.hpp"
 #include "program/command_line.hpp"
 #include "program/vesk_mg.hpp"
 
@@ -17,7 +16,7 @@ int main(int argc, char** argv) {
                               : vesk_mg::run_program(vesk_mg::standard_input(), vesk_mg::standard_output(),
                                                      vesk_mg::standard_error(), vesk_mg::default_env());
   // A window of its own would close with the last line unread.
-  if (vesk_mg::should_wait_before_closing(vesk_mg::this_console())) {
+  if (vesk_mg::console_window_of_its_own()) {
     vesk_mg::wait_for_enter(vesk_mg::standard_input(), vesk_mg::standard_output());
   }
   return status;

@@ -8,8 +8,8 @@
 #include "dialogue/get_jobs.hpp"
 #include "dialogue/name_check.hpp"
 #include "dialogue/name_count.hpp"
+#include "platform/errors.hpp"
 #include "platform/game_text.hpp"
-#include "platform/named_error.hpp"
 #include "vocabulary/case_folding.hpp"
 
 namespace vesk_mg {
@@ -17,6 +17,7 @@ namespace vesk_mg {
 namespace {
 
 constexpr std::string_view refusal = "Not like that, try again.";
+constexpr std::string_view discussion_address = "https://example.org/vesk_mg/discussion";
 
 void write_banner(console_output& out) {
   out.write_line_ends(25);
@@ -100,9 +101,8 @@ void ask_counts(program_io& io, generation_request& request, alignment a, entry_
   io.out.write_line(info(a).heading);
   io.out.write_line_ends(1);
   io.out.write_line("Enter X to redo your present entry");
-  const jobs_entry result = get_jobs(io, request.jobs_of(a), state.total, state.first);
-  state.total = result.total;
-  state.first = result.first;
+  state.total = get_jobs(io, request.jobs_of(a), state.total, state.first);
+  state.first = false;
 }
 
 struct too_few_names_exception {
@@ -130,6 +130,7 @@ void write_refusals(console_output& out, const name_check& check) {
 }
 
 void ask_name_file(program_io& io, generation_request& request, std::int32_t total) {
+  code_page_converter converter(io.environment.game_code_page());
   for (;;) {
     io.out.write_line("What is the name of the file where minister-names are found?");
     io.out.write_text("NOTE: Filename is case sensitive!: ");
@@ -137,11 +138,10 @@ void ask_name_file(program_io& io, generation_request& request, std::int32_t tot
     try {
       const std::int64_t count = count_names(request.name_file_name, total);
       if (total > count) throw too_few_names_exception{total - count};
-      const unsigned code_page = io.clock.game_code_page();
-      const name_check check = check_names(request.name_file_name, total, code_page);
+      const name_check check = check_names(request.name_file_name, total, converter);
       if (check.refused.empty()) {
         request.names_in_utf8 = check.utf8;
-        request.game_code_page = code_page;
+        request.game_code_page = converter.code_page();
         return;
       }
       write_refusals(io.out, check);

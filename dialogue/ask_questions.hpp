@@ -1,19 +1,15 @@
 // The console dialogue: the banner and every question, asked again until
 // it gets an acceptable answer, and the generation request that holds
 // every answer. A name file is acceptable when it holds enough names and
-// the game can read each of them as written. Only the end of the input (or a failure of the console
-// itself) leaves the dialogue early, with the named error for the
-// end-of-run report.
+// the game can read each of them as written. Only the end of the input
+// (or a failure of the console itself) leaves the dialogue early, with
+// the named error for the end-of-run report.
 #pragma once
 
-#include <string_view>
-
-#include "platform/program_io.hpp"
+#include "platform/console.hpp"
 #include "vocabulary/generation_request.hpp"
 
 namespace vesk_mg {
-
-inline constexpr std::string_view discussion_address = "https://example.org/vesk_mg/discussion";
 
 // The whole dialogue, from the banner to the first ID; returns the request.
 generation_request ask_questions(program_io& io);

@@ -1,12 +1,27 @@
 #include "dialogue/get_jobs.hpp"
 
+#include <array>
 #include <limits>
+#include <string_view>
 
-#include "platform/named_error.hpp"
+#include "platform/errors.hpp"
 
 namespace vesk_mg {
 
 namespace {
+
+constexpr std::array<std::string_view, position_count> count_prompts{
+    "Enter how many Heads of State you want for this alignment: ",
+    "Enter how many Heads of Government you want for this alignment: ",
+    "Enter how many Foreign Ministers you want for this alignment: ",
+    "Enter how many Armaments Ministers you want for this alignment: ",
+    "Enter how many Ministers of Security you want for this alignment: ",
+    "Enter how many Ministers of Intelligence you want for this alignment: ",
+    "Enter how many Chiefs of Staff you want for this alignment: ",
+    "Enter how many Chiefs of Army you want for this alignment: ",
+    "Enter how many Chiefs of Navy you want for this alignment: ",
+    "Enter how many Chiefs of Air Force you want for this alignment: ",
+};
 
 // The total would pass the 32-bit range; the attempt starts again.
 struct total_too_large {};
@@ -46,13 +61,13 @@ std::int32_t enter_counts(program_io& io, alignment_jobs& jobs, std::int32_t tot
 
 }  // namespace
 
-jobs_entry get_jobs(program_io& io, alignment_jobs& jobs, std::int32_t total, bool first) {
+std::int32_t get_jobs(program_io& io, alignment_jobs& jobs, std::int32_t total, bool first) {
   for (;;) {
     io.out.write_line_ends(1);
     try {
       const std::int32_t new_total = enter_counts(io, jobs, total, first);
       jobs.entered = true;
-      return {new_total, false};
+      return new_total;
     } catch (const number_format_error&) {
       io.out.write_line("Input aborted, try again: ");
       jobs.counts = {};

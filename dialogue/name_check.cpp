@@ -1,16 +1,16 @@
 #include "dialogue/name_check.hpp"
 
-#include <algorithm>
 #include <string>
 
 #include "platform/game_text.hpp"
-#include "platform/text_file.hpp"
+#include "platform/text_decoding.hpp"
 #include "platform/text_input.hpp"
-#include "platform/utf8.hpp"
 
 namespace vesk_mg {
 
 namespace {
+
+constexpr std::size_t refused_lines_shown = 10;
 
 void note(name_check& check, std::int64_t line, const game_name& name) {
   if (!name.refused) return;
@@ -23,8 +23,8 @@ void note(name_check& check, std::int64_t line, const game_name& name) {
 
 }  // namespace
 
-name_check check_names(std::string_view file_name, std::int64_t used, unsigned code_page) {
-  input_file file(file_name);
+name_check check_names(std::string_view file_name, std::int64_t used, code_page_converter& converter) {
+  name_file file(file_name);
   text_input names(file, file.name());
   // Both readings are kept until the whole file has shown which it is.
   name_check as_utf8{true, {}, 0};
@@ -34,10 +34,9 @@ name_check check_names(std::string_view file_name, std::int64_t used, unsigned c
   for (std::int64_t line = 1; line <= used; ++line) {
     const std::string name = names.read_line(whole_line);
     valid = valid && is_valid_utf8(name);
-    beyond_ascii =
-        beyond_ascii || std::ranges::any_of(name, [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-    note(as_bytes, line, name_for_game(name, false, code_page));
-    if (valid) note(as_utf8, line, name_for_game(name, true, code_page));
+    beyond_ascii = beyond_ascii || !is_ascii(name);
+    note(as_bytes, line, name_for_game(name, false, converter));
+    if (valid) note(as_utf8, line, name_for_game(name, true, converter));
   }
   return valid && beyond_ascii ? as_utf8 : as_bytes;
 }

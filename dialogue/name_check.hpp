@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/env.hpp"
+
 namespace vesk_mg {
 
 struct refused_line {
@@ -24,8 +26,6 @@ struct name_check {
   std::int64_t more_refused = 0;      // refused lines after those
 };
 
-inline constexpr std::size_t refused_lines_shown = 10;
-
-name_check check_names(std::string_view file_name, std::int64_t used, unsigned code_page);
+name_check check_names(std::string_view file_name, std::int64_t used, code_page_converter& converter);
 
 }  // namespace vesk_mg

@@ -5,7 +5,7 @@
 
 #include "draws/percentile_draw.hpp"
 #include "draws/personality_tables.hpp"
-#include "platform/named_error.hpp"
+#include "platform/errors.hpp"
 
 namespace vesk_mg {
 
@@ -21,12 +21,10 @@ constexpr int unknown_alignment_location = 2511;
 
 std::string location(int line) { return "vesk_mg:" + std::to_string(line); }
 
-// The selection tests the alignments, and its tables and errors list
-// them, in the order of the prompt text.
-static_assert(error_names::get_trait.size() == prompt_order.size());
-
+// The alignment's own error, VESK_MG.GET_TRAIT.GET_TRAIT_NS_ERROR and so
+// on; the columns follow the order of the prompt text.
 [[noreturn]] void raise_for(std::size_t column, int offset) {
-  throw named_error(error_names::get_trait[column],
+  throw named_error("VESK_MG.GET_TRAIT.GET_TRAIT_" + std::string(info(prompt_order[column]).code) + "_ERROR",
                     location(location_base + location_step * static_cast<int>(column) + offset));
 }
 
@@ -37,7 +35,7 @@ std::string_view personality_for_draw(std::string_view alignment_code, std::stri
   std::size_t column = 0;
   while (column < prompt_order.size() && info(prompt_order[column]).draw_code != alignment_code) ++column;
   if (column == prompt_order.size())
-    throw named_error(error_names::wrong_alignment, location(unknown_alignment_location));
+    throw named_error("VESK_MG.GET_TRAIT.WRONG_ALIGNMENT_ERROR", location(unknown_alignment_location));
   std::size_t position = 0;
   while (position < positions.size() && positions[position].draw_code != position_code) ++position;
   if (position == positions.size()) raise_for(column, unknown_position_offset);

@@ -48,9 +48,7 @@ inline constexpr std::array<year_band, 12> year_bands{{
 std::string_view loyalty_for_draw(std::int32_t draw);
 std::int32_t year_for_draw(std::int32_t draw);
 
-// get_loyalty: one minister's loyalty, "Very Low" to "Very High".
 std::string_view get_loyalty(env& clock);
-// get_year: one replacement minister's start year, 36 to 47.
 std::int32_t get_year(env& clock);
 
 }  // namespace vesk_mg

@@ -24,17 +24,12 @@ inline constexpr std::int32_t generator_p = 94833359;
 inline constexpr std::int32_t generator_q = 47416679;
 inline constexpr std::int64_t pause_ns = 500'000;
 
-// x * x reduced modulo n, for 0 <= x < n.
-std::int32_t square_mod_n(std::int32_t x, std::int32_t n);
-
-// Seeds the state from one clock reading.
-void reset(generator_state& state, const local_time& reading);
-
-// Advances the state one step; returns 1 to 500.
-std::int32_t random(generator_state& state);
-
-// Sleeps in whole milliseconds until 0.0005 s of monotonic time have passed.
+// The steps of one draw, in the order it takes them.
 void pause(env& clock);
+void reset(generator_state& state, const local_time& reading);
+std::int32_t random(generator_state& state);
+// For 0 <= x < n; the square is formed in 64 bits.
+std::int32_t square_mod_n(std::int32_t x, std::int32_t n);
 
 std::int32_t one_to_five_hundred_random(env& clock);
 

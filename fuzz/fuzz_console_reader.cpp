@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/named_error.hpp"
+#include "platform/errors.hpp"
 #include "platform/text_input.hpp"
 #include "tests/support/string_streams.hpp"
 

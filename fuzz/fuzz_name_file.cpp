@@ -13,9 +13,9 @@
 
 #include "dialogue/name_check.hpp"
 #include "dialogue/name_count.hpp"
+#include "platform/errors.hpp"
 #include "platform/game_text.hpp"
-#include "platform/named_error.hpp"
-#include "platform/text_file.hpp"
+#include "platform/text_decoding.hpp"
 #include "platform/text_input.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -37,14 +37,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // Names that pass the check are written as generation reads them, each
   // one to a field of its own.
-  const vesk_mg::name_check check = vesk_mg::check_names(path, count, 1252);
-  vesk_mg::input_file file(path);
+  vesk_mg::code_page_converter converter(1252);
+  const vesk_mg::name_check check = vesk_mg::check_names(path, count, converter);
+  vesk_mg::name_file file(path);
   vesk_mg::text_input names(file, path);
   std::size_t bytes = 0;
   for (std::int64_t i = 0; i < count; ++i) {
     const std::string line = names.read_line(vesk_mg::whole_line);
     bytes += line.size();
-    const vesk_mg::game_name name = vesk_mg::name_for_game(line, check.utf8, 1252);
+    const vesk_mg::game_name name = vesk_mg::name_for_game(line, check.utf8, converter);
     if (check.refused.empty() && (name.refused || name.bytes.find_first_of(";\r\n") != std::string::npos)) std::abort();
   }
   if (bytes > size || !names.at_end_of_file()) std::abort();

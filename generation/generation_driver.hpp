@@ -10,20 +10,10 @@
 // raises its error with "; the ministers are in <file>" added.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-
-#include "generation/name_source.hpp"
-#include "platform/program_io.hpp"
-#include "platform/text_file.hpp"
+#include "platform/console.hpp"
 #include "vocabulary/generation_request.hpp"
 
 namespace vesk_mg {
-
-// put_first: writes the ruling cabinet row of `position` with the ID
-// `next_id`, consuming one name, and advances `next_id` by one.
-void put_first(output_file& file, std::size_t position, alignment ruling, std::int64_t& next_id, name_source& names,
-               program_io& io);
 
 // main: the generation driver, writing the whole minister file for the
 // request. It raises named errors by design; it is not the program's entry

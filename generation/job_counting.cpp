@@ -4,11 +4,9 @@
 
 namespace vesk_mg {
 
-std::size_t type_jobs(const alignment_jobs& jobs, std::size_t previous) {
-  for (std::size_t position = 0; position < position_count; ++position) {
-    if (jobs.counts[position] > 0) return position;
-  }
-  return previous;
+std::size_t type_jobs(const alignment_jobs& jobs) {
+  return static_cast<std::size_t>(std::ranges::find_if(jobs.counts, [](std::int32_t count) { return count > 0; }) -
+                                  jobs.counts.begin());
 }
 
 std::int32_t min_one(std::int32_t count) { return count - 1; }
@@ -18,9 +16,7 @@ void min_one_min(alignment_jobs& jobs) {
 }
 
 bool no_mins(const alignment_jobs& jobs) {
-  return std::all_of(jobs.counts.begin(), jobs.counts.end(), [](std::int32_t count) { return count == 0; });
+  return std::ranges::all_of(jobs.counts, [](std::int32_t count) { return count == 0; });
 }
-
-bool all_is_zero(const alignment_jobs& jobs) { return no_mins(jobs); }
 
 }  // namespace vesk_mg

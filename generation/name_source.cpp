@@ -1,22 +1,21 @@
 #include "generation/name_source.hpp"
 
-#include "platform/error_names.hpp"
+#include "platform/errors.hpp"
 #include "platform/game_text.hpp"
-#include "platform/named_error.hpp"
 
 namespace vesk_mg {
 
 std::string name_source::next() {
   const std::string line = lines_.read_line(whole_line);
   ++line_;
-  game_name name = name_for_game(line, request_.names_in_utf8, request_.game_code_page);
+  game_name name = name_for_game(line, request_.names_in_utf8, converter_);
   if (name.refused) {
     std::string message = request_.name_file_name;
     message += ": line ";
     message += std::to_string(line_);
     message += " holds ";
     message += code_point_text(*name.refused);
-    throw named_error(error_names::name_encoding, message);
+    throw named_error("VESK_MG.MAIN.NAME_ENCODING_ERROR", message);
   }
   return std::move(name.bytes);
 }

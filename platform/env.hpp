@@ -1,13 +1,116 @@
-// The clock, the sleep and the environment: the program's only link to
-// time and to the settings of the user's system. The program uses
-// default_env(); tests hand in a fake that chooses every reading and moves
-// time forward instead of sleeping. Reading the local time raises
-// clock_range_error for a local year outside 1901 to 2099.
+// What the program asks of the operating system, in one place: files and
+// the steps of the roster's commit, the standard streams and the console,
+// the clock and the sleep, the environment and the game's code page,
+// interruptions, and the system's words for a failure. Each system has
+// one implementation, env_posix.cpp or env_win32.cpp; env.cpp holds what
+// both share. Failures are the named errors of errors.hpp, worded by the
+// system: opening tells a name that leads to no file (file_name_error)
+// from a file that cannot be opened as asked (file_use_error), reads and
+// writes raise file_read_error and file_write_error, and a local year
+// outside 1901 to 2099 raises clock_range_error. Nothing else fails.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
 
 namespace vesk_mg {
+
+// The raw byte channels under the console and the files: a source hands
+// out what it has and 0 at its end; a sink takes every byte or raises.
+class byte_source {
+ public:
+  virtual ~byte_source() = default;
+  virtual std::size_t read_some(char* buffer, std::size_t capacity) = 0;
+};
+
+class byte_sink {
+ public:
+  virtual ~byte_sink() = default;
+  virtual void write_all(std::string_view bytes) = 0;
+};
+
+// Where a file written under a name goes: the path it is renamed to (a
+// symbolic link followed), and what a new file there keeps of one that
+// stands there: its permission bits, and its owner and group where the
+// system allows.
+struct write_target {
+  std::string path;
+  bool existing = false;
+  std::uint32_t permissions = 0666;
+  std::uint32_t owner = 0;
+  std::uint32_t group = 0;
+};
+
+// An open file, or a standard stream: bytes unbuffered and untranslated,
+// a stream that answers "not now" waited for, an interrupted call tried again.
+class file_handle final : public byte_source, public byte_sink {
+ public:
+  // Opens a name file for reading; only a file on disk is read, a folder
+  // or a device is a file_use_error. On Windows, where a file name cannot
+  // hold '"' and Explorer hides extensions, a name in double quotes is
+  // taken without them, and a name without an extension that is not found
+  // is tried with ".txt".
+  static file_handle open_name_file(std::string_view typed);
+  // Looks at what stands at `name` without changing it or blocking on it:
+  // a file that cannot be written, or anything but a regular file, is a
+  // file_use_error; a name that cannot name a file is a file_name_error.
+  static write_target probe_for_writing(std::string_view name);
+  // Creates `path` with what `target` keeps, or nothing when a file
+  // stands there already, which is never touched. A folder that takes no
+  // new file is a file_name_error naming `label`.
+  static std::optional<file_handle> create_new(const std::string& path, const write_target& target,
+                                               std::string_view label);
+  // A handle of the system's under `name`; one the process was given, such
+  // as standard input, is not owned and never closed.
+  file_handle(std::intptr_t native, std::string_view name, bool owned = true)
+      : native_(native), name_(name), owned_(owned) {}
+  // Moved, never copied: one owner closes it.
+  file_handle(file_handle&& other) noexcept
+      : native_(std::exchange(other.native_, closed)), name_(std::move(other.name_)), owned_(other.owned_) {}
+  ~file_handle() override;
+
+  std::size_t read_some(char* buffer, std::size_t capacity) override;
+  void write_all(std::string_view bytes) override;
+  // Waits until everything written is on the disk, then closes.
+  void sync_and_close();
+  [[nodiscard]] const std::string& name() const noexcept { return name_; }
+
+ private:
+  static constexpr std::intptr_t closed = -1;
+  std::intptr_t native_ = closed;
+  std::string name_;
+  bool owned_ = true;
+};
+
+// True when `name` can name a file at all: not empty, and no NUL inside.
+bool names_a_file(std::string_view name);
+// Where the last part of a path begins, after its folder.
+std::size_t base_name_start(std::string_view path);
+std::uint64_t this_process_number();
+// Renames `from` over `to` in one step, and sees the rename on the disk;
+// on failure returns the reason.
+std::optional<std::string> replace_file(const std::string& from, const std::string& to);
+// True when something stands at `path`, a link that leads nowhere included.
+bool file_exists(const std::string& path);
+void remove_file(const std::string& path) noexcept;
+
+// Prepares the process once, at its start: interruptions are watched, and
+// a closed pipe or a full file becomes a write failure, not a silent end.
+void start_platform();
+// Standard input as piped or redirected may begin with a byte-order mark:
+// a UTF-8 one is skipped, and UTF-16 is read as UTF-8. A console is read
+// as typed (on Windows through its own UTF-16, whatever its code page).
+byte_source& standard_input();
+byte_sink& standard_output();
+byte_sink& standard_error();
+// True for a console window that the program has to itself, with its
+// input there, as a double-click gives it: it closes with the program.
+bool console_window_of_its_own();
 
 struct local_time {
   int year;
@@ -16,9 +119,26 @@ struct local_time {
   std::int64_t nanoseconds_of_day;
 };
 
-inline constexpr int first_clock_year = 1901;
-inline constexpr int last_clock_year = 2099;
+// The local date and time of day of a wall time, by the system's zone rules.
+local_time local_time_at(std::int64_t seconds_since_1970, std::int64_t nanoseconds);
+// A local reading as the draws take it; clock_range_error outside 1901 to 2099.
+local_time checked_local_time(int year, int month, int day, std::int64_t second_of_day, std::int64_t nanoseconds);
 
+// Wall-clock time at the resolution of the monotonic counter: the wall
+// clock read once and the counter's time added to it, read afresh whenever
+// the two drift more than 2 s apart (a clock change, a suspended machine).
+struct synced_clock {
+  std::int64_t resync_after;  // 2 s in the readings' unit
+  bool synced = false;
+  std::int64_t wall_base = 0;
+  std::int64_t monotonic_base = 0;
+
+  std::int64_t now(std::int64_t wall, std::int64_t monotonic);
+};
+
+// The clock, the sleep and the environment of a run. The program uses
+// default_env(); tests hand in a fake that chooses every reading and moves
+// time forward instead of sleeping.
 class env {
  public:
   env() = default;
@@ -29,11 +149,55 @@ class env {
   virtual local_time local_now() = 0;
   virtual std::int64_t monotonic_nanoseconds() = 0;
   virtual void sleep_milliseconds(std::int64_t milliseconds) = 0;
-  // The code page the game reads a roster in (code_page.hpp); Windows-1252
-  // where nothing tells otherwise.
+  // The code page the game reads a roster in: on Windows the system's ANSI
+  // code page (1252 for UTF-8), on Linux the one Windows gives the
+  // language of the locale.
   virtual unsigned game_code_page() { return 1252; }
 };
 
 env& default_env();
+
+// UTF-8 into one code page through the system's converter, opened when
+// first needed and kept for as long as this lives (plain ASCII never needs
+// it). Never a best-fit look-alike: a character the code page lacks makes
+// the whole text fail.
+class code_page_converter {
+ public:
+  explicit code_page_converter(unsigned code_page) : code_page_(code_page) {}
+  code_page_converter(const code_page_converter&) = delete;
+  code_page_converter& operator=(const code_page_converter&) = delete;
+  ~code_page_converter();
+
+  [[nodiscard]] std::optional<std::string> to_code_page(std::string_view utf8);
+  [[nodiscard]] unsigned code_page() const noexcept { return code_page_; }
+
+ private:
+  unsigned code_page_;
+  bool opened_ = false;
+  std::intptr_t native_ = -1;  // the system's converter, where it keeps one open
+};
+
+// Until the new roster takes its name, an interruption (SIGINT, SIGTERM,
+// SIGHUP, SIGQUIT; Ctrl+C, Ctrl+Break, the console window closed) removes
+// the one temporary file named here ("" for none), writes "raised
+// VESK_MG.INTERRUPTED_ERROR : <what>" on standard error and ends the
+// process as the system expects: by the signal itself (status 128 + the
+// signal as PID 1), or with STATUS_CONTROL_C_EXIT. A signal ignored at the
+// start stays ignored.
+void remove_on_interruption(const std::string& path);
+// Once the roster has its name the run has done what it promised, and no
+// interruption reports it undone: on Linux the run goes on to its end, on
+// Windows it ends with status 0.
+void end_quietly_on_interruption();
+// Runs `step` with interruptions held off, so that what it does on the
+// disk and what an interruption does agree.
+void hold_interruptions_during(const std::function<void()>& step);
+
+// The system's words for an error code: "No such file or directory".
+std::string system_reason(std::int64_t code);
+// The same with its subject: "names.txt: No such file or directory".
+inline std::string describe_system_error(std::string_view subject, std::int64_t code) {
+  return std::string(subject) + ": " + system_reason(code);
+}
 
 }  // namespace vesk_mg

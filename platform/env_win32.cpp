@@ -1,11 +1,17 @@
+// env.hpp on Windows.
 #include <windows.h>
 // windows.h first: the multimedia timer header builds on it.
 #include <mmsystem.h>
 
-#include "platform/code_page.hpp"
-#include "platform/env.hpp"
-#include "platform/local_time.hpp"
-#include "platform/synced_clock.hpp"
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cstring>
+#include <mutex>
+
+#include "platform/errors.hpp"
+#include "platform/game_text.hpp"
+#include "platform/text_decoding.hpp"
 
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
@@ -15,18 +21,288 @@ namespace vesk_mg {
 
 namespace {
 
-std::int64_t read_wall_clock() {
-  FILETIME now{};
-  ::GetSystemTimePreciseAsFileTime(&now);
-  const auto ticks = static_cast<std::int64_t>((std::uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime);
-  const std::int64_t since_epoch = ticks - epoch_in_filetime;
-  std::int64_t seconds = since_epoch / filetime_ticks_per_second;
-  std::int64_t rest = since_epoch % filetime_ticks_per_second;
-  if (rest < 0) {
-    rest += filetime_ticks_per_second;
-    --seconds;
+HANDLE as_handle(std::intptr_t value) { return reinterpret_cast<HANDLE>(value); }
+
+// A console takes at most about 64 KiB in one call; files get the same.
+DWORD chunk(std::size_t size) { return size > 0x10000 ? 0x10000 : static_cast<DWORD>(size); }
+
+std::wstring widen(std::string_view text, unsigned code_page) {
+  const int size = static_cast<int>(text.size());
+  const int length = ::MultiByteToWideChar(code_page, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  ::MultiByteToWideChar(code_page, 0, text.data(), size, wide.data(), length);
+  return wide;
+}
+
+// The program holds names as UTF-8; one that is not is taken in the ANSI
+// code page, as Windows' own narrow API would take it.
+std::wstring wide_file_name(std::string_view name) { return widen(name, is_valid_utf8(name) ? CP_UTF8 : CP_ACP); }
+
+// The codes that say a name leads to no file, as against one that cannot be opened.
+constexpr std::array<DWORD, 7> name_errors{ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND,       ERROR_INVALID_NAME,
+                                           ERROR_BAD_PATHNAME,   ERROR_FILENAME_EXCED_RANGE, ERROR_INVALID_DRIVE,
+                                           ERROR_DIRECTORY};
+
+file_handle open_for_reading(std::string_view name) {
+  if (!names_a_file(name)) throw file_name_error(name);
+  HANDLE handle = ::CreateFileW(wide_file_name(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD code = ::GetLastError();
+    if (std::ranges::count(name_errors, code) != 0) throw file_name_error(describe_system_error(name, code));
+    throw file_use_error(describe_system_error(name, code));
   }
-  return vesk_mg::wall_nanoseconds(seconds, rest * 100);
+  // Devices such as CON or NUL open too; only a file on disk is a name file.
+  if (::GetFileType(handle) != FILE_TYPE_DISK) {
+    ::CloseHandle(handle);
+    throw file_use_error(describe_system_error(name, ERROR_ACCESS_DENIED));
+  }
+  return {reinterpret_cast<std::intptr_t>(handle), name};
+}
+
+}  // namespace
+
+file_handle file_handle::open_name_file(std::string_view typed) {
+  std::string_view name = typed;
+  if (name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
+  try {
+    return open_for_reading(name);
+  } catch (const file_name_error&) {
+    const std::string_view last = name.substr(base_name_start(name));
+    if (last.empty() || last.find('.') != std::string_view::npos) throw;
+    try {
+      return open_for_reading(std::string(name) + ".txt");
+    } catch (const file_name_error&) {
+      throw file_name_error(describe_system_error(typed, ERROR_FILE_NOT_FOUND));
+    }
+  }
+}
+
+write_target file_handle::probe_for_writing(std::string_view name) {
+  if (!names_a_file(name)) throw file_name_error(name);
+  const std::string path(name);
+  // Opened for writing without sharing and without truncating: a file
+  // that a spreadsheet holds open is a sharing violation, and nothing in
+  // the file changes.
+  HANDLE handle = ::CreateFileW(wide_file_name(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD code = ::GetLastError();
+    const bool something_there = file_exists(path);
+    if (code == ERROR_FILE_NOT_FOUND && !something_there) return {path};
+    if (something_there) throw file_use_error(describe_system_error(name, code));
+    throw file_name_error(describe_system_error(name, code));
+  }
+  const DWORD type = ::GetFileType(handle);
+  ::CloseHandle(handle);
+  if (type != FILE_TYPE_DISK) throw file_use_error(describe_system_error(name, ERROR_ACCESS_DENIED));
+  return {path};
+}
+
+std::optional<file_handle> file_handle::create_new(const std::string& path, const write_target&,
+                                                   std::string_view label) {
+  // Shared for deletion, so that an interruption can remove it while it is open.
+  HANDLE handle = ::CreateFileW(wide_file_name(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    const DWORD code = ::GetLastError();
+    if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) return std::nullopt;
+    throw file_name_error(describe_system_error(label, code));
+  }
+  return file_handle(reinterpret_cast<std::intptr_t>(handle), path);
+}
+
+file_handle::~file_handle() {
+  if (owned_ && native_ != closed) ::CloseHandle(as_handle(native_));
+}
+
+std::size_t file_handle::read_some(char* buffer, std::size_t capacity) {
+  DWORD got = 0;
+  if (!::ReadFile(as_handle(native_), buffer, chunk(capacity), &got, nullptr)) {
+    const DWORD code = ::GetLastError();
+    if (code == ERROR_BROKEN_PIPE || code == ERROR_HANDLE_EOF) return 0;  // the writer has gone
+    throw file_read_error(describe_system_error(name_, code));
+  }
+  return got;
+}
+
+void file_handle::write_all(std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD put = 0;
+    if (!::WriteFile(as_handle(native_), bytes.data(), chunk(bytes.size()), &put, nullptr) || put == 0) {
+      throw file_write_error(describe_system_error(name_, put == 0 ? ERROR_WRITE_FAULT : ::GetLastError()));
+    }
+    bytes.remove_prefix(put);
+  }
+}
+
+void file_handle::sync_and_close() {
+  if (!::FlushFileBuffers(as_handle(native_)) || !::CloseHandle(as_handle(std::exchange(native_, closed)))) {
+    throw file_write_error(describe_system_error(name_, ::GetLastError()));
+  }
+}
+
+// No folder in front gives npos + 1, which is 0.
+std::size_t base_name_start(std::string_view path) { return path.find_last_of("/\\:") + 1; }
+
+std::uint64_t this_process_number() { return ::GetCurrentProcessId(); }
+
+std::optional<std::string> replace_file(const std::string& from, const std::string& to) {
+  if (::MoveFileExW(wide_file_name(from).c_str(), wide_file_name(to).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return std::nullopt;
+  }
+  return system_reason(::GetLastError());
+}
+
+bool file_exists(const std::string& path) {
+  return ::GetFileAttributesW(wide_file_name(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void remove_file(const std::string& path) noexcept {
+  try {
+    ::DeleteFileW(wide_file_name(path).c_str());
+  } catch (...) {  // no memory for the wide name: the file stays
+  }
+}
+
+// Interruptions. Windows calls the handler on a thread of its own. The
+// lock keeps it out while the temporary file is made or renamed; the path
+// and the flags are set before the file exists and cleared after it has gone.
+namespace {
+
+std::mutex disk_step;
+std::array<wchar_t, 32768> pending_path{};
+std::atomic<bool> armed{false};
+std::atomic<bool> committed{false};
+
+struct handled_event {
+  DWORD event;
+  const char* what;
+  std::string report;
+};
+std::array<handled_event, 3> handled_events{{{CTRL_C_EVENT, "Ctrl+C", {}},
+                                             {CTRL_BREAK_EVENT, "Ctrl+Break", {}},
+                                             {CTRL_CLOSE_EVENT, "the console window closed", {}}}};
+
+BOOL WINAPI on_console_event(DWORD event) {
+  const auto handled = std::ranges::find(handled_events, event, &handled_event::event);
+  if (handled == handled_events.end()) return FALSE;
+  const std::lock_guard lock(disk_step);
+  if (committed.load()) ::ExitProcess(0);  // the roster has its name: the run did what it promised
+  if (armed.load()) ::DeleteFileW(pending_path.data());
+  DWORD written = 0;
+  ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), handled->report.data(), static_cast<DWORD>(handled->report.size()),
+              &written, nullptr);
+  ::ExitProcess(STATUS_CONTROL_C_EXIT);
+}
+
+}  // namespace
+
+void remove_on_interruption(const std::string& path) {
+  armed.store(false);
+  const std::wstring wide = wide_file_name(path);
+  if (wide.empty() || wide.size() >= pending_path.size()) return;
+  wide.copy(pending_path.data(), wide.size());
+  pending_path[wide.size()] = L'\0';
+  armed.store(true);
+}
+
+void end_quietly_on_interruption() { committed.store(true); }
+
+void hold_interruptions_during(const std::function<void()>& step) {
+  const std::lock_guard lock(disk_step);
+  step();
+}
+
+// The console and the standard streams. These are the standard handles
+// themselves, below the C runtime, so no text-mode translation ever
+// touches a line end in either direction.
+namespace {
+
+bool input_is_a_console() {
+  DWORD mode = 0;
+  return ::GetConsoleMode(::GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+}
+
+// Typed at a console, input is read as the console's own UTF-16,
+// whatever its code page; Ctrl+Z and Enter is the end of input there.
+class console_source final : public byte_source {
+ public:
+  std::size_t read_some(char* buffer, std::size_t capacity) override {
+    std::array<wchar_t, 2048> wide{};
+    DWORD got = 0;
+    if (finished_) return 0;
+    const auto units = static_cast<DWORD>(std::min(wide.size(), capacity / sizeof(wchar_t)));
+    if (!::ReadConsoleW(::GetStdHandle(STD_INPUT_HANDLE), wide.data(), units, &got, nullptr)) {
+      throw file_read_error(describe_system_error("standard input", ::GetLastError()));
+    }
+    finished_ = got == 0 || wide[0] == L'\x1A';
+    if (finished_) return 0;
+    std::memcpy(buffer, wide.data(), got * sizeof(wchar_t));
+    return got * sizeof(wchar_t);
+  }
+
+ private:
+  bool finished_ = false;
+};
+
+file_handle borrowed(DWORD which, std::string_view label) {
+  return {reinterpret_cast<std::intptr_t>(::GetStdHandle(which)), label, false};
+}
+
+}  // namespace
+
+void start_platform() {
+  for (handled_event& handled : handled_events) handled.report = report_text(error_names::interrupted, handled.what);
+  ::SetConsoleCtrlHandler(on_console_event, TRUE);
+}
+
+byte_source& standard_input() {
+  static file_handle piped = borrowed(STD_INPUT_HANDLE, "standard input");
+  static console_source typed;
+  static decoded_text text(
+      input_is_a_console() ? static_cast<byte_source&>(typed) : piped, "standard input",
+      input_is_a_console() ? decoded_text::start::utf16_little_endian : decoded_text::start::piped);
+  return text;
+}
+
+byte_sink& standard_output() {
+  static file_handle output = borrowed(STD_OUTPUT_HANDLE, "standard output");
+  return output;
+}
+
+byte_sink& standard_error() {
+  static file_handle error = borrowed(STD_ERROR_HANDLE, "standard error");
+  return error;
+}
+
+bool console_window_of_its_own() {
+  // A console made for this process alone lists only it; cmd, PowerShell
+  // or a terminal that started it are attached too.
+  std::array<DWORD, 2> processes{};
+  return ::GetConsoleProcessList(processes.data(), static_cast<DWORD>(processes.size())) == 1 && input_is_a_console();
+}
+
+// The clock: FILETIME counts 100 ns ticks since 1601-01-01.
+namespace {
+
+constexpr std::int64_t ticks_per_second = 10'000'000;
+
+local_time local_time_of_ticks(std::int64_t ticks) {
+  const auto bits = static_cast<std::uint64_t>(ticks);
+  const FILETIME file_time{static_cast<DWORD>(bits & 0xFFFFFFFFU), static_cast<DWORD>(bits >> 32)};
+  SYSTEMTIME utc{};
+  SYSTEMTIME local{};
+  // No zone given: the system's active zone and its daylight-saving rules.
+  if (ticks < 0 || !::FileTimeToSystemTime(&file_time, &utc) ||
+      !::SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) {
+    throw clock_range_error("the clock's time has no local date");
+  }
+  // Zone offsets are whole minutes, so the fraction of the second carries over.
+  return checked_local_time(local.wYear, local.wMonth, local.wDay,
+                            std::int64_t{local.wHour} * 3600 + local.wMinute * 60 + local.wSecond,
+                            ticks % ticks_per_second * 100);
 }
 
 class win32_env final : public env {
@@ -39,22 +315,19 @@ class win32_env final : public env {
     timer_ = ::CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
     if (timer_ == nullptr) period_set_ = ::timeBeginPeriod(1) == TIMERR_NOERROR;
   }
-  win32_env(const win32_env&) = delete;
-  win32_env& operator=(const win32_env&) = delete;
   ~win32_env() override {
     if (timer_ != nullptr) ::CloseHandle(timer_);
     if (period_set_) ::timeEndPeriod(1);
   }
 
-  local_time local_now() override { return to_local_time(clock_.now(read_wall_clock(), monotonic_nanoseconds())); }
-
-  std::int64_t monotonic_nanoseconds() override {
-    LARGE_INTEGER count{};
-    ::QueryPerformanceCounter(&count);
-    const std::int64_t whole = count.QuadPart / frequency_.QuadPart;
-    const std::int64_t part = count.QuadPart % frequency_.QuadPart;
-    return whole * 1'000'000'000 + part * 1'000'000'000 / frequency_.QuadPart;
+  local_time local_now() override {
+    FILETIME now{};
+    ::GetSystemTimePreciseAsFileTime(&now);
+    const auto ticks = static_cast<std::int64_t>((std::uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime);
+    return local_time_of_ticks(clock_.now(ticks, counter_in(ticks_per_second)));
   }
+
+  std::int64_t monotonic_nanoseconds() override { return counter_in(1'000'000'000); }
 
   void sleep_milliseconds(std::int64_t milliseconds) override {
     if (timer_ != nullptr) {
@@ -71,17 +344,56 @@ class win32_env final : public env {
   unsigned game_code_page() override { return game_code_page_of_ansi(::GetACP()); }
 
  private:
+  // The performance counter in units of which `per_second` make a second.
+  std::int64_t counter_in(std::int64_t per_second) const {
+    LARGE_INTEGER count{};
+    ::QueryPerformanceCounter(&count);
+    return count.QuadPart / frequency_.QuadPart * per_second +
+           count.QuadPart % frequency_.QuadPart * per_second / frequency_.QuadPart;
+  }
+
   LARGE_INTEGER frequency_{};
   HANDLE timer_ = nullptr;
   bool period_set_ = false;
-  synced_clock clock_;
+  synced_clock clock_{2 * ticks_per_second};
 };
 
 }  // namespace
 
+local_time local_time_at(std::int64_t seconds_since_1970, std::int64_t nanoseconds) {
+  constexpr std::int64_t ticks_before_1970 = 116'444'736'000'000'000;
+  return local_time_of_ticks(seconds_since_1970 * ticks_per_second + ticks_before_1970 + nanoseconds / 100);
+}
+
 env& default_env() {
   static win32_env instance;
   return instance;
+}
+
+code_page_converter::~code_page_converter() = default;
+
+std::optional<std::string> code_page_converter::to_code_page(std::string_view utf8) {
+  if (utf8.empty()) return std::string();
+  const std::wstring wide = widen(utf8, CP_UTF8);
+  const int size = static_cast<int>(wide.size());
+  // No best-fit substitute: a character the code page lacks is a failure.
+  BOOL used_default = FALSE;
+  const int length =
+      ::WideCharToMultiByte(code_page_, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, &used_default);
+  if (length <= 0 || used_default) return std::nullopt;
+  std::string text(static_cast<std::size_t>(length), '\0');
+  ::WideCharToMultiByte(code_page_, WC_NO_BEST_FIT_CHARS, wide.data(), size, text.data(), length, nullptr, nullptr);
+  return text;
+}
+
+std::string system_reason(std::int64_t code) {
+  std::array<char, 512> text{};
+  const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                        static_cast<DWORD>(code), 0, text.data(), text.size(), nullptr);
+  std::string reason(text.data(), length);
+  reason.erase(reason.find_last_not_of("\r\n.") + 1);
+  if (reason.empty()) return "Windows error " + std::to_string(code);
+  return reason;
 }
 
 }  // namespace vesk_mg

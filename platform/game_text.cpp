@@ -1,16 +1,27 @@
 #include "platform/game_text.hpp"
 
-#include <algorithm>
 #include <array>
-#include <cstdio>
 #include <utility>
 
-#include "platform/code_page.hpp"
-#include "platform/utf8.hpp"
+#include "platform/text_decoding.hpp"
 
 namespace vesk_mg {
 
 namespace {
+
+struct language_code_page {
+  std::string_view language;
+  unsigned code_page;
+};
+
+// Windows' ANSI code pages by language; the rest of the world is 1252.
+constexpr auto code_pages = std::to_array<language_code_page>({
+    {"cs", 1250}, {"hr", 1250}, {"hu", 1250}, {"pl", 1250}, {"ro", 1250}, {"sk", 1250}, {"sl", 1250},
+    {"sq", 1250}, {"bs", 1250}, {"ru", 1251}, {"uk", 1251}, {"be", 1251}, {"bg", 1251}, {"mk", 1251},
+    {"sr", 1251}, {"kk", 1251}, {"ky", 1251}, {"tt", 1251}, {"mn", 1251}, {"el", 1253}, {"tr", 1254},
+    {"az", 1254}, {"he", 1255}, {"yi", 1255}, {"ar", 1256}, {"fa", 1256}, {"ur", 1256}, {"et", 1257},
+    {"lt", 1257}, {"lv", 1257}, {"vi", 1258}, {"th", 874},  {"ja", 932},  {"zh", 936},  {"ko", 949},
+});
 
 bool splits_a_row(char32_t c, bool utf8) {
   return c == ';' || (c < 0x20 && c != '\t') || c == 0x7F || (utf8 && c >= 0x80 && c <= 0x9F);
@@ -18,7 +29,28 @@ bool splits_a_row(char32_t c, bool utf8) {
 
 }  // namespace
 
-game_name name_for_game(std::string_view name, bool utf8, unsigned code_page) {
+unsigned code_page_of_locale(std::string_view locale) {
+  const std::string_view language = locale.substr(0, locale.find_first_of("_.@"));
+  // Serbian in Latin letters, and Chinese as written in Taiwan, Hong Kong and Macau.
+  if (language == "sr" && locale.ends_with("@latin")) return 1250;
+  if (language == "zh" && (locale.starts_with("zh_TW") || locale.starts_with("zh_HK") || locale.starts_with("zh_MO"))) {
+    return 950;
+  }
+  for (const language_code_page& entry : code_pages) {
+    if (entry.language == language) return entry.code_page;
+  }
+  return western_code_page;
+}
+
+std::string_view locale_of(const std::function<const char*(const char*)>& variable) {
+  for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+    const char* value = variable(name);
+    if (value != nullptr && *value != '\0') return value;
+  }
+  return "";
+}
+
+game_name name_for_game(std::string_view name, bool utf8, code_page_converter& converter) {
   if (!utf8) {
     for (const char c : name) {
       if (splits_a_row(static_cast<unsigned char>(c), false)) return {{}, static_cast<unsigned char>(c)};
@@ -30,12 +62,11 @@ game_name name_for_game(std::string_view name, bool utf8, unsigned code_page) {
   // Converted whole first (plain ASCII is itself in every code page the
   // game reads); only a name that does not convert is looked at a
   // character at a time, for the first one that stops it.
-  const bool ascii = std::ranges::all_of(name, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  std::optional<std::string> bytes = ascii ? std::string(name) : in_code_page(name, code_page);
+  std::optional<std::string> bytes = is_ascii(name) ? std::string(name) : converter.to_code_page(name);
   for (std::size_t at = 0; at < name.size();) {
     const std::size_t start = at;
-    const char32_t c = next_code_point(name, at);
-    if (splits_a_row(c, true) || (!bytes && c >= 0x80 && !in_code_page(name.substr(start, at - start), code_page))) {
+    const char32_t c = *next_code_point(name, at);
+    if (splits_a_row(c, true) || (!bytes && c >= 0x80 && !converter.to_code_page(name.substr(start, at - start)))) {
       return {{}, c};
     }
   }
@@ -44,9 +75,10 @@ game_name name_for_game(std::string_view name, bool utf8, unsigned code_page) {
 }
 
 std::string code_point_text(char32_t code_point) {
-  std::array<char, 16> text{};
-  const int length = std::snprintf(text.data(), text.size(), "U+%04X", static_cast<unsigned>(code_point));
-  return {text.data(), static_cast<std::size_t>(length)};
+  std::string digits;
+  for (; code_point != 0 || digits.size() < 4; code_point >>= 4)
+    digits.insert(0, 1, "0123456789ABCDEF"[code_point & 0xFU]);
+  return "U+" + digits;
 }
 
 }  // namespace vesk_mg

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/byte_stream.hpp"
+#include "platform/env.hpp"
 
 namespace vesk_mg {
 
@@ -21,7 +21,7 @@ inline constexpr std::size_t whole_line = std::numeric_limits<std::size_t>::max(
 class text_input {
  public:
   // `label` names the input in the messages of its errors.
-  text_input(byte_source& source, std::string_view label);
+  text_input(byte_source& source, std::string_view label) : source_(source), label_(label), buffer_(chunk_size) {}
 
   // Stores characters until the line end or until `capacity` are stored.
   // A line end met first is consumed; when the capacity is reached first,
@@ -40,12 +40,20 @@ class text_input {
 
  private:
   static constexpr int end = -1;
+  static constexpr std::size_t chunk_size = std::size_t{64} * 1024;
 
-  int peek(std::size_t ahead);
-  int peek_slow(std::size_t ahead);
-  std::size_t line_end_length(std::size_t ahead);
+  // Consumes a line up to its line end or `capacity` characters, keeping
+  // them in `line` when it is given.
+  void take_line(std::string* line, std::size_t capacity);
+  // The byte `ahead` of the next one, or `end`; the buffer is refilled
+  // only when it has run out, which keeps the common case inline.
+  int peek(std::size_t ahead) {
+    return begin_ + ahead < end_ ? static_cast<unsigned char>(buffer_[begin_ + ahead]) : refill_and_peek(ahead);
+  }
+  int refill_and_peek(std::size_t ahead);
+  // 2 for CR LF, 1 for LF, 0 for anything else.
+  std::size_t line_end_length();
   void advance(std::size_t count) { begin_ += count; }
-  [[noreturn]] void raise_end_of_input() const;
 
   byte_source& source_;
   std::string label_;

@@ -2,12 +2,13 @@
 
 #include <string>
 
-#include "platform/end_of_run.hpp"
-#include "platform/named_error.hpp"
+#include "platform/errors.hpp"
 
 namespace vesk_mg {
 
 namespace {
+
+constexpr int exit_usage = 2;
 
 constexpr std::string_view usage =
     "Usage: vesk_mg [--help | --version]\r\n"

@@ -9,11 +9,9 @@
 #include <span>
 #include <string_view>
 
-#include "platform/byte_stream.hpp"
+#include "platform/env.hpp"
 
 namespace vesk_mg {
-
-inline constexpr int exit_usage = 2;
 
 // The exit status when the arguments end the run; nothing when the dialogue is to run.
 std::optional<int> answer_command_line(std::span<const std::string_view> arguments, byte_sink& output,

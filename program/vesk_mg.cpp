@@ -2,18 +2,18 @@
 
 #include "dialogue/ask_questions.hpp"
 #include "generation/generation_driver.hpp"
-#include "platform/end_of_run.hpp"
+#include "platform/errors.hpp"
 
 namespace vesk_mg {
 
 void vesk_mg(program_io& io) { vesk_mg::main(ask_questions(io), io); }
 
-int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& clock,
+int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& environment,
                 const std::function<void(program_io&)>& body) {
   console_output out(output);
   return run_to_end(out, error_output, [&] {
     text_input in(input, "standard input");
-    program_io io{in, out, clock};
+    program_io io{in, out, environment};
     body(io);
   });
 }

@@ -7,9 +7,8 @@
 
 #include <functional>
 
-#include "platform/byte_stream.hpp"
+#include "platform/console.hpp"
 #include "platform/env.hpp"
-#include "platform/program_io.hpp"
 
 namespace vesk_mg {
 
@@ -17,11 +16,11 @@ namespace vesk_mg {
 // to the generation driver.
 void vesk_mg(program_io& io);
 
-// One whole run over the given channels and clock, wired as the program
+// One whole run over the given channels and environment, wired as the program
 // is: the console, the end of the run and its report around `body`, which
 // is the whole program unless a test or a benchmark runs a part of it.
 // Returns the exit status.
-int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& clock,
+int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& environment,
                 const std::function<void(program_io&)>& body = vesk_mg);
 
 }  // namespace vesk_mg

@@ -40,11 +40,9 @@ inline constexpr std::array<alignment_info, alignment_count> alignment_infos{{
 inline constexpr std::array<alignment, alignment_count> prompt_order{
     alignment::ns, alignment::pa, alignment::fa, alignment::sc,  alignment::sl,
     alignment::ml, alignment::sd, alignment::st, alignment::lwr, alignment::le};
-// The order in which the other alignments' counts are asked for.
 inline constexpr std::array<alignment, alignment_count> count_entry_order{
     alignment::ns, alignment::fa, alignment::pa,  alignment::sc, alignment::ml,
     alignment::sl, alignment::sd, alignment::lwr, alignment::le, alignment::st};
-// The order in which the replacement rows are grouped.
 inline constexpr std::array<alignment, alignment_count> replacement_order{
     alignment::ns, alignment::fa, alignment::pa, alignment::sc,  alignment::sl,
     alignment::ml, alignment::sd, alignment::st, alignment::lwr, alignment::le};

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "draws/personality_tables.hpp"
-#include "platform/named_error.hpp"
+#include "platform/errors.hpp"
 #include "tests/support/fake_env.hpp"
 #include "tests/support/raised.hpp"
 

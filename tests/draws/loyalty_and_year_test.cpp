@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/named_error.hpp"
+#include "platform/errors.hpp"
 #include "tests/support/fake_env.hpp"
 #include "tests/support/raised.hpp"
 

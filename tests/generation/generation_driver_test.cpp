@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_handle.hpp"
+#include "platform/roster_file.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/fields.hpp"
 #include "tests/support/requests.hpp"

@@ -5,9 +5,9 @@
 #include <new>
 #include <string>
 
-#include "platform/end_of_run.hpp"
-#include "platform/named_error.hpp"
-#include "platform/text_file.hpp"
+#include "platform/errors.hpp"
+#include "platform/roster_file.hpp"
+#include "platform/text_decoding.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/string_streams.hpp"
 #include "tests/support/temp_folder.hpp"
@@ -19,7 +19,7 @@ enum class outcome { opened, name_error, use_error };
 
 outcome open_outcome(const std::string& name) {
   try {
-    input_file file(name);
+    name_file file(name);
     return outcome::opened;
   } catch (const file_name_error&) {
     return outcome::name_error;
@@ -28,7 +28,7 @@ outcome open_outcome(const std::string& name) {
   }
 }
 
-TEST(input_file, tells_a_missing_file_from_one_that_cannot_be_read) {
+TEST(name_file, tells_a_missing_file_from_one_that_cannot_be_read) {
   test_support::temp_folder folder;
   test_support::write_file("names.txt", "a\n");
   std::filesystem::create_directory("folder");
@@ -45,7 +45,7 @@ TEST(input_file, tells_a_missing_file_from_one_that_cannot_be_read) {
   for (const auto& [name, expected] : cases) EXPECT_EQ(open_outcome(name), expected) << name.substr(0, 40);
 }
 
-TEST(output_file, replaces_the_name_whole_on_commit_with_its_last_line_completed) {
+TEST(roster_file, replaces_the_name_whole_on_commit_with_its_last_line_completed) {
   test_support::temp_folder folder;
   test_support::fake_env clock;
   struct replace_case {
@@ -62,7 +62,7 @@ TEST(output_file, replaces_the_name_whole_on_commit_with_its_last_line_completed
   };
   for (const replace_case& c : cases) {
     {
-      output_file file("out.csv");
+      roster_file file("out.csv");
       file.write(c.written);
       if (c.committed) file.commit(clock);
     }
@@ -81,7 +81,7 @@ TEST(end_of_run, reports_an_unhandled_error_after_completing_the_console_line) {
     test_support::temp_folder folder;
     test_support::fake_env clock;
     const test_support::script_result result = test_support::run_body("", clock, [&fail = fail](program_io& run) {
-      output_file file("ministers_abc.csv");
+      roster_file file("ministers_abc.csv");
       file.write("half a row");
       run.out.write_text("Generating ministers.");
       fail();

@@ -4,8 +4,8 @@
 #include <ctime>
 #include <string>
 
-#include "platform/local_time.hpp"
-#include "platform/named_error.hpp"
+#include "platform/env.hpp"
+#include "platform/errors.hpp"
 #include "tests/support/raised.hpp"
 
 namespace vesk_mg {
@@ -38,26 +38,26 @@ TEST_F(local_time_in_zone, converts_with_the_zone_rules) {
   // 2026-12-07 00:00:01.000999 UTC
   const std::int64_t instant = 1796601601LL * second + 999'000;
   use_zone("UTC0");
-  local_time utc = to_local_time(instant);
+  local_time utc = local_time_at(instant / second, instant % second);
   EXPECT_EQ(utc.year, 2026);
   EXPECT_EQ(utc.month, 12);
   EXPECT_EQ(utc.day, 7);
   EXPECT_EQ(utc.nanoseconds_of_day, 1 * second + 999'000);
 
   use_zone("XST+5");  // five hours behind: the evening before
-  local_time west = to_local_time(instant);
+  local_time west = local_time_at(instant / second, instant % second);
   EXPECT_EQ(west.day, 6);
   EXPECT_EQ(west.nanoseconds_of_day, (19 * 3600 + 1) * second + 999'000);
 }
 
 TEST_F(local_time_in_zone, refuses_years_outside_1901_to_2099) {
   use_zone("UTC0");
-  const std::int64_t start_of_2100 = 4102444800LL * second;
-  EXPECT_EQ(to_local_time(start_of_2100 - 1).year, 2099);
-  EXPECT_THROW((void)to_local_time(start_of_2100), clock_range_error);
-  const std::int64_t start_of_1901 = -2177452800LL * second;
-  EXPECT_EQ(to_local_time(start_of_1901).year, 1901);
-  EXPECT_EQ(test_support::raised_by([&] { (void)to_local_time(start_of_1901 - 1); }),
+  const std::int64_t start_of_2100 = 4102444800LL;
+  EXPECT_EQ(local_time_at(start_of_2100 - 1, 0).year, 2099);
+  EXPECT_THROW((void)local_time_at(start_of_2100, 0), clock_range_error);
+  const std::int64_t start_of_1901 = -2177452800LL;
+  EXPECT_EQ(local_time_at(start_of_1901, 0).year, 1901);
+  EXPECT_EQ(test_support::raised_by([&] { (void)local_time_at(start_of_1901 - 1, 0); }),
             "VESK_MG.CLOCK_RANGE_ERROR : local year 1900 is outside 1901 to 2099");
 }
 

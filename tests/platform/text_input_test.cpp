@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/named_error.hpp"
+#include "platform/errors.hpp"
 #include "tests/support/string_streams.hpp"
 
 namespace vesk_mg {

@@ -4,10 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
-
-#include "platform/text_encoding_win32.hpp"
 
 namespace vesk_mg {
 namespace {
@@ -21,13 +20,13 @@ std::wstring version_value(const std::vector<char>& info, const wchar_t* name) {
 }
 
 TEST(exe_resources, carry_an_icon_version_information_and_a_manifest) {
-  const std::wstring exe = wide_file_name(VESK_MG_EXECUTABLE);
+  const std::wstring exe = std::filesystem::path(VESK_MG_EXECUTABLE).wstring();
   DWORD ignored = 0;
   const DWORD size = ::GetFileVersionInfoSizeW(exe.c_str(), &ignored);
   ASSERT_GT(size, 0U) << VESK_MG_EXECUTABLE;
   std::vector<char> info(size);
   ASSERT_TRUE(::GetFileVersionInfoW(exe.c_str(), 0, size, info.data()));
-  const std::wstring version = wide_file_name(VESK_MG_VERSION);
+  const std::wstring version = std::filesystem::path(VESK_MG_VERSION).wstring();
   EXPECT_EQ(version_value(info, L"ProductName"), L"vesk_mg");
   EXPECT_NE(version_value(info, L"FileDescription"), L"");
   EXPECT_EQ(version_value(info, L"FileVersion"), version);

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/program_io.hpp"
+#include "platform/console.hpp"
 #include "tests/support/fake_env.hpp"
 
 namespace vesk_mg::test_support {

@@ -3,12 +3,12 @@
 #include <stdexcept>
 
 #include "draws/percentile_draw.hpp"
-#include "platform/local_time.hpp"
+#include "platform/env.hpp"
 
 namespace vesk_mg::test_support {
 
 local_time fake_env::local_now() {
-  if (wall_seconds) return to_local_time(wall_nanoseconds(*wall_seconds, 0));
+  if (wall_seconds) return local_time_at(*wall_seconds, 0);
   if (readings.empty()) return now;
   const local_time reading = readings.front();
   readings.pop_front();

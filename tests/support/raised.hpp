@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/named_error.hpp"
+#include "platform/errors.hpp"
 
 namespace vesk_mg::test_support {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/byte_stream.hpp"
+#include "platform/env.hpp"
 
 namespace vesk_mg::test_support {
 

@@ -1,4 +1,4 @@
-#include "platform/code_page.hpp"
+#include "platform/game_text.hpp"
 
 #include <gtest/gtest.h>
 

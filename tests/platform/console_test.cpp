@@ -1,4 +1,4 @@
-#include "platform/console_window.hpp"
+#include "platform/console.hpp"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +9,6 @@
 
 namespace vesk_mg {
 namespace {
-
-TEST(console_window, waits_only_in_a_window_of_its_own_with_its_input_there) {
-  EXPECT_TRUE(should_wait_before_closing({true, true}));    // double-clicked
-  EXPECT_FALSE(should_wait_before_closing({false, true}));  // started from cmd or a terminal
-  EXPECT_FALSE(should_wait_before_closing({true, false}));  // input piped or redirected
-  EXPECT_FALSE(should_wait_before_closing({false, false}));
-}
 
 TEST(console_window, the_wait_ends_at_enter_or_the_end_of_input) {
   const std::array<std::pair<std::string, std::string>, 3> cases{{

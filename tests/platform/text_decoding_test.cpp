@@ -1,4 +1,4 @@
-#include "platform/utf8.hpp"
+#include "platform/text_decoding.hpp"
 
 #include <gtest/gtest.h>
 

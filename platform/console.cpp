@@ -1,6 +1,8 @@
-#include "platform/console_output.hpp"
+#include "platform/console.hpp"
 
 #include <string>
+
+#include "platform/errors.hpp"
 
 namespace vesk_mg {
 
@@ -11,9 +13,7 @@ void console_output::write_text(std::string_view text) {
 }
 
 void console_output::write_line(std::string_view text) {
-  std::string line(text);
-  line.append(line_end);
-  sink_.write_all(line);
+  sink_.write_all(std::string(text).append(line_end));
   line_open_ = false;
 }
 
@@ -27,6 +27,16 @@ void console_output::write_line_ends(int count) {
 
 void console_output::complete_line() {
   if (line_open_) write_line_ends(1);
+}
+
+void wait_for_enter(byte_source& input, byte_sink& output) {
+  try {
+    output.write_all("\r\nPress Enter to close this window.");
+    char byte = '\0';
+    while (input.read_some(&byte, 1) == 1 && byte != '\n') {
+    }
+  } catch (const named_error&) {  // no console left to wait at
+  }
 }
 
 }  // namespace vesk_mg

@@ -1,0 +1,82 @@
+#include "platform/roster_file.hpp"
+
+#include <utility>
+
+#include "platform/errors.hpp"
+
+namespace vesk_mg {
+
+std::string temporary_name_beside(const std::string& path, int choice) {
+  const std::size_t base = base_name_start(path);
+  std::string name = path.substr(0, base) + "." + path.substr(base) + "." + std::to_string(this_process_number());
+  if (choice > 1) name.append("-").append(std::to_string(choice));
+  return name + ".tmp";
+}
+
+roster_file::roster_file(std::string_view name) : name_(name), target_(file_handle::probe_for_writing(name)) {
+  for (int choice = 1; choice <= most_choices && !handle_; ++choice) {
+    const std::string path = temporary_name_beside(target_.path, choice);
+    // Made and marked for removal in one step, so an interruption finds
+    // neither an unmarked file of this run nor a marked one of another's.
+    hold_interruptions_during([&] {
+      std::optional<file_handle> made = file_handle::create_new(path, target_, name_);
+      if (!made) return;
+      handle_.emplace(std::move(*made));
+      temporary_path_ = path;
+      remove_on_interruption(path);
+    });
+  }
+  if (!handle_) throw file_name_error(name_ + ": every temporary name beside it is taken");
+  buffer_.reserve(buffer_size);
+}
+
+roster_file::~roster_file() {
+  if (kept_ || temporary_path_.empty()) return;
+  handle_.reset();
+  remove_file(temporary_path_);
+  remove_on_interruption("");
+}
+
+void roster_file::write(std::string_view text) {
+  if (text.empty()) return;
+  buffer_.append(text);
+  line_ended_ = text.back() == '\n';
+  if (buffer_.size() >= buffer_size) flush();
+}
+
+void roster_file::flush() {
+  if (buffer_.empty()) return;
+  std::string pending;
+  pending.swap(buffer_);
+  buffer_.reserve(buffer_size);
+  handle_->write_all(pending);
+}
+
+void roster_file::commit(env& clock) {
+  if (!line_ended_) buffer_.append("\r\n");
+  flush();
+  handle_->sync_and_close();
+  const std::int64_t start = clock.monotonic_nanoseconds();
+  for (;;) {
+    std::optional<std::string> reason;
+    hold_interruptions_during([&] {
+      reason = replace_file(temporary_path_, target_.path);
+      if (!reason) end_quietly_on_interruption();
+    });
+    if (!reason) break;
+    if (clock.monotonic_nanoseconds() - start >= retry_for_ns) {
+      std::string message = name_ + ": " + *reason;
+      // A file that has gone with its folder is not named as kept.
+      if (file_exists(temporary_path_)) {
+        kept_ = true;
+        remove_on_interruption("");
+        message += "; everything written is kept in " + temporary_path_;
+      }
+      throw file_write_error(message);
+    }
+    clock.sleep_milliseconds(retry_every_ms);
+  }
+  kept_ = true;
+}
+
+}  // namespace vesk_mg

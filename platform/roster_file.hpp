@@ -1,0 +1,62 @@
+// The roster file, written in one pass through a buffer to a temporary
+// file beside the file its name leads to, and given that name whole, in
+// one rename, only when it is committed. Until then, and after any
+// failure or interruption, the name holds exactly what it held before,
+// and the temporary file is removed. Writing raises file_write_error on
+// the first failure. Committing completes an unfinished last line (and
+// gives a file with nothing in it one line end), so a file always ends
+// with CR LF.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/env.hpp"
+
+namespace vesk_mg {
+
+// A temporary name beside `path`, in its folder, that a user recognises:
+// ".ministers_abc.csv.1234.tmp" with this process's number, and
+// ".ministers_abc.csv.1234-2.tmp" for the second choice.
+std::string temporary_name_beside(const std::string& path, int choice = 1);
+
+class roster_file {
+ public:
+  // Probes `name` as file_handle::probe_for_writing does (file_use_error
+  // when it is in use, file_name_error when it cannot name a file) and
+  // creates the temporary file under the first temporary name that is
+  // free: a file kept there by an earlier run is never touched.
+  explicit roster_file(std::string_view name);
+  ~roster_file();
+
+  void write(std::string_view text);
+  void new_line() { write("\r\n"); }
+  // Flushes, syncs and closes the temporary file and renames it over the
+  // name, interruptions held off; from then on the run has done what it
+  // promised. While the rename fails (a program may hold the file for a
+  // moment) it is tried again for about 2 s; then file_write_error is
+  // raised, naming the temporary file, kept with everything written,
+  // when it is still there.
+  void commit(env& clock);
+
+ private:
+  static constexpr int most_choices = 100;
+  static constexpr std::size_t buffer_size = std::size_t{64} * 1024;
+  static constexpr std::int64_t retry_for_ns = 2'000'000'000;
+  static constexpr std::int64_t retry_every_ms = 100;
+
+  void flush();
+
+  std::string name_;
+  write_target target_;
+  std::string temporary_path_;
+  std::optional<file_handle> handle_;
+  bool kept_ = false;  // renamed, or left for the user
+  std::string buffer_;
+  bool line_ended_ = false;
+};
+
+}  // namespace vesk_mg
