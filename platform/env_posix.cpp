@@ -36,25 +36,25 @@ bool try_again(int fd, short events, int error) {
 
 }  // namespace
 
-file_handle file_handle::open_name_file(std::string_view name) {
-  if (!names_a_file(name)) throw file_name_error(name);
-  const int fd = ::open(std::string(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+file_handle file_handle::open_name_file(std::string_view typed) {
+  if (!names_a_file(typed)) throw file_name_error(typed);
+  const int fd = ::open(std::string(typed).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd == -1) {
     const int error = errno;
     if (error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG) {
-      throw file_name_error(describe_system_error(name, error));
+      throw file_name_error(describe_system_error(typed, error));
     }
-    throw file_use_error(describe_system_error(name, error));
+    throw file_use_error(describe_system_error(typed, error));
   }
   struct stat status {};
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
     ::close(fd);
-    throw file_use_error(describe_system_error(name, S_ISDIR(status.st_mode) ? EISDIR : EINVAL));
+    throw file_use_error(describe_system_error(typed, S_ISDIR(status.st_mode) ? EISDIR : EINVAL));
   }
   // Opened without blocking, which keeps a FIFO from hanging the program;
   // a regular file is read as any other.
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  return {fd, name};
+  return {fd, typed};
 }
 
 write_target file_handle::probe_for_writing(std::string_view name) {
@@ -195,7 +195,7 @@ extern "C" void on_interruption(int signal_number) {
   // The handled signals are held off in here, so a second one cannot cut
   // the removal short.
   if (armed != 0) ::unlink(pending_path.data());
-  const auto handled = std::ranges::find(handled_signals, signal_number, &handled_signal::number);
+  const auto* const handled = std::ranges::find(handled_signals, signal_number, &handled_signal::number);
   [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, handled->report.data(), handled->report.size());
   // Ends the process by the signal itself, as a shell expects; PID 1 does
   // not die of a signal's default action and ends with its status instead.
@@ -283,7 +283,7 @@ local_time local_time_at(std::int64_t seconds_since_1970, std::int64_t nanosecon
   if (::localtime_r(&whole, &parts) == nullptr) throw clock_range_error("the clock's time has no local date");
   // Zone offsets are whole minutes, so the fraction of the second carries over.
   return checked_local_time(parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
-                            std::int64_t{parts.tm_hour} * 3600 + parts.tm_min * 60 + parts.tm_sec, nanoseconds);
+                            (std::int64_t{parts.tm_hour} * 60 + parts.tm_min) * 60 + parts.tm_sec, nanoseconds);
 }
 
 namespace {
@@ -329,8 +329,8 @@ class posix_env final : public env {
 };
 
 iconv_t as_iconv(std::intptr_t native) {
-  return reinterpret_cast<iconv_t>(native);
-}  // NOLINT(performance-no-int-to-ptr)
+  return reinterpret_cast<iconv_t>(native);  // NOLINT(performance-no-int-to-ptr)
+}
 
 }  // namespace
 

@@ -186,7 +186,7 @@ std::array<handled_event, 3> handled_events{{{CTRL_C_EVENT, "Ctrl+C", {}},
                                              {CTRL_CLOSE_EVENT, "the console window closed", {}}}};
 
 BOOL WINAPI on_console_event(DWORD event) {
-  const auto handled = std::ranges::find(handled_events, event, &handled_event::event);
+  const auto* const handled = std::ranges::find(handled_events, event, &handled_event::event);
   if (handled == handled_events.end()) return FALSE;
   const std::lock_guard lock(disk_step);
   if (committed.load()) ::ExitProcess(0);  // the roster has its name: the run did what it promised
@@ -301,7 +301,7 @@ local_time local_time_of_ticks(std::int64_t ticks) {
   }
   // Zone offsets are whole minutes, so the fraction of the second carries over.
   return checked_local_time(local.wYear, local.wMonth, local.wDay,
-                            std::int64_t{local.wHour} * 3600 + local.wMinute * 60 + local.wSecond,
+                            (std::int64_t{local.wHour} * 60 + local.wMinute) * 60 + local.wSecond,
                             ticks % ticks_per_second * 100);
 }
 
