@@ -112,18 +112,11 @@ struct too_few_names_exception {
 // Tells the user, line by line, which names the game could not read as written.
 void write_refusals(console_output& out, const name_check& check) {
   for (const refused_line& refused : check.refused) {
-    std::string text = "Line ";
-    text += std::to_string(refused.line);
-    text += " of the name file holds ";
-    if (refused.character == ';') {
-      text += "a ';', which would split the minister's row.";
-    } else {
-      text += code_point_text(refused.character);
-      text += ", which the game cannot show.";
-    }
-    out.write_line(text);
+    out.write_line("Line " + std::to_string(refused.line) + " of the name file " + why_refused(refused.character) +
+                   ".");
   }
-  if (check.more_refused > 0) {
+  if (check.more_refused == 1) out.write_line("1 more line of the name file holds such characters.");
+  if (check.more_refused > 1) {
     out.write_line(std::to_string(check.more_refused) + " more lines of the name file hold such characters.");
   }
   out.write_line("Change these names, then try again: ");
@@ -139,12 +132,19 @@ void ask_name_file(program_io& io, generation_request& request, std::int32_t tot
       const std::int64_t count = count_names(request.name_file_name, total);
       if (total > count) throw too_few_names_exception{total - count};
       const name_check check = check_names(request.name_file_name, total, converter);
-      if (check.refused.empty()) {
+      if (check.utf8 && !converter.available()) {
+        // Every letter beyond ASCII would be refused; the cure is the file's encoding.
+        const std::string code_page = std::to_string(converter.code_page());
+        io.out.write_line("This system cannot write names in code page " + code_page + ", the game's.");
+        io.out.write_line("Save the name file in code page " + code_page + ", then try again: ");
+      } else if (check.refused.empty()) {
+        request.names_checked = check.digest;
         request.names_in_utf8 = check.utf8;
         request.game_code_page = converter.code_page();
         return;
+      } else {
+        write_refusals(io.out, check);
       }
-      write_refusals(io.out, check);
     } catch (const file_name_error&) {
       io.out.write_line("Invalid filename, try again: ");
     } catch (const file_use_error&) {

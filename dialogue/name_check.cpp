@@ -27,18 +27,21 @@ name_check check_names(std::string_view file_name, std::int64_t used, code_page_
   name_file file(file_name);
   text_input names(file, file.name());
   // Both readings are kept until the whole file has shown which it is.
-  name_check as_utf8{true, {}, 0};
-  name_check as_bytes{false, {}, 0};
-  bool valid = true;
-  bool beyond_ascii = false;
+  name_check as_utf8;
+  as_utf8.utf8 = true;
+  name_check as_bytes;
+  name_digest digest;
+  bool utf8 = false;
   for (std::int64_t line = 1; line <= used; ++line) {
     const std::string name = names.read_line(whole_line);
-    valid = valid && is_valid_utf8(name);
-    beyond_ascii = beyond_ascii || !is_ascii(name);
+    digest.add(name);
+    utf8 = utf8 || (!is_ascii(name) && is_valid_utf8(name));
     note(as_bytes, line, name_for_game(name, false, converter));
-    if (valid) note(as_utf8, line, name_for_game(name, true, converter));
+    note(as_utf8, line, name_for_game(name, true, converter));
   }
-  return valid && beyond_ascii ? as_utf8 : as_bytes;
+  name_check& check = utf8 ? as_utf8 : as_bytes;
+  check.digest = digest;
+  return check;
 }
 
 }  // namespace vesk_mg

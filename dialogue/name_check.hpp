@@ -1,9 +1,10 @@
 // Checks the names a run will use, the first `used` lines of a name file
 // read as generation reads them, against what the game can read: it tells
-// whether the file is UTF-8 (all those lines well-formed UTF-8 and at
-// least one of them not plain ASCII; otherwise the file is taken to be in
-// the game's code page) and which lines hold a character that would spoil
-// their row. Opening raises file_name_error or file_use_error; a failed
+// whether the file is UTF-8 (one of those lines well-formed UTF-8 beyond
+// plain ASCII is enough, and a line that is not UTF-8 is then refused;
+// otherwise the file is taken to be in the game's code page), which lines
+// hold a character that would spoil their row, and the digest of the
+// lines read. Opening raises file_name_error or file_use_error; a failed
 // read raises file_read_error, a UTF-16 file file_encoding_error.
 #pragma once
 
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "platform/env.hpp"
+#include "vocabulary/generation_request.hpp"
 
 namespace vesk_mg {
 
@@ -24,6 +26,7 @@ struct name_check {
   bool utf8 = false;
   std::vector<refused_line> refused;  // the first ten, in line order
   std::int64_t more_refused = 0;      // refused lines after those
+  name_digest digest;                 // of the lines read
 };
 
 name_check check_names(std::string_view file_name, std::int64_t used, code_page_converter& converter);

@@ -4,10 +4,11 @@
 // draws per minister, and prints the progress dots and the closing lines.
 // The request is read, never changed. The file replaces its name whole,
 // and only once every row is written and on the disk. A name file that
-// runs out, a failed write, a draw's guard or no free file name after the
-// 999th fallback raise named errors that end the run, and the name keeps
-// what it held before. A console that fails once the roster has its name
-// raises its error with "; the ministers are in <file>" added.
+// runs out or is not as the dialogue checked it, a failed write, a draw's
+// guard or no free file name after the 999th fallback raise named errors
+// that end the run, and the name keeps what it held before. A console
+// that fails once the roster has its name raises its error with "; the
+// ministers are in <file>" added.
 #pragma once
 
 #include "platform/console.hpp"

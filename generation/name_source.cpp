@@ -8,14 +8,11 @@ namespace vesk_mg {
 std::string name_source::next() {
   const std::string line = lines_.read_line(whole_line);
   ++line_;
+  digest_.add(line);
   game_name name = name_for_game(line, request_.names_in_utf8, converter_);
   if (name.refused) {
-    std::string message = request_.name_file_name;
-    message += ": line ";
-    message += std::to_string(line_);
-    message += " holds ";
-    message += code_point_text(*name.refused);
-    throw named_error("VESK_MG.MAIN.NAME_ENCODING_ERROR", message);
+    throw named_error("VESK_MG.MAIN.NAME_ENCODING_ERROR",
+                      request_.name_file_name + ": line " + std::to_string(line_) + " " + why_refused(*name.refused));
   }
   return std::move(name.bytes);
 }

@@ -3,8 +3,9 @@
 // byte for byte otherwise (game_text.hpp). Opening the file raises what
 // name_file raises. A name the game could not read as written, because
 // the file changed after the dialogue checked it, raises
-// VESK_MG.MAIN.NAME_ENCODING_ERROR naming the file, the line and the
-// character; a file that runs out raises end_of_input_error.
+// VESK_MG.MAIN.NAME_ENCODING_ERROR naming the file, the line and what
+// keeps it out, as the dialogue words it; a file that runs out raises
+// end_of_input_error. The digest of the lines read tells any other change.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +27,8 @@ class name_source {
 
   // The next line's name, ready to be written into the roster.
   std::string next();
+  // Of the lines read so far.
+  [[nodiscard]] const name_digest& digest() const noexcept { return digest_; }
 
  private:
   const generation_request& request_;
@@ -33,6 +36,7 @@ class name_source {
   text_input lines_;
   code_page_converter converter_;
   std::int64_t line_ = 0;
+  name_digest digest_;
 };
 
 }  // namespace vesk_mg

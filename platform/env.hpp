@@ -157,10 +157,12 @@ class env {
 
 env& default_env();
 
-// UTF-8 into one code page through the system's converter, opened when
+// UTF-8 into one code page through the system's converters, opened when
 // first needed and kept for as long as this lives (plain ASCII never needs
-// it). Never a best-fit look-alike: a character the code page lacks makes
-// the whole text fail.
+// them). A text goes into the code page only when its bytes come back as
+// exactly the same UTF-8: a character the code page lacks, or one it
+// would show as another (a best fit, a look-alike, a letter taken apart),
+// makes the whole text fail.
 class code_page_converter {
  public:
   explicit code_page_converter(unsigned code_page) : code_page_(code_page) {}
@@ -168,13 +170,16 @@ class code_page_converter {
   code_page_converter& operator=(const code_page_converter&) = delete;
   ~code_page_converter();
 
+  // False when the system cannot convert to the code page at all.
+  [[nodiscard]] bool available();
   [[nodiscard]] std::optional<std::string> to_code_page(std::string_view utf8);
   [[nodiscard]] unsigned code_page() const noexcept { return code_page_; }
 
  private:
   unsigned code_page_;
   bool opened_ = false;
-  std::intptr_t native_ = -1;  // the system's converter, where it keeps one open
+  std::intptr_t to_ = -1;  // the system's converters, where it keeps them open
+  std::intptr_t from_ = -1;
 };
 
 // Until the new roster takes its name, an interruption (SIGINT, SIGTERM,
@@ -185,9 +190,9 @@ class code_page_converter {
 // signal as PID 1), or with STATUS_CONTROL_C_EXIT. A signal ignored at the
 // start stays ignored.
 void remove_on_interruption(const std::string& path);
-// Once the roster has its name the run has done what it promised, and no
-// interruption reports it undone: on Linux the run goes on to its end, on
-// Windows it ends with status 0.
+// Once the roster has its name the run has done what it promised: an
+// interruption ends it at once with status 0 and no report, though the
+// closing lines may be cut.
 void end_quietly_on_interruption();
 // Runs `step` with interruptions held off, so that what it does on the
 // disk and what an interruption does agree.

@@ -332,6 +332,25 @@ iconv_t as_iconv(std::intptr_t native) {
   return reinterpret_cast<iconv_t>(native);  // NOLINT(performance-no-int-to-ptr)
 }
 
+// All of `text` through `converter`, or nothing when any of it does not
+// convert exactly.
+std::optional<std::string> convert(iconv_t converter, std::string_view text) {
+  ::iconv(converter, nullptr, nullptr, nullptr, nullptr);
+  // A character of the code pages the game reads takes at most three bytes in UTF-8.
+  std::string converted(text.size() * 3 + 8, '\0');
+  char* in = const_cast<char*>(text.data());  // NOLINT(cppcoreguidelines-pro-type-const-cast): iconv reads only
+  std::size_t in_left = text.size();
+  char* out = converted.data();
+  std::size_t out_left = converted.size();
+  // A character replaced by a look-alike counts as irreversible: no best fit.
+  if (::iconv(converter, &in, &in_left, &out, &out_left) != 0 ||
+      ::iconv(converter, nullptr, nullptr, &out, &out_left) != 0) {
+    return std::nullopt;
+  }
+  converted.resize(converted.size() - out_left);
+  return converted;
+}
+
 }  // namespace
 
 env& default_env() {
@@ -340,28 +359,26 @@ env& default_env() {
 }
 
 code_page_converter::~code_page_converter() {
-  if (native_ != -1) ::iconv_close(as_iconv(native_));
+  if (to_ != -1) ::iconv_close(as_iconv(to_));
+  if (from_ != -1) ::iconv_close(as_iconv(from_));
+}
+
+bool code_page_converter::available() {
+  if (!std::exchange(opened_, true)) {
+    const std::string code_page = "CP" + std::to_string(code_page_);
+    to_ = reinterpret_cast<std::intptr_t>(::iconv_open(code_page.c_str(), "UTF-8"));
+    from_ = reinterpret_cast<std::intptr_t>(::iconv_open("UTF-8", code_page.c_str()));
+  }
+  return to_ != -1 && from_ != -1;
 }
 
 std::optional<std::string> code_page_converter::to_code_page(std::string_view utf8) {
-  if (!std::exchange(opened_, true)) {
-    native_ = reinterpret_cast<std::intptr_t>(::iconv_open(("CP" + std::to_string(code_page_)).c_str(), "UTF-8"));
-  }
-  if (native_ == -1) return std::nullopt;  // the system has no converter for the code page
-  const iconv_t handle = as_iconv(native_);
-  ::iconv(handle, nullptr, nullptr, nullptr, nullptr);
-  // No code page takes more bytes for a character than UTF-8 does.
-  std::string text(utf8.size() + 8, '\0');
-  char* in = const_cast<char*>(utf8.data());  // NOLINT(cppcoreguidelines-pro-type-const-cast): iconv reads only
-  std::size_t in_left = utf8.size();
-  char* out = text.data();
-  std::size_t out_left = text.size();
-  // A character replaced by a look-alike counts as irreversible: no best fit.
-  if (::iconv(handle, &in, &in_left, &out, &out_left) != 0 || ::iconv(handle, nullptr, nullptr, &out, &out_left) != 0) {
-    return std::nullopt;
-  }
-  text.resize(text.size() - out_left);
-  return text;
+  if (!available()) return std::nullopt;
+  std::optional<std::string> bytes = convert(as_iconv(to_), utf8);
+  // glibc writes some characters as look-alikes (U+00A5 as a backslash in
+  // 932) without counting them as lost; converted back, they show.
+  if (!bytes || convert(as_iconv(from_), *bytes) != utf8) return std::nullopt;
+  return bytes;
 }
 
 std::string system_reason(std::int64_t code) { return std::strerror(static_cast<int>(code)); }

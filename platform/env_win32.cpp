@@ -372,6 +372,8 @@ env& default_env() {
 
 code_page_converter::~code_page_converter() = default;
 
+bool code_page_converter::available() { return ::IsValidCodePage(code_page_) != 0; }
+
 std::optional<std::string> code_page_converter::to_code_page(std::string_view utf8) {
   if (utf8.empty()) return std::string();
   const std::wstring wide = widen(utf8, CP_UTF8);
@@ -383,6 +385,8 @@ std::optional<std::string> code_page_converter::to_code_page(std::string_view ut
   if (length <= 0 || used_default) return std::nullopt;
   std::string text(static_cast<std::size_t>(length), '\0');
   ::WideCharToMultiByte(code_page_, WC_NO_BEST_FIT_CHARS, wide.data(), size, text.data(), length, nullptr, nullptr);
+  // A character written as another comes back as that one.
+  if (widen(text, code_page_) != wide) return std::nullopt;
   return text;
 }
 

@@ -31,8 +31,14 @@ bool splits_a_row(char32_t c, bool utf8) {
 
 unsigned code_page_of_locale(std::string_view locale) {
   const std::string_view language = locale.substr(0, locale.find_first_of("_.@"));
-  // Serbian in Latin letters, and Chinese as written in Taiwan, Hong Kong and Macau.
-  if (language == "sr" && locale.ends_with("@latin")) return 1250;
+  // The modifier, given before the encoding or after it: "sr_RS@latin.UTF-8", "sr_RS.UTF-8@latin".
+  const std::size_t at = locale.find('@');
+  const std::string_view modifier =
+      at == std::string_view::npos ? "" : locale.substr(at + 1, locale.find('.', at) - at - 1);
+  // Serbian in Latin letters (Montenegro's unless it says otherwise),
+  // Uzbek in Cyrillic ones, and Chinese as written in Taiwan, Hong Kong and Macau.
+  if (language == "sr" && (modifier == "latin" || (locale.starts_with("sr_ME") && modifier != "cyrillic"))) return 1250;
+  if (language == "uz" && modifier == "cyrillic") return 1251;
   if (language == "zh" && (locale.starts_with("zh_TW") || locale.starts_with("zh_HK") || locale.starts_with("zh_MO"))) {
     return 950;
   }
@@ -57,28 +63,31 @@ game_name name_for_game(std::string_view name, bool utf8, code_page_converter& c
     }
     return {std::string(name), std::nullopt};
   }
-  constexpr char32_t not_utf8 = 0xFFFD;
   if (!is_valid_utf8(name)) return {{}, not_utf8};
   // Converted whole first (plain ASCII is itself in every code page the
   // game reads); only a name that does not convert is looked at a
   // character at a time, for the first one that stops it.
   std::optional<std::string> bytes = is_ascii(name) ? std::string(name) : converter.to_code_page(name);
+  std::optional<char32_t> first_beyond_ascii;
   for (std::size_t at = 0; at < name.size();) {
     const std::size_t start = at;
     const char32_t c = *next_code_point(name, at);
     if (splits_a_row(c, true) || (!bytes && c >= 0x80 && !converter.to_code_page(name.substr(start, at - start)))) {
       return {{}, c};
     }
+    if (c >= 0x80 && !first_beyond_ascii) first_beyond_ascii = c;
   }
-  if (!bytes) return {{}, not_utf8};
+  // Each character converts alone, but not the name as a whole.
+  if (!bytes) return {{}, first_beyond_ascii};
   return {std::move(*bytes), std::nullopt};
 }
 
-std::string code_point_text(char32_t code_point) {
-  std::string digits;
-  for (; code_point != 0 || digits.size() < 4; code_point >>= 4)
-    digits.insert(0, 1, "0123456789ABCDEF"[code_point & 0xFU]);
-  return "U+" + digits;
+std::string why_refused(char32_t refused) {
+  if (refused == ';') return "holds a ';', which would split the minister's row";
+  if (refused == not_utf8) return "is not written in UTF-8, as the rest of the file is";
+  std::string digits;  // "U+0141", as a user can look it up
+  for (; refused != 0 || digits.size() < 4; refused >>= 4) digits.insert(0, 1, "0123456789ABCDEF"[refused & 0xFU]);
+  return "holds U+" + digits + ", which the game cannot show";
 }
 
 }  // namespace vesk_mg

@@ -38,14 +38,19 @@ struct game_name {
   std::optional<char32_t> refused;  // or the first character that keeps it out
 };
 
+// Refused in the place of a character: the bytes are not UTF-8 at all.
+inline constexpr char32_t not_utf8 = 0x110000;
+
 // A name for the roster, refused for a ';', for a control character
 // (U+0000 to U+001F but the tab, and U+007F; in UTF-8 also U+0080 to
-// U+009F) and, in UTF-8, for a character the code page lacks, or for
-// bytes that are not UTF-8 at all (refused as U+FFFD). A refused
-// character is a code point in UTF-8 and a byte's value otherwise.
+// U+009F) and, in UTF-8, for a character the code page lacks or would
+// show as another, or for bytes that are not UTF-8 at all (not_utf8). A
+// refused character is a code point in UTF-8 and a byte's value otherwise.
 game_name name_for_game(std::string_view name, bool utf8, code_page_converter& converter);
 
-// A character as a user can look it up: "U+0141", in capital hexadecimal.
-std::string code_point_text(char32_t code_point);
+// Why a line of the name file is refused, as the user is told it: "holds
+// a ';', which would split the minister's row", "holds U+0141, which the
+// game cannot show", "is not written in UTF-8, as the rest of the file is".
+std::string why_refused(char32_t refused);
 
 }  // namespace vesk_mg

@@ -61,11 +61,20 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         generation_fault{"name_file_gone", [](test_support::fake_env&) { std::filesystem::remove("names.txt"); },
                          "\r\nraised VESK_MG.FILE_NAME_ERROR : names.txt"},
-        generation_fault{"name_file_given_a_semicolon",
+        generation_fault{
+            "name_file_given_a_semicolon",
+            [](test_support::fake_env&) {
+              test_support::write_file("names.txt", "A;B\n" + test_support::numbered_names(9));
+            },
+            "\r\nraised VESK_MG.MAIN.NAME_ENCODING_ERROR : names.txt: line 1 holds a ';', which would split "
+            "the minister's row\r\n"},
+        // Checked as plain ASCII, then swapped for UTF-8 names that the check would have converted.
+        generation_fault{"name_file_changed_after_its_check",
                          [](test_support::fake_env&) {
-                           test_support::write_file("names.txt", "A;B\n" + test_support::numbered_names(9));
+                           test_support::write_file("names.txt", "\xC5\x81ukasz\n" + test_support::numbered_names(9));
                          },
-                         "\r\nraised VESK_MG.MAIN.NAME_ENCODING_ERROR : names.txt: line 1 holds U+003B\r\n"},
+                         "\r\nraised VESK_MG.MAIN.NAME_FILE_CHANGED_ERROR : names.txt changed after its names were "
+                         "checked\r\n"},
         generation_fault{
             "name_file_shortened",
             [](test_support::fake_env&) { test_support::write_file("names.txt", test_support::numbered_names(3)); },

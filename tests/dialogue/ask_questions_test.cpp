@@ -67,6 +67,7 @@ struct dialogue_case {
   std::string input;
   std::string expected;  // everything after the banner
   int status = 0;
+  unsigned code_page = 1252;  // the game's
   friend void PrintTo(const dialogue_case& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -102,6 +103,9 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
     for (int i = 0; i < 12; ++i) semicolons += "a;b\n";
     test_support::write_file("semicolons.txt", semicolons);
     test_support::write_file("polish.txt", "\xC5\x81ukasz\n" + test_support::numbered_names(9));
+    // A UTF-8 file with one Latin-1 line pasted in; a sign that 932 would write as a backslash.
+    test_support::write_file("mixed.txt", "Jos\xC3\xA9\nHans M\xFCller\n" + test_support::numbered_names(8));
+    test_support::write_file("yen.txt", "\u00A5en\n" + test_support::numbered_names(9));
   }
 
   test_support::script_result run(const std::string& input) {
@@ -111,6 +115,7 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
 
 TEST_P(dialogue, writes_exactly_its_transcript) {
   const dialogue_case& c = GetParam();
+  clock.code_page = c.code_page;
   const test_support::script_result result = run(c.input);
   ASSERT_EQ(result.out.substr(0, banner().size()), banner());
   EXPECT_EQ(result.out.substr(banner().size()), c.expected);
@@ -272,7 +277,26 @@ INSTANTIATE_TEST_SUITE_P(
                       "abc\nNS\nX\n2\n2\n1\n1\n1\n1\n1\n1\n1\n1\nsemicolons.txt\nnames.txt\n1\n",
                       counted + name_question + ten_semicolon_lines() +
                           "2 more lines of the name file hold such characters.\r\n" + change_them + name_question +
-                          id_prompt + "\r\n"}),
+                          id_prompt + "\r\n"},
+        dialogue_case{"one_more_refused_line",
+                      "abc\nNS\nX\n2\n1\n1\n1\n1\n1\n1\n1\n1\n1\nsemicolons.txt\nnames.txt\n1\n",
+                      counted + name_question + ten_semicolon_lines() +
+                          "1 more line of the name file holds such characters.\r\n" + change_them + name_question +
+                          id_prompt + "\r\n"},
+        dialogue_case{"a_line_not_in_utf8_among_utf8_ones", "abc\nNS\nX\n" + ten_ones + "mixed.txt\nnames.txt\n1\n",
+                      counted + name_question +
+                          "Line 2 of the name file is not written in UTF-8, as the rest of the file is.\r\n" +
+                          change_them + name_question + id_prompt + "\r\n"},
+        dialogue_case{"a_character_the_code_page_would_show_as_another",
+                      "abc\nNS\nX\n" + ten_ones + "yen.txt\nnames.txt\n1\n",
+                      counted + name_question + spoiled_line(1, "U+00A5" + cannot_show) + change_them + name_question +
+                          id_prompt + "\r\n",
+                      0, 932},
+        dialogue_case{"no_converter_for_the_code_page", "abc\nNS\nX\n" + ten_ones + "polish.txt\nnames.txt\n1\n",
+                      counted + name_question + "This system cannot write names in code page 99999, the game's.\r\n" +
+                          "Save the name file in code page 99999, then try again: \r\n" + name_question + id_prompt +
+                          "\r\n",
+                      0, 99999}),
     case_name);
 
 INSTANTIATE_TEST_SUITE_P(

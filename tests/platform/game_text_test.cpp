@@ -39,6 +39,13 @@ TEST(code_page, is_the_ansi_code_page_of_the_locales_language) {
       {"rus_RU", 1252},      {"pl", 1250},
   };
   for (const auto& [locale, code_page] : cases) EXPECT_EQ(code_page_of_locale(locale), code_page) << locale;
+  // The script, named by the modifier (before the encoding or after it) or by the country.
+  for (const auto& [locale, code_page] : {std::pair<std::string_view, unsigned>{"sr_ME", 1250},
+                                          {"sr_ME@cyrillic", 1251},
+                                          {"uz_UZ@cyrillic", 1251},
+                                          {"sr_RS@latin.UTF-8", 1250}}) {
+    EXPECT_EQ(code_page_of_locale(locale), code_page) << locale;
+  }
 }
 
 TEST(code_page, on_linux_comes_from_the_locale_the_environment_names) {

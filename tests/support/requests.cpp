@@ -1,5 +1,8 @@
 #include "tests/support/requests.hpp"
 
+#include "dialogue/name_check.hpp"
+#include "platform/errors.hpp"
+
 namespace vesk_mg::test_support {
 
 request_builder::request_builder(alignment ruling, std::int32_t first_id) {
@@ -33,6 +36,11 @@ generation_request request_builder::build() const {
     for (const std::int32_t count : jobs.counts) total += count;
   }
   request.last_id = static_cast<std::int32_t>(request.next_id + total - 1);
+  try {  // the names as the dialogue checked them, where there are enough
+    code_page_converter converter(request.game_code_page);
+    request.names_checked = check_names(request.name_file_name, total, converter).digest;
+  } catch (const named_error&) {
+  }
   return request;
 }
 

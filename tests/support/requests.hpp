@@ -1,7 +1,7 @@
 // Generation requests as the dialogue hands them over, for tests that
-// start at generation: the tag abc, the name file names.txt, the ruling
-// alignment with one minister of every position, and last_id from the
-// counts.
+// start at generation: the tag abc, the name file names.txt (whose lines
+// are checked as the request is built), the ruling alignment with one
+// minister of every position, and last_id from the counts.
 #pragma once
 
 #include <array>
