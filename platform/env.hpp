@@ -61,8 +61,8 @@ class file_handle final : public byte_source, public byte_sink {
   // file_use_error; a name that cannot name a file is a file_name_error.
   static write_target probe_for_writing(std::string_view name);
   // Creates `path` with what `target` keeps, or nothing when a file
-  // stands there already, which is never touched. A folder that takes no
-  // new file is a file_name_error naming `label`.
+  // stands there already, which is never touched. Its failures, a folder
+  // that takes no new file among them (file_name_error), name `label`.
   static std::optional<file_handle> create_new(const std::string& path, const write_target& target,
                                                std::string_view label);
   // A handle of the system's under `name`; one the process was given, such
@@ -97,6 +97,8 @@ std::uint64_t this_process_number();
 std::optional<std::string> replace_file(const std::string& from, const std::string& to);
 // True when something stands at `path`, a link that leads nowhere included.
 bool file_exists(const std::string& path);
+// The folder the program works in, as a path a user recognises.
+std::string working_folder();
 void remove_file(const std::string& path) noexcept;
 
 // Prepares the process once, at its start: interruptions are watched, and

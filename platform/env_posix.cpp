@@ -97,13 +97,13 @@ std::optional<file_handle> file_handle::create_new(const std::string& path, cons
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
   if (fd == -1 && errno == EEXIST) return std::nullopt;
   if (fd == -1) throw file_name_error(describe_system_error(label, errno));
-  file_handle handle(fd, path);
+  file_handle handle(fd, label);
   if (target.existing) {
     // Another owner can only be given by a privileged run; otherwise the
     // file is the user's own, as any file they write.
     [[maybe_unused]] const int ignored = ::fchown(fd, target.owner, target.group);
     // The mode given to open is narrowed by the umask; a replaced file keeps its own bits.
-    if (::fchmod(fd, mode) != 0) throw file_write_error(describe_system_error(path, errno));
+    if (::fchmod(fd, mode) != 0) throw file_write_error(describe_system_error(label, errno));
   }
   return handle;
 }
@@ -166,6 +166,11 @@ bool file_exists(const std::string& path) {
 
 void remove_file(const std::string& path) noexcept { ::unlink(path.c_str()); }
 
+std::string working_folder() {
+  const std::unique_ptr<char, decltype(&std::free)> folder(::getcwd(nullptr, 0), &std::free);
+  return folder ? folder.get() : ".";
+}
+
 // Interruptions. The handler uses only what is safe in a signal: a fixed
 // buffer, a flag, reports made before any signal can come, and the
 // system's calls.
@@ -191,7 +196,7 @@ sigset_t all_handled() {
 }
 
 extern "C" void on_interruption(int signal_number) {
-  if (committed != 0) return;
+  if (committed != 0) ::_exit(0);  // the roster has its name: the run did what it promised
   // The handled signals are held off in here, so a second one cannot cut
   // the removal short.
   if (armed != 0) ::unlink(pending_path.data());

@@ -38,6 +38,14 @@ std::wstring widen(std::string_view text, unsigned code_page) {
 // code page, as Windows' own narrow API would take it.
 std::wstring wide_file_name(std::string_view name) { return widen(name, is_valid_utf8(name) ? CP_UTF8 : CP_ACP); }
 
+std::string utf8_of(std::wstring_view wide) {
+  const int size = static_cast<int>(wide.size());
+  const int length = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<std::size_t>(length), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
+  return text;
+}
+
 // The codes that say a name leads to no file, as against one that cannot be opened.
 constexpr std::array<DWORD, 7> name_errors{ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND,       ERROR_INVALID_NAME,
                                            ERROR_BAD_PATHNAME,   ERROR_FILENAME_EXCED_RANGE, ERROR_INVALID_DRIVE,
@@ -109,7 +117,7 @@ std::optional<file_handle> file_handle::create_new(const std::string& path, cons
     if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) return std::nullopt;
     throw file_name_error(describe_system_error(label, code));
   }
-  return file_handle(reinterpret_cast<std::intptr_t>(handle), path);
+  return file_handle(reinterpret_cast<std::intptr_t>(handle), label);
 }
 
 file_handle::~file_handle() {
@@ -157,6 +165,12 @@ std::optional<std::string> replace_file(const std::string& from, const std::stri
 
 bool file_exists(const std::string& path) {
   return ::GetFileAttributesW(wide_file_name(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string working_folder() {
+  std::wstring folder(::GetCurrentDirectoryW(0, nullptr), L'\0');
+  folder.resize(::GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data()));
+  return utf8_of(folder);
 }
 
 void remove_file(const std::string& path) noexcept {

@@ -6,11 +6,36 @@
 
 namespace vesk_mg {
 
+namespace {
+
+// The longest name, in bytes, that ext4, XFS, Btrfs and NTFS take.
+constexpr std::size_t longest_name = 255;
+constexpr int most_choices = 100;
+
+}  // namespace
+
 std::string temporary_name_beside(const std::string& path, int choice) {
   const std::size_t base = base_name_start(path);
-  std::string name = path.substr(0, base) + "." + path.substr(base) + "." + std::to_string(this_process_number());
-  if (choice > 1) name.append("-").append(std::to_string(choice));
-  return name + ".tmp";
+  std::string ending = ".";
+  ending.append(std::to_string(this_process_number()));
+  if (choice > 1) ending.append("-").append(std::to_string(choice));
+  ending.append(".tmp");
+  const bool fits = 1 + path.size() - base + ending.size() <= longest_name;
+  std::string name(path, 0, base);
+  name.append(".").append(fits ? std::string_view(path).substr(base) : "vesk_mg").append(ending);
+  return name;
+}
+
+void check_working_folder_takes_files() {
+  for (int choice = 1; choice <= most_choices; ++choice) {
+    bool made = false;
+    const std::string path = temporary_name_beside("vesk_mg", choice);
+    hold_interruptions_during([&] {
+      made = file_handle::create_new(path, {}, "Cannot write in " + working_folder()).has_value();
+      if (made) remove_file(path);
+    });
+    if (made) return;
+  }
 }
 
 roster_file::roster_file(std::string_view name) : name_(name), target_(file_handle::probe_for_writing(name)) {

@@ -20,8 +20,15 @@ namespace vesk_mg {
 
 // A temporary name beside `path`, in its folder, that a user recognises:
 // ".ministers_abc.csv.1234.tmp" with this process's number, and
-// ".ministers_abc.csv.1234-2.tmp" for the second choice.
+// ".ministers_abc.csv.1234-2.tmp" for the second choice. Where that would
+// be longer than a folder takes a name, ".vesk_mg.1234.tmp".
 std::string temporary_name_beside(const std::string& path, int choice = 1);
+
+// Makes a file in the working folder, where the roster goes, and removes
+// it again, interruptions held off, so that a folder that takes no new
+// file is told before any question is asked: file_name_error, "Cannot
+// write in <folder>: <reason>".
+void check_working_folder_takes_files();
 
 class roster_file {
  public:
@@ -43,7 +50,6 @@ class roster_file {
   void commit(env& clock);
 
  private:
-  static constexpr int most_choices = 100;
   static constexpr std::size_t buffer_size = std::size_t{64} * 1024;
   static constexpr std::int64_t retry_for_ns = 2'000'000'000;
   static constexpr std::int64_t retry_every_ms = 100;

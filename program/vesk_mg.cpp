@@ -3,10 +3,14 @@
 #include "dialogue/ask_questions.hpp"
 #include "generation/generation_driver.hpp"
 #include "platform/errors.hpp"
+#include "platform/roster_file.hpp"
 
 namespace vesk_mg {
 
-void vesk_mg(program_io& io) { vesk_mg::main(ask_questions(io), io); }
+void vesk_mg(program_io& io) {
+  check_working_folder_takes_files();
+  vesk_mg::main(ask_questions(io), io);
+}
 
 int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& environment,
                 const std::function<void(program_io&)>& body) {

@@ -13,7 +13,7 @@
 namespace vesk_mg {
 
 // vesk_mg: the program's entry procedure, the dialogue handing its request
-// to the generation driver.
+// to the generation driver, once the folder is known to take the roster.
 void vesk_mg(program_io& io);
 
 // One whole run over the given channels and environment, wired as the program
