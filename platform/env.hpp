@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace vesk_mg {
 
@@ -50,11 +51,13 @@ struct write_target {
 // a stream that answers "not now" waited for, an interrupted call tried again.
 class file_handle final : public byte_source, public byte_sink {
  public:
-  // Opens a name file for reading; only a file on disk is read, a folder
-  // or a device is a file_use_error. On Windows, where a file name cannot
-  // hold '"' and Explorer hides extensions, a name in double quotes is
-  // taken without them, and a name without an extension that is not found
-  // is tried with ".txt".
+  // Opens a file for reading without blocking on it; only a file on disk
+  // is read, a folder, a FIFO or a device is a file_use_error.
+  static file_handle open_for_reading(std::string_view name);
+  // Opens a name file as a user names it. On Windows, where a file name
+  // cannot hold '"' and Explorer hides extensions, a name in double quotes
+  // is taken without them, and a name without an extension that is not
+  // found is tried with ".txt".
   static file_handle open_name_file(std::string_view typed);
   // Looks at what stands at `name` without changing it or blocking on it:
   // a file that cannot be written, or anything but a regular file, is a
@@ -99,6 +102,9 @@ std::optional<std::string> replace_file(const std::string& from, const std::stri
 bool file_exists(const std::string& path);
 // The folder the program works in, as a path a user recognises.
 std::string working_folder();
+// The names of the regular files in the working folder, links to them
+// included, in no order; none when the folder cannot be read.
+std::vector<std::string> files_in_working_folder();
 void remove_file(const std::string& path) noexcept;
 
 // Prepares the process once, at its start: interruptions are watched, and

@@ -1,4 +1,5 @@
 // env.hpp on Linux and other POSIX systems.
+#include <dirent.h>
 #include <fcntl.h>
 #include <iconv.h>
 #include <poll.h>
@@ -36,26 +37,28 @@ bool try_again(int fd, short events, int error) {
 
 }  // namespace
 
-file_handle file_handle::open_name_file(std::string_view typed) {
-  if (!names_a_file(typed)) throw file_name_error(typed);
-  const int fd = ::open(std::string(typed).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+file_handle file_handle::open_for_reading(std::string_view name) {
+  if (!names_a_file(name)) throw file_name_error(name);
+  const int fd = ::open(std::string(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd == -1) {
     const int error = errno;
     if (error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG) {
-      throw file_name_error(describe_system_error(typed, error));
+      throw file_name_error(describe_system_error(name, error));
     }
-    throw file_use_error(describe_system_error(typed, error));
+    throw file_use_error(describe_system_error(name, error));
   }
   struct stat status {};
   if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
     ::close(fd);
-    throw file_use_error(describe_system_error(typed, S_ISDIR(status.st_mode) ? EISDIR : EINVAL));
+    throw file_use_error(describe_system_error(name, S_ISDIR(status.st_mode) ? EISDIR : EINVAL));
   }
   // Opened without blocking, which keeps a FIFO from hanging the program;
   // a regular file is read as any other.
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  return {fd, typed};
+  return {fd, name};
 }
+
+file_handle file_handle::open_name_file(std::string_view typed) { return open_for_reading(typed); }
 
 write_target file_handle::probe_for_writing(std::string_view name) {
   if (!names_a_file(name)) throw file_name_error(name);
@@ -169,6 +172,19 @@ void remove_file(const std::string& path) noexcept { ::unlink(path.c_str()); }
 std::string working_folder() {
   const std::unique_ptr<char, decltype(&std::free)> folder(::getcwd(nullptr, 0), &std::free);
   return folder ? folder.get() : ".";
+}
+
+std::vector<std::string> files_in_working_folder() {
+  std::vector<std::string> names;
+  DIR* folder = ::opendir(".");
+  if (folder == nullptr) return names;
+  while (const dirent* entry = ::readdir(folder)) {
+    // Only looked at, never opened: a FIFO would block a reader.
+    struct stat status {};
+    if (::stat(entry->d_name, &status) == 0 && S_ISREG(status.st_mode)) names.emplace_back(entry->d_name);
+  }
+  ::closedir(folder);
+  return names;
 }
 
 // Interruptions. The handler uses only what is safe in a signal: a fixed

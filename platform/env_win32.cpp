@@ -51,7 +51,9 @@ constexpr std::array<DWORD, 7> name_errors{ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_
                                            ERROR_BAD_PATHNAME,   ERROR_FILENAME_EXCED_RANGE, ERROR_INVALID_DRIVE,
                                            ERROR_DIRECTORY};
 
-file_handle open_for_reading(std::string_view name) {
+}  // namespace
+
+file_handle file_handle::open_for_reading(std::string_view name) {
   if (!names_a_file(name)) throw file_name_error(name);
   HANDLE handle = ::CreateFileW(wide_file_name(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -67,8 +69,6 @@ file_handle open_for_reading(std::string_view name) {
   }
   return {reinterpret_cast<std::intptr_t>(handle), name};
 }
-
-}  // namespace
 
 file_handle file_handle::open_name_file(std::string_view typed) {
   std::string_view name = typed;
@@ -165,6 +165,18 @@ std::optional<std::string> replace_file(const std::string& from, const std::stri
 
 bool file_exists(const std::string& path) {
   return ::GetFileAttributesW(wide_file_name(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<std::string> files_in_working_folder() {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found{};
+  HANDLE search = ::FindFirstFileW(L"*", &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(utf8_of(found.cFileName));
+  } while (::FindNextFileW(search, &found));
+  ::FindClose(search);
+  return names;
 }
 
 std::string working_folder() {
