@@ -8,6 +8,7 @@
 #include "dialogue/get_jobs.hpp"
 #include "dialogue/name_check.hpp"
 #include "dialogue/name_count.hpp"
+#include "dialogue/used_ids.hpp"
 #include "platform/errors.hpp"
 #include "platform/game_text.hpp"
 #include "vocabulary/case_folding.hpp"
@@ -161,13 +162,45 @@ void ask_name_file(program_io& io, generation_request& request, std::int32_t tot
   }
 }
 
+// "a.csv", "a.csv and b.csv", "a.csv, b.csv and c.csv", "a.csv, b.csv, c.csv and 2 more files".
+std::string list_of(const std::vector<std::string>& files) {
+  std::string list;
+  for (std::size_t i = 0; i < files.size() && i < 3; ++i) {
+    if (i > 0) list += i + 1 == files.size() ? " and " : ", ";
+    list += files[i];
+  }
+  if (files.size() == 4) list += " and 1 more file";
+  if (files.size() > 4) list += " and " + std::to_string(files.size() - 3) + " more files";
+  return list;
+}
+
+// Tells the user which rosters already use IDs of the range, and where the
+// first whole free range starts, if there is one.
+void write_clash(console_output& out, const id_clash& clash, std::int64_t first_id, std::int64_t last_id) {
+  out.write_line_ends(1);
+  out.write_line("IDs " + std::to_string(first_id) + " to " + std::to_string(last_id) + " are already used by " +
+                 std::to_string(clash.ministers) + (clash.ministers == 1 ? " minister in " : " ministers in ") +
+                 list_of(clash.rosters) + ".");
+  if (clash.next_free) {
+    out.write_line("The next " + std::to_string(last_id - first_id + 1) + " free IDs in a row start at " +
+                   std::to_string(*clash.next_free) + ".");
+  }
+}
+
 void ask_first_id(program_io& io, generation_request& request, std::int32_t total) {
+  std::optional<used_ids> used;  // read once, when a first ID is otherwise fit
   for (;;) {
     io.out.write_text("What is the first ID you want to use?: ");
     try {
       const std::int32_t first_id = io.in.read_integer();
       const std::int64_t last_id = std::int64_t{first_id} + total - 1;
       if (last_id > std::numeric_limits<std::int32_t>::max()) throw number_format_error("first ID");
+      if (!used) used = ids_used_beside(text_of(request.tag));
+      if (const std::optional<id_clash> clash = clash_of(*used, first_id, last_id)) {
+        write_clash(io.out, *clash, first_id, last_id);
+        io.in.skip_line();
+        continue;
+      }
       request.next_id = first_id;
       request.last_id = static_cast<std::int32_t>(last_id);
       return;

@@ -1,6 +1,9 @@
 #include "dialogue/ask_questions.hpp"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include <filesystem>
 #include <optional>
@@ -67,7 +70,8 @@ struct dialogue_case {
   std::string input;
   std::string expected;  // everything after the banner
   int status = 0;
-  unsigned code_page = 1252;  // the game's
+  unsigned code_page = 1252;                                    // the game's
+  std::vector<std::pair<std::string, std::string>> files = {};  // written beside the name files, UTF-8 names
   friend void PrintTo(const dialogue_case& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -106,6 +110,9 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
     // A UTF-8 file with one Latin-1 line pasted in; a sign that 932 would write as a backslash.
     test_support::write_file("mixed.txt", "Jos\xC3\xA9\nHans M\xFCller\n" + test_support::numbered_names(8));
     test_support::write_file("yen.txt", "\u00A5en\n" + test_support::numbered_names(9));
+#ifndef _WIN32
+    ::mkfifo("fifo.csv", 0600);  // never a roster, and never to be opened
+#endif
   }
 
   test_support::script_result run(const std::string& input) {
@@ -116,6 +123,7 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
 TEST_P(dialogue, writes_exactly_its_transcript) {
   const dialogue_case& c = GetParam();
   clock.code_page = c.code_page;
+  for (const auto& [name, text] : c.files) test_support::write_file(std::u8string(name.begin(), name.end()), text);
   const test_support::script_result result = run(c.input);
   ASSERT_EQ(result.out.substr(0, banner().size()), banner());
   EXPECT_EQ(result.out.substr(banner().size()), c.expected);
@@ -310,6 +318,51 @@ INSTANTIATE_TEST_SUITE_P(
                                     counted + name_question + id_prompt +
                                         "\r\nI pity the fool who cannot enter a correct ID!\r\nTry again: \r\n" +
                                         id_prompt + "\r\n"}),
+    case_name);
+
+// Rosters beside the one written: a first ID whose range one of them uses
+// is refused (`used` says how), and the next free range, when there is one,
+// is the answer that follows; an ID none of them uses is taken at once.
+using roster_files = std::vector<std::pair<std::string, std::string>>;
+dialogue_case first_id_beside(const char* name, roster_files files, const std::string& id, const std::string& used = "",
+                              const std::string& next = "") {
+  const std::string free_range = next.empty() ? "" : "The next 10 free IDs in a row start at " + next + ".\r\n";
+  const std::string told = used.empty() ? "" : "\r\n" + used + "\r\n" + free_range + id_prompt;
+  return {name,
+          "abc\nNS\nX\n" + ten_ones + "names.txt\n" + id + "\n" + (next.empty() ? "1" : next) + "\n",
+          counted + name_question + id_prompt + told + "\r\n",
+          0,
+          1252,
+          std::move(files)};
+}
+using test_support::roster;
+
+INSTANTIATE_TEST_SUITE_P(
+    ids_of_other_rosters, dialogue,
+    ::testing::Values(
+        first_id_beside("a_range_another_roster_uses", {{"ministrar_\xC3\xB8.csv", roster("NOR", 5001, 30)}}, "5001",
+                        "IDs 5001 to 5010 are already used by 10 ministers in ministrar_\xC3\xB8.csv.", "5031"),
+        first_id_beside(
+            "rosters_named_in_order_case_ignored",
+            {{"ministers_ger.csv", roster("GER", 5001, 30)}, {"Ministers_ita.csv", roster("ita", 5031, 20)}}, "5025",
+            "IDs 5025 to 5034 are already used by 10 ministers in ministers_ger.csv and Ministers_ita.csv.", "5051"),
+        first_id_beside(
+            "more_than_three_rosters",
+            {{"r_c.csv", roster("C", 6002, 1)},
+             {"R_b.csv", roster("B", 6001, 1)},
+             {"r_a.csv", roster("A", 6000, 1)},
+             {"r_e.csv", roster("E", 6004, 1)},
+             {"r_d.csv", roster("D", 6003, 1)}},
+            "6000", "IDs 6000 to 6009 are already used by 5 ministers in r_a.csv, R_b.csv, r_c.csv and 2 more files.",
+            "6005"),
+        first_id_beside("no_free_range_left_above", {{"top.csv", roster("TOP", 2147483637, 11)}}, "2147483628",
+                        "IDs 2147483628 to 2147483637 are already used by 1 minister in top.csv."),
+        first_id_beside("this_runs_own_roster_is_passed_over", {{"ministers_abc.csv", roster("Abc", 7000, 10)}},
+                        "7000"),
+        first_id_beside("what_is_not_a_roster_is_passed_over",
+                        {{"notes.CSV", "TAG;Notes\r\n7000;x\r\n"}, {"ministers_xyz.txt", roster("XYZ", 7000, 10)}},
+                        "7000"),
+        first_id_beside("a_fifo_is_never_opened", {}, "7000")),
     case_name);
 
 INSTANTIATE_TEST_SUITE_P(

@@ -37,6 +37,14 @@ std::string numbered_names(int count, const std::string& line_end, int first) {
   return names;
 }
 
+std::string roster(const std::string& tag, int first_id, int count) {
+  std::string text = tag + ";Ruling Cabinet - Start;Name;Pool;Ideology;Personality;Loyalty;Picturename;x\r\n";
+  for (std::int64_t id = first_id; id < std::int64_t{first_id} + count; ++id) {
+    text += std::to_string(id) + ";Head of State;N;NA;NS;P;L;;x\r\n";
+  }
+  return text + ";Replacements;;;;;;;x\r\n";
+}
+
 std::string read_file(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

@@ -25,6 +25,8 @@ class temp_folder {
 void write_file(const std::filesystem::path& path, const std::string& bytes);
 // A name file's text: `count` names from "Name <first>" on, each line ended with `line_end`.
 std::string numbered_names(int count, const std::string& line_end = "\n", int first = 1);
+// A roster of `count` ministers of `tag`, their IDs from `first_id` on.
+std::string roster(const std::string& tag, int first_id, int count);
 std::string read_file(const std::filesystem::path& path);
 // The names in the working folder, sorted: a leftover temporary file shows.
 std::vector<std::string> names_here();

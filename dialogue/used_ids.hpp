@@ -1,0 +1,40 @@
+// The minister IDs that the other rosters in the working folder use. The
+// game keys every minister by its ID across all countries, so a run must
+// not give out one that another roster holds. A roster is a regular file
+// whose name ends in ".csv" and whose first line has "Ruling Cabinet -
+// Start" as its second field, case ignored; one whose first field is this
+// run's tag is the roster being replaced, or a copy of it, and is passed
+// over. Its IDs are the first fields of its other lines that are whole
+// numbers. A file that cannot be read, or is not a roster, is passed over
+// without a word: nothing here fails but for want of memory.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace vesk_mg {
+
+struct used_ids {
+  std::vector<std::string> rosters;
+  std::vector<std::pair<std::int64_t, std::size_t>> ids;  // each with its roster's index, in ID order
+};
+
+used_ids ids_used_beside(std::string_view tag);
+
+// What the IDs from `first` to `last` meet: how many ministers, in which
+// rosters (in name order, case ignored), and the smallest first ID at or
+// above `first` whose whole range is free and ends at or below 2147483647.
+struct id_clash {
+  std::int64_t ministers = 0;
+  std::vector<std::string> rosters;
+  std::optional<std::int64_t> next_free;
+};
+
+std::optional<id_clash> clash_of(const used_ids& used, std::int64_t first, std::int64_t last);
+
+}  // namespace vesk_mg
