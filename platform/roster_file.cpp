@@ -1,5 +1,6 @@
 #include "platform/roster_file.hpp"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/errors.hpp"
@@ -52,7 +53,6 @@ roster_file::roster_file(std::string_view name) : name_(name), target_(file_hand
     });
   }
   if (!handle_) throw file_name_error(name_ + ": every temporary name beside it is taken");
-  buffer_.reserve(buffer_size);
 }
 
 roster_file::~roster_file() {
@@ -64,21 +64,23 @@ roster_file::~roster_file() {
 
 void roster_file::write(std::string_view text) {
   if (text.empty()) return;
-  buffer_.append(text);
   line_ended_ = text.back() == '\n';
-  if (buffer_.size() >= buffer_size) flush();
+  if (buffered_ + text.size() > buffer_.size()) flush();
+  if (text.size() > buffer_.size()) {
+    handle_->write_all(text);
+  } else {
+    std::ranges::copy(text, buffer_.begin() + static_cast<std::ptrdiff_t>(buffered_));
+    buffered_ += text.size();
+  }
 }
 
 void roster_file::flush() {
-  if (buffer_.empty()) return;
-  std::string pending;
-  pending.swap(buffer_);
-  buffer_.reserve(buffer_size);
-  handle_->write_all(pending);
+  handle_->write_all({buffer_.data(), buffered_});
+  buffered_ = 0;
 }
 
 void roster_file::commit(env& clock) {
-  if (!line_ended_) buffer_.append("\r\n");
+  if (!line_ended_) write("\r\n");
   flush();
   handle_->sync_and_close();
   const std::int64_t start = clock.monotonic_nanoseconds();

@@ -8,6 +8,7 @@
 // with CR LF.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -61,7 +62,9 @@ class roster_file {
   std::string temporary_path_;
   std::optional<file_handle> handle_;
   bool kept_ = false;  // renamed, or left for the user
-  std::string buffer_;
+  // Inside the file, so that writing takes nothing from the heap.
+  std::array<char, buffer_size> buffer_;
+  std::size_t buffered_ = 0;
   bool line_ended_ = false;
 };
 

@@ -5,12 +5,12 @@
 // or one outside the 32-bit range, raise number_format_error.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/env.hpp"
 
@@ -21,7 +21,7 @@ inline constexpr std::size_t whole_line = std::numeric_limits<std::size_t>::max(
 class text_input {
  public:
   // `label` names the input in the messages of its errors.
-  text_input(byte_source& source, std::string_view label) : source_(source), label_(label), buffer_(chunk_size) {}
+  text_input(byte_source& source, std::string_view label) : source_(source), label_(label) {}
 
   // Stores characters until the line end or until `capacity` are stored.
   // A line end met first is consumed; when the capacity is reached first,
@@ -57,7 +57,8 @@ class text_input {
 
   byte_source& source_;
   std::string label_;
-  std::vector<char> buffer_;
+  // Inside the reader, so that reading takes nothing from the heap.
+  std::array<char, chunk_size> buffer_;
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
   bool source_finished_ = false;
