@@ -7,17 +7,18 @@
 #include "platform/errors.hpp"
 #include "platform/text_decoding.hpp"
 #include "platform/text_input.hpp"
+#include "vocabulary/case_folding.hpp"
 
 namespace vesk_mg {
 
 namespace {
 
-char folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
-
-bool same_but_case(std::string_view a, std::string_view b) { return std::ranges::equal(a, b, {}, folded, folded); }
+bool same_but_case(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, {}, lower_case_of, lower_case_of);
+}
 
 bool before_but_case(const std::string& a, const std::string& b) {
-  return std::ranges::lexicographical_compare(a, b, {}, folded, folded);
+  return std::ranges::lexicographical_compare(a, b, {}, lower_case_of, lower_case_of);
 }
 
 std::string_view field(std::string_view line, std::size_t index) {

@@ -9,9 +9,7 @@ void upper_case(std::span<char> text) {
 }
 
 void lower_case(std::span<char> text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
+  for (char& c : text) c = lower_case_of(c);
 }
 
 }  // namespace vesk_mg

@@ -9,4 +9,7 @@ namespace vesk_mg {
 void upper_case(std::span<char> text);
 void lower_case(std::span<char> text);
 
+// One character as lower_case leaves it.
+constexpr char lower_case_of(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
 }  // namespace vesk_mg
