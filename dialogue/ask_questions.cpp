@@ -11,6 +11,7 @@
 #include "dialogue/used_ids.hpp"
 #include "platform/errors.hpp"
 #include "platform/game_text.hpp"
+#include "platform/paths.hpp"
 #include "vocabulary/case_folding.hpp"
 
 namespace vesk_mg {
@@ -128,7 +129,7 @@ void ask_name_file(program_io& io, generation_request& request, std::int32_t tot
   for (;;) {
     io.out.write_line("What is the name of the file where minister-names are found?");
     io.out.write_text("NOTE: Filename is case sensitive!: ");
-    request.name_file_name = io.in.read_line(whole_line);
+    request.name_file_name = find_name_file(io.in.read_line(whole_line), io.environment.program_folder());
     try {
       const std::int64_t count = count_names(request.name_file_name, total);
       if (total > count) throw too_few_names_exception{total - count};
@@ -187,7 +188,8 @@ void write_clash(console_output& out, const id_clash& clash, std::int64_t first_
   }
 }
 
-void ask_first_id(program_io& io, generation_request& request, std::int32_t total) {
+void ask_first_id(program_io& io, generation_request& request, std::int32_t total,
+                  std::span<const std::string> folders) {
   std::optional<used_ids> used;  // read once, when a first ID is otherwise fit
   for (;;) {
     io.out.write_text("What is the first ID you want to use?: ");
@@ -195,7 +197,7 @@ void ask_first_id(program_io& io, generation_request& request, std::int32_t tota
       const std::int32_t first_id = io.in.read_integer();
       const std::int64_t last_id = std::int64_t{first_id} + total - 1;
       if (last_id > std::numeric_limits<std::int32_t>::max()) throw number_format_error("first ID");
-      if (!used) used = ids_used_beside(text_of(request.tag));
+      if (!used) used = ids_used_in(folders, text_of(request.tag));
       if (const std::optional<id_clash> clash = clash_of(*used, first_id, last_id)) {
         write_clash(io.out, *clash, first_id, last_id);
         io.in.skip_line();
@@ -215,8 +217,11 @@ void ask_first_id(program_io& io, generation_request& request, std::int32_t tota
 
 }  // namespace
 
-generation_request ask_questions(program_io& io) {
+generation_request ask_questions(program_io& io, std::span<const std::string> folders) {
+  const std::string working_folder;
   generation_request request;
+  if (folders.empty()) folders = {&working_folder, 1};
+  request.folder = folders.front();
   entry_state state;
 
   write_banner(io.out);
@@ -231,7 +236,7 @@ generation_request ask_questions(program_io& io) {
   io.out.write_line_ends(1);
 
   ask_name_file(io, request, state.total);
-  ask_first_id(io, request, state.total);
+  ask_first_id(io, request, state.total, folders);
   return request;
 }
 

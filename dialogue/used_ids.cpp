@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "platform/errors.hpp"
+#include "platform/paths.hpp"
 #include "platform/text_decoding.hpp"
 #include "platform/text_input.hpp"
 #include "vocabulary/case_folding.hpp"
@@ -12,10 +13,6 @@
 namespace vesk_mg {
 
 namespace {
-
-bool same_but_case(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, {}, lower_case_of, lower_case_of);
-}
 
 bool before_but_case(const std::string& a, const std::string& b) {
   return std::ranges::lexicographical_compare(a, b, {}, lower_case_of, lower_case_of);
@@ -62,14 +59,23 @@ std::optional<std::vector<std::int64_t>> ids_of_roster(const std::string& name, 
 
 }  // namespace
 
-used_ids ids_used_beside(std::string_view tag) {
+used_ids ids_used_in(std::span<const std::string> folders, std::string_view tag) {
   used_ids used;
-  for (const std::string& name : files_in_working_folder()) {
-    if (name.size() < 4 || !same_but_case(std::string_view(name).substr(name.size() - 4), ".csv")) continue;
-    const std::optional<std::vector<std::int64_t>> ids = ids_of_roster(name, tag);
-    if (!ids) continue;
-    for (const std::int64_t id : *ids) used.ids.emplace_back(id, used.rosters.size());
-    used.rosters.push_back(name);
+  std::vector<std::string> hidden{"ministers_" + std::string(tag) + ".csv"};  // by the roster this run writes
+  for (const std::string& folder : folders) {
+    const std::vector<std::string> names = files_in(folder);
+    for (const std::string& name : names) {
+      if (name.size() < 4 || !same_but_case(std::string_view(name).substr(name.size() - 4), ".csv")) continue;
+      if (std::ranges::any_of(hidden, [&](const std::string& earlier) { return same_but_case(earlier, name); })) {
+        continue;
+      }
+      const std::string path = path_in(folder, name);
+      const std::optional<std::vector<std::int64_t>> ids = ids_of_roster(path, tag);
+      if (!ids) continue;
+      for (const std::int64_t id : *ids) used.ids.emplace_back(id, used.rosters.size());
+      used.rosters.push_back(path);
+    }
+    hidden.insert(hidden.end(), names.begin(), names.end());
   }
   std::ranges::sort(used.ids);
   return used;

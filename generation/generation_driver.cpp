@@ -1,5 +1,6 @@
 #include "generation/generation_driver.hpp"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -8,6 +9,7 @@
 #include "generation/job_counting.hpp"
 #include "generation/name_source.hpp"
 #include "platform/errors.hpp"
+#include "platform/paths.hpp"
 #include "platform/roster_file.hpp"
 #include "vocabulary/case_folding.hpp"
 
@@ -25,26 +27,39 @@ struct generation_work {
   alignment_jobs& remaining_of(alignment a) { return remaining[static_cast<std::size_t>(a)]; }
 };
 
-// "ministers_<tag>.csv" in the working folder, or fallback number k (1 to
-// 999) with its digits in front of it.
+// "ministers_<tag>.csv", or fallback number k (1 to 999) with its digits in front of it.
 std::string minister_file_name(const std::array<char, 3>& tag, int fallback_number) {
   std::string name = fallback_number == 0 ? "" : std::to_string(fallback_number);
   return name.append("ministers_").append(text_of(tag)).append(".csv");
 }
 
-// Creates the file under the first name not in use; returns that name.
-std::string create_minister_file(program_io& io, const std::array<char, 3>& tag, std::optional<roster_file>& file) {
+// Where file names tell letter case apart, a roster of the tag may stand in
+// the folder under its name in another case ("ministers_GER.csv"): that is
+// the roster this run replaces, as it would be where they do not.
+std::string roster_name_in(const std::string& folder, const std::array<char, 3>& tag) {
+  const std::string name = minister_file_name(tag, 0);
+  if (file_exists(path_in(folder, name))) return name;
+  std::vector<std::string> names = files_in(folder);
+  std::ranges::sort(names);
+  const auto other_case = std::ranges::find_if(names, [&](const std::string& n) { return same_but_case(n, name); });
+  return other_case == names.end() ? name : *other_case;
+}
+
+// Creates the file in the request's folder under the first name not in
+// use; returns its path.
+std::string create_minister_file(program_io& io, const generation_request& request, std::optional<roster_file>& file) {
   for (int fallback = 0;; ++fallback) {
-    std::string name = minister_file_name(tag, fallback);
+    const std::string path = path_in(request.folder, fallback == 0 ? roster_name_in(request.folder, request.tag)
+                                                                   : minister_file_name(request.tag, fallback));
     try {
-      file.emplace(name);
-      return name;
+      file.emplace(path);
+      return path;
     } catch (const file_use_error&) {
-      if (fallback == last_fallback_number) throw named_error("VESK_MG.MAIN.NO_FREE_FILE_NAME_ERROR", name);
+      if (fallback == last_fallback_number) throw named_error("VESK_MG.MAIN.NO_FREE_FILE_NAME_ERROR", path);
       io.out.write_line_ends(2);
       io.out.write_line("A file with the default minister-filename exists and is in use.");
       io.out.write_text("The ministers will instead be put in a file called: ");
-      io.out.write_text(minister_file_name(tag, fallback + 1));
+      io.out.write_text(minister_file_name(request.tag, fallback + 1));
       io.out.write_line("!");
     }
   }
@@ -129,10 +144,10 @@ void main(const generation_request& request, program_io& io) {  // NOLINT(bugpro
   // Should anything fail before the commit, the file is discarded as it
   // unwinds, and the name keeps the roster it held.
   std::optional<roster_file> file;
-  std::string file_name;
+  std::string roster_path;
   {
     name_source names(request);
-    file_name = create_minister_file(io, request.tag, file);
+    roster_path = create_minister_file(io, request, file);
     write_rows(*file, request, names, io);
     // The names written must be the names checked, to the byte.
     if (names.digest() != request.names_checked) {
@@ -147,11 +162,11 @@ void main(const generation_request& request, program_io& io) {  // NOLINT(bugpro
     io.out.write_line_ends(2);
     io.out.write_line("DONE!");
     io.out.write_text("Your ministers are in the file called ");
-    io.out.write_text(file_name);
+    io.out.write_text(roster_path);
     io.out.complete_line();
   } catch (const named_error& error) {
     // The roster is written: a console that fails now must not say otherwise.
-    throw named_error(error.full_name(), error.message() + "; the ministers are in " + file_name);
+    throw named_error(error.full_name(), error.message() + "; the ministers are in " + roster_path);
   }
 }
 

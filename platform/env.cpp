@@ -7,6 +7,11 @@ namespace vesk_mg {
 
 bool names_a_file(std::string_view name) { return !name.empty() && name.find('\0') == std::string_view::npos; }
 
+// No folder in front gives npos + 1, which is 0.
+std::size_t base_name_start(std::string_view path, system_kind system) {
+  return path.find_last_of(system == system_kind::windows ? "/\\:" : "/") + 1;
+}
+
 local_time checked_local_time(int year, int month, int day, std::int64_t second_of_day, std::int64_t nanoseconds) {
   if (year < 1901 || year > 2099) {
     throw clock_range_error("local year " + std::to_string(year) + " is outside 1901 to 2099");

@@ -54,11 +54,6 @@ class file_handle final : public byte_source, public byte_sink {
   // Opens a file for reading without blocking on it; only a file on disk
   // is read, a folder, a FIFO or a device is a file_use_error.
   static file_handle open_for_reading(std::string_view name);
-  // Opens a name file as a user names it. On Windows, where a file name
-  // cannot hold '"' and Explorer hides extensions, a name in double quotes
-  // is taken without them, and a name without an extension that is not
-  // found is tried with ".txt".
-  static file_handle open_name_file(std::string_view typed);
   // Looks at what stands at `name` without changing it or blocking on it:
   // a file that cannot be written, or anything but a regular file, is a
   // file_use_error; a name that cannot name a file is a file_name_error.
@@ -92,20 +87,23 @@ class file_handle final : public byte_source, public byte_sink {
 
 // True when `name` can name a file at all: not empty, and no NUL inside.
 bool names_a_file(std::string_view name);
+// How the system writes a path: Windows also parts folders with '\' and a
+// drive with ':', and hides a file's extension from its users.
+enum class system_kind { posix, windows };
+extern const system_kind this_system;
 // Where the last part of a path begins, after its folder.
-std::size_t base_name_start(std::string_view path);
+std::size_t base_name_start(std::string_view path, system_kind system = this_system);
 std::uint64_t this_process_number();
 // Renames `from` over `to` in one step, and sees the rename on the disk;
 // on failure returns the reason.
 std::optional<std::string> replace_file(const std::string& from, const std::string& to);
 // True when something stands at `path`, a link that leads nowhere included.
 bool file_exists(const std::string& path);
-// The folder the program works in, as a path a user recognises.
-std::string working_folder();
-// The names of the regular files in the working folder, links to them
-// included, in no order; none when the folder cannot be read.
-std::vector<std::string> files_in_working_folder();
 void remove_file(const std::string& path) noexcept;
+
+// The arguments the program was started with, the program's name left
+// out, in UTF-8 whatever the system's code page.
+std::vector<std::string> program_arguments(int argc, char** argv);
 
 // Prepares the process once, at its start: interruptions are watched, and
 // a closed pipe or a full file becomes a write failure, not a silent end.
@@ -161,6 +159,9 @@ class env {
   // code page (1252 for UTF-8), on Linux the one Windows gives the
   // language of the locale.
   virtual unsigned game_code_page() { return 1252; }
+  // The folder the program's own file stands in, where it looks for a
+  // name file it does not find where it was started; "" for none.
+  virtual std::string program_folder() { return ""; }
 };
 
 env& default_env();

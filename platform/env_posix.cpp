@@ -1,5 +1,4 @@
 // env.hpp on Linux and other POSIX systems.
-#include <dirent.h>
 #include <fcntl.h>
 #include <iconv.h>
 #include <poll.h>
@@ -21,6 +20,8 @@
 #include "platform/text_decoding.hpp"
 
 namespace vesk_mg {
+
+const system_kind this_system = system_kind::posix;
 
 namespace {
 
@@ -57,8 +58,6 @@ file_handle file_handle::open_for_reading(std::string_view name) {
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   return {fd, name};
 }
-
-file_handle file_handle::open_name_file(std::string_view typed) { return open_for_reading(typed); }
 
 write_target file_handle::probe_for_writing(std::string_view name) {
   if (!names_a_file(name)) throw file_name_error(name);
@@ -145,9 +144,6 @@ void file_handle::sync_and_close() {
   }
 }
 
-// No folder in front gives npos + 1, which is 0.
-std::size_t base_name_start(std::string_view path) { return path.rfind('/') + 1; }
-
 std::uint64_t this_process_number() { return static_cast<std::uint64_t>(::getpid()); }
 
 std::optional<std::string> replace_file(const std::string& from, const std::string& to) {
@@ -169,23 +165,7 @@ bool file_exists(const std::string& path) {
 
 void remove_file(const std::string& path) noexcept { ::unlink(path.c_str()); }
 
-std::string working_folder() {
-  const std::unique_ptr<char, decltype(&std::free)> folder(::getcwd(nullptr, 0), &std::free);
-  return folder ? folder.get() : ".";
-}
-
-std::vector<std::string> files_in_working_folder() {
-  std::vector<std::string> names;
-  DIR* folder = ::opendir(".");
-  if (folder == nullptr) return names;
-  while (const dirent* entry = ::readdir(folder)) {
-    // Only looked at, never opened: a FIFO would block a reader.
-    struct stat status {};
-    if (::stat(entry->d_name, &status) == 0 && S_ISREG(status.st_mode)) names.emplace_back(entry->d_name);
-  }
-  ::closedir(folder);
-  return names;
-}
+std::vector<std::string> program_arguments(int argc, char** argv) { return {argv + 1, argv + argc}; }
 
 // Interruptions. The handler uses only what is safe in a signal: a fixed
 // buffer, a flag, reports made before any signal can come, and the
@@ -343,6 +323,14 @@ class posix_env final : public env {
 
   unsigned game_code_page() override {
     return code_page_of_locale(locale_of([](const char* name) { return std::getenv(name); }));
+  }
+
+  std::string program_folder() override {
+    std::array<char, 4096> path{};
+    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+    if (length <= 0 || static_cast<std::size_t>(length) == path.size()) return "";
+    const std::string_view file(path.data(), static_cast<std::size_t>(length));
+    return std::string(file.substr(0, base_name_start(file)));
   }
 
  private:

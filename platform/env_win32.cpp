@@ -2,6 +2,7 @@
 #include <windows.h>
 // windows.h first: the multimedia timer header builds on it.
 #include <mmsystem.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <array>
@@ -18,6 +19,8 @@
 #endif
 
 namespace vesk_mg {
+
+const system_kind this_system = system_kind::windows;
 
 namespace {
 
@@ -68,22 +71,6 @@ file_handle file_handle::open_for_reading(std::string_view name) {
     throw file_use_error(describe_system_error(name, ERROR_ACCESS_DENIED));
   }
   return {reinterpret_cast<std::intptr_t>(handle), name};
-}
-
-file_handle file_handle::open_name_file(std::string_view typed) {
-  std::string_view name = typed;
-  if (name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
-  try {
-    return open_for_reading(name);
-  } catch (const file_name_error&) {
-    const std::string_view last = name.substr(base_name_start(name));
-    if (last.empty() || last.find('.') != std::string_view::npos) throw;
-    try {
-      return open_for_reading(std::string(name) + ".txt");
-    } catch (const file_name_error&) {
-      throw file_name_error(describe_system_error(typed, ERROR_FILE_NOT_FOUND));
-    }
-  }
 }
 
 write_target file_handle::probe_for_writing(std::string_view name) {
@@ -150,9 +137,6 @@ void file_handle::sync_and_close() {
   }
 }
 
-// No folder in front gives npos + 1, which is 0.
-std::size_t base_name_start(std::string_view path) { return path.find_last_of("/\\:") + 1; }
-
 std::uint64_t this_process_number() { return ::GetCurrentProcessId(); }
 
 std::optional<std::string> replace_file(const std::string& from, const std::string& to) {
@@ -167,22 +151,14 @@ bool file_exists(const std::string& path) {
   return ::GetFileAttributesW(wide_file_name(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::vector<std::string> files_in_working_folder() {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAW found{};
-  HANDLE search = ::FindFirstFileW(L"*", &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(utf8_of(found.cFileName));
-  } while (::FindNextFileW(search, &found));
-  ::FindClose(search);
-  return names;
-}
-
-std::string working_folder() {
-  std::wstring folder(::GetCurrentDirectoryW(0, nullptr), L'\0');
-  folder.resize(::GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data()));
-  return utf8_of(folder);
+std::vector<std::string> program_arguments(int, char**) {
+  // The narrow arguments are in the ANSI code page, which cannot hold every name.
+  int count = 0;
+  wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  std::vector<std::string> arguments;
+  for (int i = 1; wide != nullptr && i < count; ++i) arguments.push_back(utf8_of(wide[i]));
+  ::LocalFree(static_cast<void*>(wide));
+  return arguments;
 }
 
 void remove_file(const std::string& path) noexcept {
@@ -368,6 +344,13 @@ class win32_env final : public env {
   }
 
   unsigned game_code_page() override { return game_code_page_of_ansi(::GetACP()); }
+
+  std::string program_folder() override {
+    std::wstring path(32768, L'\0');
+    path.resize(::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    const std::string file = utf8_of(path);
+    return file.substr(0, base_name_start(file));
+  }
 
  private:
   // The performance counter in units of which `per_second` make a second.

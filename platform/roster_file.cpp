@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/errors.hpp"
+#include "platform/paths.hpp"
 
 namespace vesk_mg {
 
@@ -27,12 +28,12 @@ std::string temporary_name_beside(const std::string& path, int choice) {
   return name;
 }
 
-void check_working_folder_takes_files() {
+void check_folder_takes_files(std::string_view folder) {
   for (int choice = 1; choice <= most_choices; ++choice) {
     bool made = false;
-    const std::string path = temporary_name_beside("vesk_mg", choice);
+    const std::string path = temporary_name_beside(path_in(folder, "vesk_mg"), choice);
     hold_interruptions_during([&] {
-      made = file_handle::create_new(path, {}, "Cannot write in " + working_folder()).has_value();
+      made = file_handle::create_new(path, {}, "Cannot write in " + full_path_of_folder(folder)).has_value();
       if (made) remove_file(path);
     });
     if (made) return;

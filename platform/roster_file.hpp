@@ -25,11 +25,11 @@ namespace vesk_mg {
 // be longer than a folder takes a name, ".vesk_mg.1234.tmp".
 std::string temporary_name_beside(const std::string& path, int choice = 1);
 
-// Makes a file in the working folder, where the roster goes, and removes
-// it again, interruptions held off, so that a folder that takes no new
-// file is told before any question is asked: file_name_error, "Cannot
-// write in <folder>: <reason>".
-void check_working_folder_takes_files();
+// Makes a file in `folder` ("" for the working folder), where the roster
+// goes, and removes it again, interruptions held off, so that a folder
+// that takes no new file is told before any question is asked:
+// file_name_error, "Cannot write in <the folder's full path>: <reason>".
+void check_folder_takes_files(std::string_view folder);
 
 class roster_file {
  public:

@@ -52,12 +52,11 @@ class decoded_text final : public byte_source {
   char16_t high_half_ = 0;  // the first half of a pair, waiting for the second
 };
 
-// A name file, found as the user names it (file_handle::open_name_file)
-// and read through decoded_text: its UTF-16 would be names full of NULs.
+// A name file, read through decoded_text: its UTF-16 would be names full of NULs.
 class name_file final : public byte_source {
  public:
   explicit name_file(std::string_view name)
-      : handle_(file_handle::open_name_file(name)), text_(handle_, handle_.name(), decoded_text::start::name_file) {}
+      : handle_(file_handle::open_for_reading(name)), text_(handle_, handle_.name(), decoded_text::start::name_file) {}
   std::size_t read_some(char* buffer, std::size_t capacity) override { return text_.read_some(buffer, capacity); }
   [[nodiscard]] const std::string& name() const noexcept { return handle_.name(); }
 

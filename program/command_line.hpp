@@ -1,20 +1,29 @@
-// The command line. With no argument the program runs its dialogue;
-// --version and --help answer and end the run with status 0; anything
-// else gets the usage on standard error and status 2, and nothing is asked
-// or written. A console that fails here gets the end-of-run report and
-// status 1, as anywhere else.
+// The command line: the folders a run works in, or an answer that ends it.
+// With no argument the program runs its dialogue in the working folder;
+// with folders, as the user typed them, it writes the roster in the first
+// and counts the rosters of all of them for its IDs. --help (-h, and /?
+// on Windows) and --version answer and end the run with status 0. An
+// argument that is no existing folder, or an option of no meaning here,
+// gets a line that names it on standard error and status 2, before
+// anything is asked or written. A console that fails here gets the
+// end-of-run report and status 1, as anywhere else.
 #pragma once
 
 #include <optional>
 #include <span>
-#include <string_view>
+#include <string>
+#include <vector>
 
 #include "platform/env.hpp"
 
 namespace vesk_mg {
 
-// The exit status when the arguments end the run; nothing when the dialogue is to run.
-std::optional<int> answer_command_line(std::span<const std::string_view> arguments, byte_sink& output,
-                                       byte_sink& error_output);
+struct command_line {
+  std::vector<std::string> folders;
+  std::optional<int> status;  // the run ends here with it
+};
+
+command_line answer_command_line(std::span<const std::string> arguments, byte_sink& output, byte_sink& error_output,
+                                 system_kind system = this_system);
 
 }  // namespace vesk_mg

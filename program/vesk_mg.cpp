@@ -7,9 +7,9 @@
 
 namespace vesk_mg {
 
-void vesk_mg(program_io& io) {
-  check_working_folder_takes_files();
-  vesk_mg::main(ask_questions(io), io);
+void vesk_mg(program_io& io, std::span<const std::string> folders) {
+  check_folder_takes_files(folders.empty() ? "" : folders.front());
+  vesk_mg::main(ask_questions(io, folders), io);
 }
 
 int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& environment,

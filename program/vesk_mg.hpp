@@ -6,6 +6,8 @@
 #pragma once
 
 #include <functional>
+#include <span>
+#include <string>
 
 #include "platform/console.hpp"
 #include "platform/env.hpp"
@@ -13,14 +15,15 @@
 namespace vesk_mg {
 
 // vesk_mg: the program's entry procedure, the dialogue handing its request
-// to the generation driver, once the folder is known to take the roster.
-void vesk_mg(program_io& io);
+// to the generation driver, once the folder is known to take the roster:
+// the first of `folders` as the user typed them, or the working folder.
+void vesk_mg(program_io& io, std::span<const std::string> folders = {});
 
 // One whole run over the given channels and environment, wired as the program
 // is: the console, the end of the run and its report around `body`, which
 // is the whole program unless a test or a benchmark runs a part of it.
 // Returns the exit status.
 int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& environment,
-                const std::function<void(program_io&)>& body = vesk_mg);
+                const std::function<void(program_io&)>& body);
 
 }  // namespace vesk_mg

@@ -87,6 +87,8 @@ struct program_fault {
   std::string report_end{};                  // and what its first line ends with
   const char* roster = "ministers_abc.csv";  // where the new roster is; nullptr when the old one stays
   bool closing_lines_cut = false;            // ended with status 0 before "DONE!" showed
+  const char* program = VESK_MG_EXECUTABLE;  // the program's file
+  std::string out_end{};                     // how standard output ends
   std::function<void()> stage{};
   std::function<void()> check{};  // anything else to look at
   friend void PrintTo(const program_fault& c, std::ostream* os) { *os << c.name; }
@@ -108,12 +110,13 @@ TEST_P(program_faults, never_harm_the_roster) {
   test_support::executable_options options = c.options;
   if (options.input.empty() && options.arguments.empty()) options.input = session;
   if (options.hold) options.hold->room = console_before_closing_lines(options.input);
-  const test_support::executable_result result = test_support::run_executable(VESK_MG_EXECUTABLE, options);
+  const test_support::executable_result result = test_support::run_executable(c.program, options);
   EXPECT_EQ(result.exit_status, c.ended >= 0 ? c.ended : -1) << result.err;
   EXPECT_EQ(result.signal, c.ended < 0 ? -c.ended : 0);
   EXPECT_EQ(result.err.rfind(c.report, 0), 0U) << result.err;
   EXPECT_NE(result.err.find(c.report_end), std::string::npos) << result.err;
   EXPECT_EQ(result.out.find("DONE!") != std::string::npos, c.ended == 0 && !c.closing_lines_cut) << result.out;
+  EXPECT_TRUE(result.out.ends_with(c.out_end)) << result.out;
   if (c.roster == nullptr) {
     EXPECT_EQ(test_support::read_file("ministers_abc.csv"), old_roster);
   } else {
@@ -252,6 +255,26 @@ INSTANTIATE_TEST_SUITE_P(
                             std::filesystem::create_symlink(long_name, "ministers_abc.csv");
                           }},
         program_fault{"non_blocking_standard_input", {.input = session, .non_blocking_input = true}},
+        // The roster goes to the folder given, and the name file is found beside the program.
+        program_fault{.name = "a_folder_given_and_the_names_beside_the_program",
+                      .options = {.input = session,
+                                  .arguments = {"m\xC3\xB8"
+                                                "d"}},
+                      .roster = "m\xC3\xB8"
+                                "d/ministers_abc.csv",
+                      .program = "program/vesk_mg",
+                      .out_end = "called m\xC3\xB8"
+                                 "d/ministers_abc.csv\r\n",
+                      .stage =
+                          [] {
+                            std::filesystem::create_directory(
+                                "m\xC3\xB8"
+                                "d");
+                            std::filesystem::create_directory("program");
+                            std::filesystem::copy_file(VESK_MG_EXECUTABLE, "program/vesk_mg");
+                            std::filesystem::rename("names.txt", "program/names.txt");
+                          },
+                      .check = [] { EXPECT_EQ(test_support::read_file("ministers_abc.csv"), old_roster); }},
         // Counting stops at the ten names needed; the 100 GB tail is never read.
         program_fault{.name = "name_file_with_a_huge_sparse_tail",
                       .stage =

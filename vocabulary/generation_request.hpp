@@ -39,7 +39,8 @@ struct name_digest {
 };
 
 struct generation_request {
-  std::string name_file_name;                          // the whole line typed
+  std::string folder;                                  // where the roster goes, as typed; "" for the working folder
+  std::string name_file_name;                          // the name file, as found from what the user typed
   name_digest names_checked;                           // of the lines the dialogue checked
   bool names_in_utf8 = false;                          // its names are UTF-8, to be written in the game's code page
   unsigned game_code_page = 1252;                      // the code page the game reads the roster in

@@ -72,6 +72,7 @@ struct dialogue_case {
   int status = 0;
   unsigned code_page = 1252;                                    // the game's
   std::vector<std::pair<std::string, std::string>> files = {};  // written beside the name files, UTF-8 names
+  std::vector<std::string> folders = {};                        // given on the command line
   friend void PrintTo(const dialogue_case& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -84,6 +85,9 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
   void SetUp() override {
     const std::string forty = test_support::numbered_names(40);
     test_support::write_file("names.txt", forty);
+    std::filesystem::create_directory("program");  // where the program's file stands
+    test_support::write_file("program/beside.txt", forty);
+    clock.program = "program";
     test_support::write_file("a_name_file_of_more_than_thirty_characters.txt", forty);
     test_support::write_file("empty.txt", "");
     test_support::write_file("five.txt", "a\nb\nc\nd\ne\n\n");  // an empty last line does not count
@@ -115,16 +119,20 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
 #endif
   }
 
-  test_support::script_result run(const std::string& input) {
-    return test_support::run_body(input, clock, [this](program_io& io) { handed_over = ask_questions(io); });
+  test_support::script_result run(const std::string& input, const std::vector<std::string>& folders = {}) {
+    return test_support::run_body(input, clock, [&](program_io& io) { handed_over = ask_questions(io, folders); });
   }
 };
 
 TEST_P(dialogue, writes_exactly_its_transcript) {
   const dialogue_case& c = GetParam();
   clock.code_page = c.code_page;
-  for (const auto& [name, text] : c.files) test_support::write_file(std::u8string(name.begin(), name.end()), text);
-  const test_support::script_result result = run(c.input);
+  for (const auto& [name, text] : c.files) {
+    const std::filesystem::path path(std::u8string(name.begin(), name.end()));
+    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
+    test_support::write_file(path, text);
+  }
+  const test_support::script_result result = run(c.input, c.folders);
   ASSERT_EQ(result.out.substr(0, banner().size()), banner());
   EXPECT_EQ(result.out.substr(banner().size()), c.expected);
   EXPECT_EQ(result.status, c.status);
@@ -274,6 +282,10 @@ INSTANTIATE_TEST_SUITE_P(
                           name_question + id_prompt + "\r\n"},
         dialogue_case{"a_name_that_is_not_ascii", "abc\nNS\nX\n" + ten_ones + "navne_\xC3\x98.txt\n1\n",
                       counted + name_question + id_prompt + "\r\n"},
+        dialogue_case{
+            "a_name_found_beside_the_program_but_not_with_a_folder_part",
+            "abc\nNS\nX\n" + ten_ones + "./beside.txt\nbeside.txt\n1\n",
+            counted + name_question + "Invalid filename, try again: \r\n" + name_question + id_prompt + "\r\n"},
         dialogue_case{"names_that_would_spoil_their_rows", "abc\nNS\nX\n" + ten_ones + "spoiled.txt\nnames.txt\n1\n",
                       counted + name_question + spoiled_line(2, "a ';', which would split the minister's row.") +
                           spoiled_line(4, "U+0000" + cannot_show) + spoiled_line(5, "U+000D" + cannot_show) +
@@ -325,7 +337,7 @@ INSTANTIATE_TEST_SUITE_P(
 // is the answer that follows; an ID none of them uses is taken at once.
 using roster_files = std::vector<std::pair<std::string, std::string>>;
 dialogue_case first_id_beside(const char* name, roster_files files, const std::string& id, const std::string& used = "",
-                              const std::string& next = "") {
+                              const std::string& next = "", std::vector<std::string> folders = {}) {
   const std::string free_range = next.empty() ? "" : "The next 10 free IDs in a row start at " + next + ".\r\n";
   const std::string told = used.empty() ? "" : "\r\n" + used + "\r\n" + free_range + id_prompt;
   return {name,
@@ -333,9 +345,14 @@ dialogue_case first_id_beside(const char* name, roster_files files, const std::s
           counted + name_question + id_prompt + told + "\r\n",
           0,
           1252,
-          std::move(files)};
+          std::move(files),
+          std::move(folders)};
 }
 using test_support::roster;
+const std::string mod =
+    "m\xC3\xB8"
+    "d";  // a folder beyond ASCII
+const std::string separator(1, static_cast<char>(std::filesystem::path::preferred_separator));
 
 INSTANTIATE_TEST_SUITE_P(
     ids_of_other_rosters, dialogue,
@@ -362,7 +379,15 @@ INSTANTIATE_TEST_SUITE_P(
         first_id_beside("what_is_not_a_roster_is_passed_over",
                         {{"notes.CSV", "TAG;Notes\r\n7000;x\r\n"}, {"ministers_xyz.txt", roster("XYZ", 7000, 10)}},
                         "7000"),
-        first_id_beside("a_fifo_is_never_opened", {}, "7000")),
+        first_id_beside("a_fifo_is_never_opened", {}, "7000"),
+        first_id_beside("rosters_of_every_folder_given_count_an_earlier_one_hiding_its_namesake",
+                        {{mod + "/Ministers_GER.csv", roster("GER", 5009, 10)},
+                         {"game/ministers_ger.csv", roster("GER", 5001, 30)},
+                         {"game/ministers_ita.csv", roster("ITA", 5008, 10)}},
+                        "5001",
+                        "IDs 5001 to 5010 are already used by 5 ministers in game/ministers_ita.csv and " + mod +
+                            separator + "Ministers_GER.csv.",
+                        "5019", {mod, "game/"})),
     case_name);
 
 INSTANTIATE_TEST_SUITE_P(

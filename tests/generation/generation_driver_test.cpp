@@ -167,32 +167,53 @@ TEST_F(generation, writes_names_of_a_utf8_file_in_the_games_code_page) {
 
 struct fallback_case {
   int taken;  // default name, then fallbacks 1, 2, ... held by folders
-  const char* used;
+  std::string used;
+  std::string folder = "";                 // the request's
+  std::vector<std::string> existing = {};  // files that stand there before
 };
 
 TEST_F(generation, falls_back_to_numbered_names_while_files_are_in_use) {
+  const std::string in_mod = "mod" + std::string(1, static_cast<char>(std::filesystem::path::preferred_separator));
+  // Where file names tell case apart, the roster of the tag in another case is the one replaced.
+  const std::string other_case = this_system == system_kind::posix ? "ministers_ABC.csv" : "ministers_abc.csv";
   const std::vector<fallback_case> cases{
-      {0, "ministers_abc.csv"}, {1, "1ministers_abc.csv"}, {2, "2ministers_abc.csv"}, {10, "10ministers_abc.csv"}};
+      {0, "ministers_abc.csv"},
+      {1, "1ministers_abc.csv"},
+      {2, "2ministers_abc.csv"},
+      {10, "10ministers_abc.csv"},
+      {0, in_mod + "ministers_abc.csv", "mod"},
+      {1, "mod/1ministers_abc.csv", "mod/"},
+      {0, other_case, "", {"ministers_ABC.csv", "ministers_ABc.csv"}},
+      {0, "ministers_abc.csv", "", {"ministers_ABC.csv", "ministers_abc.csv"}},
+      {1, "1ministers_abc.csv", "", {"1ministers_ABC.csv"}},
+  };
   for (const fallback_case& c : cases) {
     test_support::temp_folder inner;
     write_names(10);
+    std::filesystem::create_directory("mod");
+    for (const std::string& file : c.existing) test_support::write_file(file, "an old roster\r\n");
     std::string expected_out;
     for (int k = 0; k < c.taken; ++k) {
-      std::filesystem::create_directory(k == 0 ? "ministers_abc.csv" : std::to_string(k) + "ministers_abc.csv");
+      std::filesystem::create_directory(std::filesystem::path(c.folder) /
+                                        (k == 0 ? "ministers_abc.csv" : std::to_string(k) + "ministers_abc.csv"));
       expected_out +=
           "\r\n\r\nA file with the default minister-filename exists and is in use.\r\n"
           "The ministers will instead be put in a file called: " +
           std::to_string(k + 1) + "ministers_abc.csv!\r\n";
     }
-    const generation_request request = request_builder(alignment::ns, 1).build();
+    generation_request request = request_builder(alignment::ns, 1).build();
+    request.folder = c.folder;
+    const std::size_t files_before = test_support::names_here().size() + (std::filesystem::exists(c.used) ? 0 : 1);
     const generation_result result = run(request);
     ASSERT_EQ(result.status, 0) << result.err;
     expected_out +=
         "\r\n\r\n\r\nGenerating ministers..........\r\n\r\nDONE!\r\n"
         "Your ministers are in the file called " +
-        std::string(c.used) + "\r\n";
+        c.used + "\r\n";
     EXPECT_EQ(result.out, expected_out);
     EXPECT_EQ(test_support::read_file(c.used).substr(0, header.size()), header);
+    // A roster in another letter case is replaced, not joined by a second one.
+    EXPECT_EQ(test_support::names_here().size(), files_before - (c.folder.empty() ? 0 : 1)) << c.used;
   }
 }
 

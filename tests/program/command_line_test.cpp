@@ -2,52 +2,64 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "tests/support/string_streams.hpp"
+#include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
 namespace {
 
+const std::string help = "Usage: vesk_mg [FOLDER...]\r\n       vesk_mg --help | --version\r\n";
+const std::string no_option = "\r\nvesk_mg --help tells what the program takes.\r\n";
+
 struct command_line_case {
-  std::vector<std::string_view> arguments;
-  std::optional<int> status;  // nothing: the dialogue runs
-  bool usage_out;             // the usage on standard output
-  bool usage_err;             // the usage on standard error
-  std::string out;            // the rest of standard output, when no usage
+  std::vector<std::string> arguments;
+  std::optional<int> status;  // nothing: the dialogue runs in the folders given
+  std::string out;            // how standard output begins; nothing when empty
+  std::string err;
+  system_kind system = system_kind::posix;
 };
 
-TEST(command_line, answers_help_and_version_and_refuses_the_rest) {
+TEST(command_line, answers_help_and_version_takes_folders_and_refuses_the_rest) {
+  const test_support::temp_folder folder;
+  std::filesystem::create_directories(u8"mod/ministers_\u00D8");
+  test_support::write_file("names.txt", "a\n");
   const std::vector<command_line_case> cases{
-      {{}, std::nullopt, false, false, ""}, {{"--version"}, 0, false, false, "vesk_mg " VESK_MG_VERSION "\r\n"},
-      {{"--help"}, 0, true, false, ""},     {{"--frobnicate"}, 2, false, true, ""},
-      {{"names.txt"}, 2, false, true, ""},  {{"--help", "--version"}, 2, false, true, ""},
-      {{""}, 2, false, true, ""},
+      {{}, std::nullopt, "", ""},
+      {{"--version"}, 0, "vesk_mg " VESK_MG_VERSION "\r\n", ""},
+      {{"--help"}, 0, help, ""},
+      {{"mod", "-h", "--version"}, 0, help, ""},
+      {{"/?"}, 0, help, "", system_kind::windows},
+      {{"/?"}, 2, "", "No such folder: /?\r\n"},
+      {{"--frobnicate"}, 2, "", "Unknown option: --frobnicate" + no_option},
+      {{"mod", "mod/ministers_\xC3\x98", folder.path().string()}, std::nullopt, "", ""},
+      {{"mod", "missing"}, 2, "", "No such folder: missing\r\n"},
+      {{"names.txt"}, 2, "", "Not a folder: names.txt\r\n"},
+      {{""}, 2, "", "No such folder: \r\n"},
   };
   for (const command_line_case& c : cases) {
     test_support::string_sink out;
     test_support::string_sink err;
-    EXPECT_EQ(answer_command_line(c.arguments, out, err), c.status) << c.arguments.size();
-    const bool usage_out = out.text().starts_with("Usage: vesk_mg [--help | --version]\r\n");
-    EXPECT_EQ(usage_out, c.usage_out);
-    EXPECT_EQ(err.text().starts_with("Usage: vesk_mg [--help | --version]\r\n"), c.usage_err);
-    if (!usage_out) {
-      EXPECT_EQ(out.text(), c.out);
-    }
-    if (!c.usage_err) {
-      EXPECT_EQ(err.text(), "");
-    }
+    const command_line asked = answer_command_line(c.arguments, out, err, c.system);
+    EXPECT_EQ(asked.status, c.status) << c.arguments.size();
+    EXPECT_EQ(asked.folders, c.status ? std::vector<std::string>{} : c.arguments) << c.arguments.size();
+    EXPECT_EQ(out.text().substr(0, c.out.size()), c.out) << c.arguments.size();
+    EXPECT_EQ(out.text().empty(), c.out.empty()) << c.arguments.size();
+    EXPECT_EQ(err.text(), c.err) << c.arguments.size();
   }
 }
 
 TEST(command_line, usage_says_what_is_asked_written_and_how_to_pipe_answers) {
   test_support::string_sink out;
   test_support::string_sink err;
-  const std::string_view help[] = {"--help"};
-  ASSERT_EQ(answer_command_line(help, out, err), 0);
-  for (const char* part : {"tag", "alignments", "positions", "one minister name per line", "first ID",
-                           "ministers_<tag>.csv", "vesk_mg < answers.txt"}) {
+  const std::vector<std::string> arguments{"--help"};
+  ASSERT_EQ(answer_command_line(arguments, out, err).status, 0);
+  for (const char* part :
+       {"tag", "alignments", "positions", "one minister name per line", "first ID", "ministers_<tag>.csv",
+        "vesk_mg < answers.txt", "first FOLDER", "On Linux:    vesk_mg ", "On Windows:  vesk_mg \"C:\\"}) {
     EXPECT_NE(out.text().find(part), std::string::npos) << part;
   }
 }

@@ -13,7 +13,9 @@ script_result run_body(const std::string& input, fake_env& clock, const std::fun
   return {out_sink.text(), err_sink.text(), status};
 }
 
-script_result run_script(const std::string& input, fake_env& clock) { return run_body(input, clock, vesk_mg); }
+script_result run_script(const std::string& input, fake_env& clock, std::span<const std::string> folders) {
+  return run_body(input, clock, [&](program_io& io) { vesk_mg(io, folders); });
+}
 
 std::string banner() {
   std::string text;

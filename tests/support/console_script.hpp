@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 
 #include "platform/console.hpp"
@@ -18,8 +19,8 @@ struct script_result {
 
 // Runs `body` as a whole run on `input`, with the end of the run's handling.
 script_result run_body(const std::string& input, fake_env& clock, const std::function<void(program_io&)>& body);
-// The whole program on `input`.
-script_result run_script(const std::string& input, fake_env& clock);
+// The whole program on `input`, given `folders` on its command line.
+script_result run_script(const std::string& input, fake_env& clock, std::span<const std::string> folders = {});
 
 // The banner exactly as the user sees it.
 std::string banner();

@@ -8,6 +8,7 @@
 #include <functional>
 #include <initializer_list>
 #include <optional>
+#include <string>
 
 #include "platform/env.hpp"
 
@@ -25,11 +26,13 @@ class fake_env final : public env {
   int sleeps = 0;
   std::int64_t slept_ms = 0;
   unsigned code_page = 1252;  // the game's, as the user's system gives it
+  std::string program;        // the folder the program's file stands in
 
   local_time local_now() override;
   std::int64_t monotonic_nanoseconds() override { return monotonic; }
   void sleep_milliseconds(std::int64_t milliseconds) override;
   unsigned game_code_page() override { return code_page; }
+  std::string program_folder() override { return program; }
 
   // Queues readings that make the next draws come out as `draws`.
   void queue_draws(std::initializer_list<std::int32_t> draws);

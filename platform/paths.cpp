@@ -1,0 +1,61 @@
+#include "platform/paths.hpp"
+
+#include <system_error>
+
+namespace vesk_mg {
+
+// The standard library takes and gives UTF-8 as char8_t; on Windows a path
+// made from plain char would be read in the ANSI code page.
+std::filesystem::path path_of(std::string_view utf8) {
+  return {std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size())};
+}
+
+std::string utf8_of(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return {reinterpret_cast<const char*>(text.data()), text.size()};
+}
+
+std::string path_in(std::string_view folder, std::string_view name) {
+  std::string path(folder);
+  if (path_of(folder).has_filename()) path += static_cast<char>(std::filesystem::path::preferred_separator);
+  return path.append(name);
+}
+
+std::string full_path_of_folder(std::string_view folder) {
+  std::error_code error;
+  const std::filesystem::path full =
+      folder.empty() ? std::filesystem::current_path(error) : std::filesystem::absolute(path_of(folder), error);
+  return error ? "the folder the program was started in" : utf8_of(full);
+}
+
+std::string find_name_file(std::string_view typed, std::string_view program_folder, system_kind system) {
+  const bool windows = system == system_kind::windows;
+  std::string_view name = typed;
+  if (windows && name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
+  if (name.empty()) return std::string(typed);
+  const std::size_t base = base_name_start(name, system);
+  const std::string with_txt = std::string(name) + ".txt";
+  const bool txt_too = windows && base < name.size() && name.find('.', base) == std::string_view::npos;
+  for (const std::string_view folder : {std::string_view(), program_folder}) {
+    if (!folder.empty() && base != 0) break;
+    for (const std::string_view candidate : {name, std::string_view(with_txt)}) {
+      const std::string path = path_in(folder, candidate);
+      if (file_exists(path)) return path;
+      if (!txt_too) break;
+    }
+  }
+  return std::string(name);
+}
+
+std::vector<std::string> files_in(std::string_view folder) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (std::filesystem::directory_iterator entry(folder.empty() ? "." : path_of(folder), error), end;
+       !error && entry != end; entry.increment(error)) {
+    std::error_code ignored;
+    if (entry->is_regular_file(ignored)) names.push_back(utf8_of(entry->path().filename()));
+  }
+  return names;
+}
+
+}  // namespace vesk_mg
