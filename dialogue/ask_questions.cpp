@@ -7,7 +7,6 @@
 
 #include "dialogue/get_jobs.hpp"
 #include "dialogue/name_check.hpp"
-#include "dialogue/name_count.hpp"
 #include "dialogue/used_ids.hpp"
 #include "platform/errors.hpp"
 #include "platform/game_text.hpp"
@@ -40,11 +39,12 @@ void write_banner(console_output& out) {
 // The tag becomes part of the file name and the first field of the
 // header, so it must be three printable ASCII characters that every
 // platform allows in a file name (a byte above 0x7F names the file
-// differently in every code page) and that do not split a field.
+// differently in every code page) and that do not split a field. The
+// game's tags hold no blank: "ministers_ ge.csv" is a roster no country reads.
 bool usable_in_file_name(std::string_view tag) {
   return std::ranges::all_of(tag, [](char c) {
     const auto byte = static_cast<unsigned char>(c);
-    return byte >= 0x20 && byte < 0x7F && std::string_view("/\\:*?\"<>|;").find(c) == std::string_view::npos;
+    return byte > 0x20 && byte < 0x7F && std::string_view("/\\:*?\"<>|;").find(c) == std::string_view::npos;
   });
 }
 
@@ -131,9 +131,8 @@ void ask_name_file(program_io& io, generation_request& request, std::int32_t tot
     io.out.write_text("NOTE: Filename is case sensitive!: ");
     request.name_file_name = find_name_file(io.in.read_line(whole_line), io.environment.program_folder());
     try {
-      const std::int64_t count = count_names(request.name_file_name, total);
-      if (total > count) throw too_few_names_exception{total - count};
       const name_check check = check_names(request.name_file_name, total, converter);
+      if (total > check.names) throw too_few_names_exception{total - check.names};
       if (check.utf8 && !converter.available()) {
         // Every letter beyond ASCII would be refused; the cure is the file's encoding.
         const std::string code_page = std::to_string(converter.code_page());

@@ -32,7 +32,9 @@ name_check check_names(std::string_view file_name, std::int64_t used, code_page_
   name_check as_bytes;
   name_digest digest;
   bool utf8 = false;
-  for (std::int64_t line = 1; line <= used; ++line) {
+  std::int64_t line = 0;
+  while (line < used && !names.at_end_of_file()) {
+    ++line;
     const std::string name = names.read_line(whole_line);
     digest.add(name);
     utf8 = utf8 || (!is_ascii(name) && is_valid_utf8(name));
@@ -40,6 +42,7 @@ name_check check_names(std::string_view file_name, std::int64_t used, code_page_
     note(as_utf8, line, name_for_game(name, true, converter));
   }
   name_check& check = utf8 ? as_utf8 : as_bytes;
+  check.names = line;
   check.digest = digest;
   return check;
 }

@@ -1,11 +1,15 @@
-// Checks the names a run will use, the first `used` lines of a name file
-// read as generation reads them, against what the game can read: it tells
-// whether the file is UTF-8 (one of those lines well-formed UTF-8 beyond
-// plain ASCII is enough, and a line that is not UTF-8 is then refused;
+// Reads the names a run will use, the first `used` lines of a name file
+// read as generation reads them, in one pass, and checks them against what
+// the game can read: it counts them (every line counts, empty lines and a
+// last line without a line end included, but an empty last line does
+// not; a file with fewer than `used` is counted exactly), tells whether
+// the file is UTF-8 (one of those lines well-formed UTF-8 beyond plain
+// ASCII is enough, and a line that is not UTF-8 is then refused;
 // otherwise the file is taken to be in the game's code page), which lines
 // hold a character that would spoil their row, and the digest of the
-// lines read. Opening raises file_name_error or file_use_error; a failed
-// read raises file_read_error, a UTF-16 file file_encoding_error.
+// lines read. A file with enough names is read no further. Opening raises
+// file_name_error or file_use_error; a failed read raises
+// file_read_error, a UTF-16 file file_encoding_error.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +27,7 @@ struct refused_line {
 };
 
 struct name_check {
+  std::int64_t names = 0;  // lines read: `used`, or all there are
   bool utf8 = false;
   std::vector<refused_line> refused;  // the first ten, in line order
   std::int64_t more_refused = 0;      // refused lines after those

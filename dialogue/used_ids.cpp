@@ -31,25 +31,38 @@ std::string start_of_line(text_input& lines, std::size_t room) {
   return start;
 }
 
+// An ID as the game's readers take one: a whole number, with blanks or
+// tabs around it and a sign in front allowed.
+std::optional<std::int64_t> id_of(std::string_view field) {
+  const std::size_t first = field.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return std::nullopt;
+  field = field.substr(first, field.find_last_not_of(" \t") + 1 - first);
+  if (field.starts_with('+') && field.size() > 1 && field[1] != '-') field.remove_prefix(1);
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+  if (error != std::errc() || end != field.data() + field.size()) return std::nullopt;
+  return value;
+}
+
 // The IDs of one roster, or nothing for a file that is not a roster of
-// another country or cannot be read.
+// another country or cannot be read. Lines end as the game ends them, a
+// lone CR included. A header is short: a first line that does not end
+// within the room for one is no roster's, and is read no further.
 std::optional<std::vector<std::int64_t>> ids_of_roster(const std::string& name, std::string_view tag) {
+  constexpr std::size_t header_room = 256;
   try {
     file_handle handle = file_handle::open_for_reading(name);
     decoded_text text(handle, name, decoded_text::start::name_file);
-    text_input lines(text, name);
+    text_input lines(text, name, text_input::lone_cr_ends_a_line);
     if (lines.at_end_of_file()) return std::nullopt;
-    const std::string header = start_of_line(lines, 256);
-    if (!same_but_case(field(header, 1), "Ruling Cabinet - Start") || same_but_case(field(header, 0), tag)) {
+    const std::string header = lines.read_line(header_room);
+    if (header.size() == header_room || !same_but_case(field(header, 1), "Ruling Cabinet - Start") ||
+        same_but_case(field(header, 0), tag)) {
       return std::nullopt;
     }
     std::vector<std::int64_t> ids;
     while (!lines.at_end_of_file()) {
-      const std::string row = start_of_line(lines, 32);
-      const std::string_view id = field(row, 0);
-      std::int64_t value = 0;
-      const auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), value);
-      if (!id.empty() && error == std::errc() && end == id.data() + id.size()) ids.push_back(value);
+      if (const std::optional<std::int64_t> id = id_of(field(start_of_line(lines, 32), 0))) ids.push_back(*id);
     }
     return ids;
   } catch (const named_error&) {

@@ -1,4 +1,4 @@
-// The name file on arbitrary bytes: as many names can be read as were
+// The name file on arbitrary bytes: as many names can be read as the check
 // counted, and then the file is at its end; only a UTF-16 file is refused;
 // when the check refuses no name, every name is written without a ';' or
 // a line end.
@@ -12,7 +12,6 @@
 #include <unistd.h>
 
 #include "dialogue/name_check.hpp"
-#include "dialogue/name_count.hpp"
 #include "platform/errors.hpp"
 #include "platform/game_text.hpp"
 #include "platform/text_decoding.hpp"
@@ -25,20 +24,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   }
-  std::int64_t count = 0;
+  // Names that pass the check are written as generation reads them, each
+  // one to a field of its own.
+  vesk_mg::code_page_converter converter(1252);
+  vesk_mg::name_check check;
   try {
-    count = vesk_mg::count_names(path, INT64_MAX);
+    check = vesk_mg::check_names(path, INT64_MAX, converter);
   } catch (const vesk_mg::file_encoding_error&) {
     // A UTF-16 file is refused whole; nothing more to read.
     if (size < 2 || (data[0] != 0xFF && data[0] != 0xFE)) std::abort();
     return 0;
   }
+  const std::int64_t count = check.names;
   if (count < 0 || static_cast<std::size_t>(count) > size) std::abort();
-
-  // Names that pass the check are written as generation reads them, each
-  // one to a field of its own.
-  vesk_mg::code_page_converter converter(1252);
-  const vesk_mg::name_check check = vesk_mg::check_names(path, count, converter);
   vesk_mg::name_file file(path);
   vesk_mg::text_input names(file, path);
   std::size_t bytes = 0;

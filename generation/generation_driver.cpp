@@ -149,11 +149,7 @@ void main(const generation_request& request, program_io& io) {  // NOLINT(bugpro
     name_source names(request);
     roster_path = create_minister_file(io, request, file);
     write_rows(*file, request, names, io);
-    // The names written must be the names checked, to the byte.
-    if (names.digest() != request.names_checked) {
-      throw named_error("VESK_MG.MAIN.NAME_FILE_CHANGED_ERROR",
-                        request.name_file_name + " changed after its names were checked");
-    }
+    names.check_unchanged();
   }  // the name file is closed here, before the closing lines
 
   // Nothing is reported as done before the whole roster stands under its name.

@@ -5,7 +5,16 @@
 
 namespace vesk_mg {
 
+namespace {
+
+named_error changed(const generation_request& request) {
+  return {"VESK_MG.MAIN.NAME_FILE_CHANGED_ERROR", request.name_file_name + " changed after its names were checked"};
+}
+
+}  // namespace
+
 std::string name_source::next() {
+  if (lines_.at_end_of_file()) throw changed(request_);
   const std::string line = lines_.read_line(whole_line);
   ++line_;
   digest_.add(line);
@@ -15,6 +24,10 @@ std::string name_source::next() {
                       request_.name_file_name + ": line " + std::to_string(line_) + " " + why_refused(*name.refused));
   }
   return std::move(name.bytes);
+}
+
+void name_source::check_unchanged() const {
+  if (digest_ != request_.names_checked) throw changed(request_);
 }
 
 }  // namespace vesk_mg

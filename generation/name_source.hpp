@@ -4,8 +4,8 @@
 // name_file raises. A name the game could not read as written, because
 // the file changed after the dialogue checked it, raises
 // VESK_MG.MAIN.NAME_ENCODING_ERROR naming the file, the line and what
-// keeps it out, as the dialogue words it; a file that runs out raises
-// end_of_input_error. The digest of the lines read tells any other change.
+// keeps it out, as the dialogue words it; a file that runs out, or whose
+// lines are not those checked, raises VESK_MG.MAIN.NAME_FILE_CHANGED_ERROR.
 #pragma once
 
 #include <cstdint>
@@ -27,8 +27,8 @@ class name_source {
 
   // The next line's name, ready to be written into the roster.
   std::string next();
-  // Of the lines read so far.
-  [[nodiscard]] const name_digest& digest() const noexcept { return digest_; }
+  // Once every name is read: the names written are the names checked, to the byte.
+  void check_unchanged() const;
 
  private:
   const generation_request& request_;

@@ -99,7 +99,8 @@ std::uint64_t this_process_number();
 std::optional<std::string> replace_file(const std::string& from, const std::string& to);
 // True when something stands at `path`, a link that leads nowhere included.
 bool file_exists(const std::string& path);
-void remove_file(const std::string& path) noexcept;
+// Removes the file at `path`; returns 0, or the system's code for the failure.
+std::int64_t remove_file(const std::string& path) noexcept;
 
 // The arguments the program was started with, the program's name left
 // out, in UTF-8 whatever the system's code page.
@@ -127,6 +128,16 @@ struct local_time {
 
 // The local date and time of day of a wall time, by the system's zone rules.
 local_time local_time_at(std::int64_t seconds_since_1970, std::int64_t nanoseconds);
+
+// A reading of the wall clock: whole seconds since 1970 (UTC) and the
+// nanoseconds into the next one.
+struct wall_time {
+  std::int64_t seconds;
+  std::int64_t nanoseconds;
+};
+// `count` units of which `per_second` make a second, rounded down into
+// whole seconds and the nanoseconds beyond them, before 1970 too.
+wall_time wall_time_of(std::int64_t count, std::int64_t per_second);
 // A local reading as the draws take it; clock_range_error outside 1901 to 2099.
 local_time checked_local_time(int year, int month, int day, std::int64_t second_of_day, std::int64_t nanoseconds);
 
@@ -140,6 +151,11 @@ struct synced_clock {
   std::int64_t monotonic_base = 0;
 
   std::int64_t now(std::int64_t wall, std::int64_t monotonic);
+  // The local time of a wall-clock reading taken with the monotonic counter
+  // at `monotonic` nanoseconds (with `resync_after` in nanoseconds too). A
+  // reading past what 64-bit nanoseconds hold (2262) is taken as it is, and
+  // its year refused.
+  local_time local_now(wall_time wall, std::int64_t monotonic);
 };
 
 // The clock, the sleep and the environment of a run. The program uses
@@ -168,10 +184,12 @@ env& default_env();
 
 // UTF-8 into one code page through the system's converters, opened when
 // first needed and kept for as long as this lives (plain ASCII never needs
-// them). A text goes into the code page only when its bytes come back as
-// exactly the same UTF-8: a character the code page lacks, or one it
-// would show as another (a best fit, a look-alike, a letter taken apart),
-// makes the whole text fail.
+// them). The game shows one glyph a byte, so a character is checked by
+// itself, as Windows converts it: it goes into the code page only as one
+// byte in a single-byte code page (two at most in an East Asian one) that
+// comes back as that character alone. A character the code page lacks,
+// or one it would show as another (a best fit, a look-alike, a letter
+// taken apart into a base and a combining mark), does not go in.
 class code_page_converter {
  public:
   explicit code_page_converter(unsigned code_page) : code_page_(code_page) {}
@@ -181,10 +199,16 @@ class code_page_converter {
 
   // False when the system cannot convert to the code page at all.
   [[nodiscard]] bool available();
-  [[nodiscard]] std::optional<std::string> to_code_page(std::string_view utf8);
+  // One character, given as its UTF-8, in the code page, or nothing.
+  [[nodiscard]] std::optional<std::string> character_in_code_page(std::string_view character);
   [[nodiscard]] unsigned code_page() const noexcept { return code_page_; }
 
  private:
+  // The system's conversions, all or nothing: a text of which any part
+  // does not convert, or converts only to a substitute, gives nothing.
+  std::optional<std::string> encode(std::string_view utf8);
+  std::optional<std::string> decode(std::string_view bytes);
+
   unsigned code_page_;
   bool opened_ = false;
   std::intptr_t to_ = -1;  // the system's converters, where it keeps them open

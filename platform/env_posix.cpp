@@ -163,7 +163,7 @@ bool file_exists(const std::string& path) {
   return ::lstat(path.c_str(), &status) == 0;
 }
 
-void remove_file(const std::string& path) noexcept { ::unlink(path.c_str()); }
+std::int64_t remove_file(const std::string& path) noexcept { return ::unlink(path.c_str()) == 0 ? 0 : errno; }
 
 std::vector<std::string> program_arguments(int argc, char** argv) { return {argv + 1, argv + argc}; }
 
@@ -197,7 +197,12 @@ extern "C" void on_interruption(int signal_number) {
   // the removal short.
   if (armed != 0) ::unlink(pending_path.data());
   const auto* const handled = std::ranges::find(handled_signals, signal_number, &handled_signal::number);
-  [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, handled->report.data(), handled->report.size());
+  // The report is tried, but a console that takes no more output must not
+  // hold the end: it is written only where it goes at once.
+  pollfd error_output{STDERR_FILENO, POLLOUT, 0};
+  if (::poll(&error_output, 1, 100) == 1 && (error_output.revents & POLLOUT) != 0) {
+    [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, handled->report.data(), handled->report.size());
+  }
   // Ends the process by the signal itself, as a shell expects; PID 1 does
   // not die of a signal's default action and ends with its status instead.
   ::signal(signal_number, SIG_DFL);
@@ -291,8 +296,8 @@ namespace {
 
 constexpr std::int64_t second_ns = 1'000'000'000;
 
-// Linux keeps its clocks as 64-bit nanoseconds, and its wall clock never
-// before 1970, so this neither overflows nor needs rounding down.
+// The monotonic clock counts from the machine's start: 64-bit nanoseconds
+// hold it for centuries.
 std::int64_t nanoseconds_of(clockid_t id) {
   timespec now{};
   ::clock_gettime(id, &now);
@@ -309,8 +314,9 @@ class posix_env final : public env {
   }
 
   local_time local_now() override {
-    const std::int64_t now = clock_.now(nanoseconds_of(CLOCK_REALTIME), nanoseconds_of(CLOCK_MONOTONIC));
-    return local_time_at(now / second_ns, now % second_ns);
+    timespec wall{};
+    ::clock_gettime(CLOCK_REALTIME, &wall);
+    return clock_.local_now({wall.tv_sec, wall.tv_nsec}, nanoseconds_of(CLOCK_MONOTONIC));
   }
 
   std::int64_t monotonic_nanoseconds() override { return nanoseconds_of(CLOCK_MONOTONIC); }
@@ -381,13 +387,10 @@ bool code_page_converter::available() {
   return to_ != -1 && from_ != -1;
 }
 
-std::optional<std::string> code_page_converter::to_code_page(std::string_view utf8) {
-  if (!available()) return std::nullopt;
-  std::optional<std::string> bytes = convert(as_iconv(to_), utf8);
-  // glibc writes some characters as look-alikes (U+00A5 as a backslash in
-  // 932) without counting them as lost; converted back, they show.
-  if (!bytes || convert(as_iconv(from_), *bytes) != utf8) return std::nullopt;
-  return bytes;
+std::optional<std::string> code_page_converter::encode(std::string_view utf8) { return convert(as_iconv(to_), utf8); }
+
+std::optional<std::string> code_page_converter::decode(std::string_view bytes) {
+  return convert(as_iconv(from_), bytes);
 }
 
 std::string system_reason(std::int64_t code) { return std::strerror(static_cast<int>(code)); }

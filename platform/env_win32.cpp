@@ -161,10 +161,11 @@ std::vector<std::string> program_arguments(int, char**) {
   return arguments;
 }
 
-void remove_file(const std::string& path) noexcept {
+std::int64_t remove_file(const std::string& path) noexcept {
   try {
-    ::DeleteFileW(wide_file_name(path).c_str());
+    return ::DeleteFileW(wide_file_name(path).c_str()) ? 0 : ::GetLastError();
   } catch (...) {  // no memory for the wide name: the file stays
+    return ERROR_NOT_ENOUGH_MEMORY;
   }
 }
 
@@ -187,15 +188,23 @@ std::array<handled_event, 3> handled_events{{{CTRL_C_EVENT, "Ctrl+C", {}},
                                              {CTRL_BREAK_EVENT, "Ctrl+Break", {}},
                                              {CTRL_CLOSE_EVENT, "the console window closed", {}}}};
 
+DWORD WINAPI write_report(void* event) {
+  const std::string& report = static_cast<handled_event*>(event)->report;
+  DWORD written = 0;
+  ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), report.data(), static_cast<DWORD>(report.size()), &written, nullptr);
+  return 0;
+}
+
 BOOL WINAPI on_console_event(DWORD event) {
-  const auto* const handled = std::ranges::find(handled_events, event, &handled_event::event);
+  handled_event* const handled = std::ranges::find(handled_events, event, &handled_event::event);
   if (handled == handled_events.end()) return FALSE;
   const std::lock_guard lock(disk_step);
   if (committed.load()) ::ExitProcess(0);  // the roster has its name: the run did what it promised
   if (armed.load()) ::DeleteFileW(pending_path.data());
-  DWORD written = 0;
-  ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), handled->report.data(), static_cast<DWORD>(handled->report.size()),
-              &written, nullptr);
+  // The report is tried on a thread of its own, so that a console that
+  // takes no more output cannot hold the end for more than a moment.
+  HANDLE writer = ::CreateThread(nullptr, 0, write_report, handled, 0, nullptr);
+  if (writer != nullptr) ::WaitForSingleObject(writer, 200);
   ::ExitProcess(STATUS_CONTROL_C_EXIT);
 }
 
@@ -222,9 +231,9 @@ void hold_interruptions_during(const std::function<void()>& step) {
 // touches a line end in either direction.
 namespace {
 
-bool input_is_a_console() {
+bool is_a_console(DWORD which) {
   DWORD mode = 0;
-  return ::GetConsoleMode(::GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+  return ::GetConsoleMode(::GetStdHandle(which), &mode) != 0;
 }
 
 // Typed at a console, input is read as the console's own UTF-16,
@@ -249,6 +258,27 @@ class console_source final : public byte_source {
   bool finished_ = false;
 };
 
+// A console shows bytes in its own code page, so the program's UTF-8 goes
+// to it as UTF-16; output to a file or a pipe stays UTF-8 bytes.
+class console_sink final : public byte_sink {
+ public:
+  console_sink(DWORD which, std::string_view label) : handle_(::GetStdHandle(which)), label_(label) {}
+  void write_all(std::string_view bytes) override {
+    const std::wstring wide = widen(bytes, CP_UTF8);
+    for (std::wstring_view rest = wide; !rest.empty();) {
+      DWORD put = 0;
+      if (!::WriteConsoleW(handle_, rest.data(), chunk(rest.size()), &put, nullptr) || put == 0) {
+        throw file_write_error(describe_system_error(label_, put == 0 ? ERROR_WRITE_FAULT : ::GetLastError()));
+      }
+      rest.remove_prefix(put);
+    }
+  }
+
+ private:
+  HANDLE handle_;
+  std::string label_;
+};
+
 file_handle borrowed(DWORD which, std::string_view label) {
   return {reinterpret_cast<std::intptr_t>(::GetStdHandle(which)), label, false};
 }
@@ -264,32 +294,36 @@ byte_source& standard_input() {
   static file_handle piped = borrowed(STD_INPUT_HANDLE, "standard input");
   static console_source typed;
   static decoded_text text(
-      input_is_a_console() ? static_cast<byte_source&>(typed) : piped, "standard input",
-      input_is_a_console() ? decoded_text::start::utf16_little_endian : decoded_text::start::piped);
+      is_a_console(STD_INPUT_HANDLE) ? static_cast<byte_source&>(typed) : piped, "standard input",
+      is_a_console(STD_INPUT_HANDLE) ? decoded_text::start::utf16_little_endian : decoded_text::start::piped);
   return text;
 }
 
 byte_sink& standard_output() {
+  static console_sink console(STD_OUTPUT_HANDLE, "standard output");
   static file_handle output = borrowed(STD_OUTPUT_HANDLE, "standard output");
-  return output;
+  return is_a_console(STD_OUTPUT_HANDLE) ? static_cast<byte_sink&>(console) : output;
 }
 
 byte_sink& standard_error() {
+  static console_sink console(STD_ERROR_HANDLE, "standard error");
   static file_handle error = borrowed(STD_ERROR_HANDLE, "standard error");
-  return error;
+  return is_a_console(STD_ERROR_HANDLE) ? static_cast<byte_sink&>(console) : error;
 }
 
 bool console_window_of_its_own() {
   // A console made for this process alone lists only it; cmd, PowerShell
   // or a terminal that started it are attached too.
   std::array<DWORD, 2> processes{};
-  return ::GetConsoleProcessList(processes.data(), static_cast<DWORD>(processes.size())) == 1 && input_is_a_console();
+  return ::GetConsoleProcessList(processes.data(), static_cast<DWORD>(processes.size())) == 1 &&
+         is_a_console(STD_INPUT_HANDLE);
 }
 
 // The clock: FILETIME counts 100 ns ticks since 1601-01-01.
 namespace {
 
 constexpr std::int64_t ticks_per_second = 10'000'000;
+constexpr std::int64_t ticks_before_1970 = 116'444'736'000'000'000;
 
 local_time local_time_of_ticks(std::int64_t ticks) {
   const auto bits = static_cast<std::uint64_t>(ticks);
@@ -326,7 +360,7 @@ class win32_env final : public env {
     FILETIME now{};
     ::GetSystemTimePreciseAsFileTime(&now);
     const auto ticks = static_cast<std::int64_t>((std::uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime);
-    return local_time_of_ticks(clock_.now(ticks, counter_in(ticks_per_second)));
+    return clock_.local_now(wall_time_of(ticks - ticks_before_1970, ticks_per_second), counter_in(1'000'000'000));
   }
 
   std::int64_t monotonic_nanoseconds() override { return counter_in(1'000'000'000); }
@@ -364,13 +398,12 @@ class win32_env final : public env {
   LARGE_INTEGER frequency_{};
   HANDLE timer_ = nullptr;
   bool period_set_ = false;
-  synced_clock clock_{2 * ticks_per_second};
+  synced_clock clock_{2'000'000'000};
 };
 
 }  // namespace
 
 local_time local_time_at(std::int64_t seconds_since_1970, std::int64_t nanoseconds) {
-  constexpr std::int64_t ticks_before_1970 = 116'444'736'000'000'000;
   return local_time_of_ticks(seconds_since_1970 * ticks_per_second + ticks_before_1970 + nanoseconds / 100);
 }
 
@@ -383,8 +416,7 @@ code_page_converter::~code_page_converter() = default;
 
 bool code_page_converter::available() { return ::IsValidCodePage(code_page_) != 0; }
 
-std::optional<std::string> code_page_converter::to_code_page(std::string_view utf8) {
-  if (utf8.empty()) return std::string();
+std::optional<std::string> code_page_converter::encode(std::string_view utf8) {
   const std::wstring wide = widen(utf8, CP_UTF8);
   const int size = static_cast<int>(wide.size());
   // No best-fit substitute: a character the code page lacks is a failure.
@@ -394,16 +426,23 @@ std::optional<std::string> code_page_converter::to_code_page(std::string_view ut
   if (length <= 0 || used_default) return std::nullopt;
   std::string text(static_cast<std::size_t>(length), '\0');
   ::WideCharToMultiByte(code_page_, WC_NO_BEST_FIT_CHARS, wide.data(), size, text.data(), length, nullptr, nullptr);
-  // A character written as another comes back as that one.
-  if (widen(text, code_page_) != wide) return std::nullopt;
   return text;
 }
 
+std::optional<std::string> code_page_converter::decode(std::string_view bytes) {
+  const int size = static_cast<int>(bytes.size());
+  const int length = ::MultiByteToWideChar(code_page_, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+  if (length <= 0) return std::nullopt;
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  ::MultiByteToWideChar(code_page_, MB_ERR_INVALID_CHARS, bytes.data(), size, wide.data(), length);
+  return utf8_of(wide);
+}
+
 std::string system_reason(std::int64_t code) {
-  std::array<char, 512> text{};
-  const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+  std::array<wchar_t, 512> text{};
+  const DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                                         static_cast<DWORD>(code), 0, text.data(), text.size(), nullptr);
-  std::string reason(text.data(), length);
+  std::string reason = utf8_of({text.data(), length});
   reason.erase(reason.find_last_not_of("\r\n.") + 1);
   if (reason.empty()) return "Windows error " + std::to_string(code);
   return reason;

@@ -16,11 +16,12 @@ struct language_code_page {
 
 // Windows' ANSI code pages by language; the rest of the world is 1252.
 constexpr auto code_pages = std::to_array<language_code_page>({
-    {"cs", 1250}, {"hr", 1250}, {"hu", 1250}, {"pl", 1250}, {"ro", 1250}, {"sk", 1250}, {"sl", 1250},
-    {"sq", 1250}, {"bs", 1250}, {"ru", 1251}, {"uk", 1251}, {"be", 1251}, {"bg", 1251}, {"mk", 1251},
-    {"sr", 1251}, {"kk", 1251}, {"ky", 1251}, {"tt", 1251}, {"mn", 1251}, {"el", 1253}, {"tr", 1254},
-    {"az", 1254}, {"he", 1255}, {"yi", 1255}, {"ar", 1256}, {"fa", 1256}, {"ur", 1256}, {"et", 1257},
-    {"lt", 1257}, {"lv", 1257}, {"vi", 1258}, {"th", 874},  {"ja", 932},  {"zh", 936},  {"ko", 949},
+    {"cs", 1250},  {"hr", 1250}, {"hu", 1250}, {"pl", 1250}, {"ro", 1250}, {"sk", 1250}, {"sl", 1250},
+    {"sq", 1250},  {"bs", 1250}, {"ru", 1251}, {"uk", 1251}, {"be", 1251}, {"bg", 1251}, {"mk", 1251},
+    {"sr", 1251},  {"kk", 1251}, {"ky", 1251}, {"tt", 1251}, {"mn", 1251}, {"tg", 1251}, {"ba", 1251},
+    {"sah", 1251}, {"tk", 1250}, {"uz", 1254}, {"el", 1253}, {"tr", 1254}, {"az", 1254}, {"he", 1255},
+    {"yi", 1255},  {"ar", 1256}, {"fa", 1256}, {"ur", 1256}, {"ug", 1256}, {"et", 1257}, {"lt", 1257},
+    {"lv", 1257},  {"vi", 1258}, {"th", 874},  {"ja", 932},  {"zh", 936},  {"ko", 949},
 });
 
 bool splits_a_row(char32_t c, bool utf8) {
@@ -64,22 +65,20 @@ game_name name_for_game(std::string_view name, bool utf8, code_page_converter& c
     return {std::string(name), std::nullopt};
   }
   if (!is_valid_utf8(name)) return {{}, not_utf8};
-  // Converted whole first (plain ASCII is itself in every code page the
-  // game reads); only a name that does not convert is looked at a
-  // character at a time, for the first one that stops it.
-  std::optional<std::string> bytes = is_ascii(name) ? std::string(name) : converter.to_code_page(name);
-  std::optional<char32_t> first_beyond_ascii;
+  std::string bytes;
   for (std::size_t at = 0; at < name.size();) {
     const std::size_t start = at;
     const char32_t c = *next_code_point(name, at);
-    if (splits_a_row(c, true) || (!bytes && c >= 0x80 && !converter.to_code_page(name.substr(start, at - start)))) {
-      return {{}, c};
+    if (splits_a_row(c, true)) return {{}, c};
+    if (c < 0x80) {  // plain ASCII is itself in every code page the game reads
+      bytes.push_back(static_cast<char>(c));
+      continue;
     }
-    if (c >= 0x80 && !first_beyond_ascii) first_beyond_ascii = c;
+    const std::optional<std::string> one = converter.character_in_code_page(name.substr(start, at - start));
+    if (!one) return {{}, c};
+    bytes += *one;
   }
-  // Each character converts alone, but not the name as a whole.
-  if (!bytes) return {{}, first_beyond_ascii};
-  return {std::move(*bytes), std::nullopt};
+  return {std::move(bytes), std::nullopt};
 }
 
 std::string why_refused(char32_t refused) {

@@ -31,11 +31,17 @@ std::string temporary_name_beside(const std::string& path, int choice) {
 void check_folder_takes_files(std::string_view folder) {
   for (int choice = 1; choice <= most_choices; ++choice) {
     bool made = false;
+    std::int64_t not_removed = 0;
     const std::string path = temporary_name_beside(path_in(folder, "vesk_mg"), choice);
     hold_interruptions_during([&] {
       made = file_handle::create_new(path, {}, "Cannot write in " + full_path_of_folder(folder)).has_value();
-      if (made) remove_file(path);
+      if (made) not_removed = remove_file(path);
     });
+    // A folder that keeps what is made in it (append-only) would keep every temporary file.
+    if (not_removed != 0) {
+      throw file_write_error("Cannot remove " + path.substr(base_name_start(path)) + " from " +
+                             full_path_of_folder(folder) + ": " + system_reason(not_removed));
+    }
     if (made) return;
   }
 }

@@ -29,6 +29,8 @@ std::string temporary_name_beside(const std::string& path, int choice = 1);
 // goes, and removes it again, interruptions held off, so that a folder
 // that takes no new file is told before any question is asked:
 // file_name_error, "Cannot write in <the folder's full path>: <reason>".
+// A folder where the file cannot be removed again raises file_write_error
+// naming the file: every run would leave its temporary file there.
 void check_folder_takes_files(std::string_view folder);
 
 class roster_file {

@@ -22,7 +22,8 @@ int text_input::refill_and_peek(std::size_t ahead) {
 
 std::size_t text_input::line_end_length() {
   const int c = peek(0);
-  return c == '\n' ? 1 : c == '\r' && peek(1) == '\n' ? 2 : 0;
+  if (c != '\r') return c == '\n' ? 1 : 0;
+  return peek(1) == '\n' ? 2 : lone_cr_ends_ ? 1 : 0;
 }
 
 std::string text_input::read_line(std::size_t capacity) {

@@ -1,6 +1,7 @@
 // Line-oriented reading over a byte source, with exactly the behaviour the
 // dialogue and the name file rely on. A line ends with CR LF or with LF
-// alone; a CR not followed by LF is an ordinary character. Reads that find
+// alone; a CR not followed by LF is an ordinary character, unless the
+// reader is told to end a line there too, as the game's readers do. Reads that find
 // nothing left raise end_of_input_error; integer reads that find no number,
 // or one outside the 32-bit range, raise number_format_error.
 #pragma once
@@ -20,8 +21,10 @@ inline constexpr std::size_t whole_line = std::numeric_limits<std::size_t>::max(
 
 class text_input {
  public:
+  enum line_ends { crlf_or_lf, lone_cr_ends_a_line };
   // `label` names the input in the messages of its errors.
-  text_input(byte_source& source, std::string_view label) : source_(source), label_(label) {}
+  text_input(byte_source& source, std::string_view label, line_ends ends = crlf_or_lf)
+      : source_(source), label_(label), lone_cr_ends_(ends == lone_cr_ends_a_line) {}
 
   // Stores characters until the line end or until `capacity` are stored.
   // A line end met first is consumed; when the capacity is reached first,
@@ -51,12 +54,13 @@ class text_input {
     return begin_ + ahead < end_ ? static_cast<unsigned char>(buffer_[begin_ + ahead]) : refill_and_peek(ahead);
   }
   int refill_and_peek(std::size_t ahead);
-  // 2 for CR LF, 1 for LF, 0 for anything else.
+  // 2 for CR LF, 1 for LF (or a lone CR where it ends a line), 0 for anything else.
   std::size_t line_end_length();
   void advance(std::size_t count) { begin_ += count; }
 
   byte_source& source_;
   std::string label_;
+  bool lone_cr_ends_;
   // Inside the reader, so that reading takes nothing from the heap.
   std::array<char, chunk_size> buffer_;
   std::size_t begin_ = 0;

@@ -78,10 +78,12 @@ INSTANTIATE_TEST_SUITE_P(
         generation_fault{
             "name_file_shortened",
             [](test_support::fake_env&) { test_support::write_file("names.txt", test_support::numbered_names(3)); },
-            "\r\nraised VESK_MG.END_OF_INPUT_ERROR : names.txt\r\n"},
+            "\r\nraised VESK_MG.MAIN.NAME_FILE_CHANGED_ERROR : names.txt changed after its names were checked\r\n"},
         // Past what 64-bit nanoseconds hold, and outside the years of the local calendar.
         generation_fault{"clock_after_2262", [](test_support::fake_env& c) { c.wall_seconds = 9'300'000'000; },
                          "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : "},
+        generation_fault{"clock_in_2286", [](test_support::fake_env& c) { c.wall_seconds = 10'000'000'000; },
+                         "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : local year 2286 is outside 1901 to 2099\r\n"},
         generation_fault{"clock_before_1678", [](test_support::fake_env& c) { c.wall_seconds = -9'300'000'000; },
                          "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : "},
         generation_fault{"clock_in_2100", [](test_support::fake_env& c) { c.wall_seconds = 4'102'617'600; },

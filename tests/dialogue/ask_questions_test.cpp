@@ -116,6 +116,9 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
     test_support::write_file("yen.txt", "\u00A5en\n" + test_support::numbered_names(9));
 #ifndef _WIN32
     ::mkfifo("fifo.csv", 0600);  // never a roster, and never to be opened
+    // A first line without an end, 100 GB long, is no header: read no further than one.
+    test_support::write_file("endless.csv", "");
+    std::filesystem::resize_file("endless.csv", std::uintmax_t{100} << 30);
 #endif
   }
 
@@ -168,6 +171,9 @@ INSTANTIATE_TEST_SUITE_P(
                       std::string("a;c\n\xc3\xa5"
                                   "bc\nab\xff\nabc\nNS\nX\n") +
                           ten_ones + "names.txt\n1\n",
+                      tag_prompt + refusal + tag_prompt + refusal + tag_prompt + refusal + ns_ruling + attempt() +
+                          to_the_end() + "\r\n"},
+        dialogue_case{"a_blank_refused", " ge\na b\nge \nabc\nNS\nX\n" + ten_ones + "names.txt\n1\n",
                       tag_prompt + refusal + tag_prompt + refusal + tag_prompt + refusal + ns_ruling + attempt() +
                           to_the_end() + "\r\n"},
         dialogue_case{"control_character_refused",
@@ -312,6 +318,21 @@ INSTANTIATE_TEST_SUITE_P(
                       counted + name_question + spoiled_line(1, "U+00A5" + cannot_show) + change_them + name_question +
                           id_prompt + "\r\n",
                       0, 932},
+        // Each character by itself: the game shows one glyph a byte, and none of these is one byte.
+        dialogue_case{"a_vietnamese_letter_taken_apart",
+                      "abc\nNS\nX\n" + ten_ones + "vi.txt\nnames.txt\n1\n",
+                      counted + name_question + spoiled_line(1, "U+1EC5" + cannot_show) + change_them + name_question +
+                          id_prompt + "\r\n",
+                      0,
+                      1258,
+                      {{"vi.txt", "Nguy\u1EC5n\n" + test_support::numbered_names(9)}}},
+        dialogue_case{"a_hebrew_letter_with_its_dot_taken_apart",
+                      "abc\nNS\nX\n" + ten_ones + "he.txt\nnames.txt\n1\n",
+                      counted + name_question + spoiled_line(1, "U+FB2A" + cannot_show) + change_them + name_question +
+                          id_prompt + "\r\n",
+                      0,
+                      1255,
+                      {{"he.txt", "\uFB2A\n" + test_support::numbered_names(9)}}},
         dialogue_case{"no_converter_for_the_code_page", "abc\nNS\nX\n" + ten_ones + "polish.txt\nnames.txt\n1\n",
                       counted + name_question + "This system cannot write names in code page 99999, the game's.\r\n" +
                           "Save the name file in code page 99999, then try again: \r\n" + name_question + id_prompt +
@@ -379,7 +400,10 @@ INSTANTIATE_TEST_SUITE_P(
         first_id_beside("what_is_not_a_roster_is_passed_over",
                         {{"notes.CSV", "TAG;Notes\r\n7000;x\r\n"}, {"ministers_xyz.txt", roster("XYZ", 7000, 10)}},
                         "7000"),
-        first_id_beside("a_fifo_is_never_opened", {}, "7000"),
+        first_id_beside("a_fifo_and_an_endless_line_are_never_read", {}, "7000"),
+        first_id_beside("ids_as_the_games_readers_take_them",
+                        {{"xyz.csv", roster("XYZ", 1, 0) + "+601;a\r 602;b\r\n604 ;c\n\t605;d\r-603;e\r+-606;f\r\n"}},
+                        "601", "IDs 601 to 610 are already used by 4 ministers in xyz.csv.", "606"),
         first_id_beside("rosters_of_every_folder_given_count_an_earlier_one_hiding_its_namesake",
                         {{mod + "/Ministers_GER.csv", roster("GER", 5009, 10)},
                          {"game/ministers_ger.csv", roster("GER", 5001, 30)},

@@ -17,8 +17,10 @@
 namespace vesk_mg::test_support {
 
 // Standard output takes `room` bytes and then holds the program at its
-// next write; once `reached` holds (it is asked again and again), the
-// program gets `signal`, or has its standard output closed when that is 0.
+// next write; once it is held there and `reached` holds (it is asked again
+// and again), the program gets `signal`, or has its standard output closed
+// when that is 0. It must then end by itself within 5 s, while nothing is
+// read of its output; otherwise it is killed (SIGKILL).
 struct output_hold {
   std::size_t room;
   std::function<bool()> reached;
@@ -31,10 +33,11 @@ struct executable_options {
   int signal_while_generating = 0;  // sent once "Generating ministers." shows
   bool non_blocking_input = false;  // standard input in non-blocking mode, written only once asked for
   std::vector<std::string> arguments{};
-  int signals_sent = 1;       // how often the signal while generating is sent, back to back
-  int ignored_at_start = 0;   // a signal the program is started with ignored
-  bool as_pid_1 = false;      // the program is PID 1 of a PID namespace of its own
-  std::string output_path{};  // standard output goes to this file when set
+  int signals_sent = 1;           // how often the signal while generating is sent, back to back
+  int ignored_at_start = 0;       // a signal the program is started with ignored
+  bool as_pid_1 = false;          // the program is PID 1 of a PID namespace of its own
+  std::string output_path{};      // standard output goes to this file when set
+  bool errors_to_output = false;  // standard error goes where standard output goes
   std::optional<output_hold> hold{};
   std::function<void(pid_t)> before_input{};  // runs once the program is started, before it has any input
 };

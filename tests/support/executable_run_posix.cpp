@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -58,6 +59,7 @@ pid_t program_in(pid_t child, bool as_pid_1) {
 [[noreturn]] void become_the_program(const std::string& path, const executable_options& options, int output) {
   if (!options.output_path.empty()) output = ::open(options.output_path.c_str(), O_WRONLY);
   ::dup2(output, STDOUT_FILENO);
+  if (options.errors_to_output) ::dup2(output, STDERR_FILENO);
   if (options.file_size_limit >= 0) {
     const rlimit limit{static_cast<rlim_t>(options.file_size_limit), static_cast<rlim_t>(options.file_size_limit)};
     ::setrlimit(RLIMIT_FSIZE, &limit);
@@ -127,13 +129,25 @@ executable_result run_executable(const std::string& path, const executable_optio
   if (options.input.empty()) ::close(input.write);
 
   std::array<pollfd, 2> open{{{output.read, POLLIN, 0}, {errors.read, POLLIN, 0}}};
+  int status = 0;
+  bool ended = false;
   if (options.hold) {
-    for (int waited_ms = 0; waited_ms < 20'000 && !options.hold->reached(); ++waited_ms) ::usleep(1000);
+    const auto held = [&] {
+      int pending = 0;
+      return ::ioctl(output.read, FIONREAD, &pending) == 0 &&
+             static_cast<std::size_t>(pending) == filler + options.hold->room && options.hold->reached();
+    };
+    for (int waited_ms = 0; waited_ms < 20'000 && !held(); ++waited_ms) ::usleep(1000);
     if (options.hold->signal != 0) {
       ::kill(program_in(child, options.as_pid_1), options.hold->signal);
     } else {
       ::close(std::exchange(open[0].fd, -1));
     }
+    for (int waited_ms = 0; waited_ms < 5'000 && !ended; ++waited_ms) {
+      ended = ::waitpid(child, &status, WNOHANG) == child;
+      if (!ended) ::usleep(1000);
+    }
+    if (!ended) ::kill(program_in(child, options.as_pid_1), SIGKILL);
   }
 
   bool signalled = false;
@@ -161,8 +175,7 @@ executable_result run_executable(const std::string& path, const executable_optio
   feed(true);
   result.out.erase(0, filler);
 
-  int status = 0;
-  ::waitpid(child, &status, 0);
+  if (!ended) ::waitpid(child, &status, 0);
   std::signal(SIGPIPE, previous_pipe_handler);
   if (WIFEXITED(status)) result.exit_status = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);

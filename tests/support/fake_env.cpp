@@ -8,7 +8,7 @@
 namespace vesk_mg::test_support {
 
 local_time fake_env::local_now() {
-  if (wall_seconds) return local_time_at(*wall_seconds, 0);
+  if (wall_seconds) return clock_.local_now({*wall_seconds, 0}, monotonic);
   if (readings.empty()) return now;
   const local_time reading = readings.front();
   readings.pop_front();

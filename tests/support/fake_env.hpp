@@ -19,8 +19,8 @@ class fake_env final : public env {
   local_time now{2026, 12, 7, 0};
   std::int64_t monotonic = 0;
   std::deque<local_time> readings;  // taken in turn; when empty, `now`
-  // When set, every reading is this wall clock time, converted as the real
-  // clock's readings are.
+  // When set, every reading is this wall clock time, synced and converted
+  // as the real clock's readings are.
   std::optional<std::int64_t> wall_seconds;
   std::function<void()> on_sleep;  // something that happens while the program sleeps
   int sleeps = 0;
@@ -36,6 +36,9 @@ class fake_env final : public env {
 
   // Queues readings that make the next draws come out as `draws`.
   void queue_draws(std::initializer_list<std::int32_t> draws);
+
+ private:
+  synced_clock clock_{2'000'000'000};
 };
 
 // The first reading on 7 December 2026 at or after `from_ms` whose draw is `draw`.
