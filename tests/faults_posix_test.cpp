@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -84,7 +85,10 @@ std::size_t console_before(const std::string& input, const std::string& marker) 
   const test_support::temp_folder scratch;
   test_support::write_file("names.txt", test_support::numbered_names(400));
   test_support::fake_env clock;
-  return test_support::run_script(input, clock).out.find(marker);
+  const std::string out = test_support::run_script(input, clock).out;
+  // A run that never shows the marker must fail at once, not wait for it.
+  if (out.find(marker) == std::string::npos) throw std::runtime_error("the console never shows " + marker);
+  return out.find(marker);
 }
 
 // One run of the built program in a folder holding names.txt and the old
@@ -258,7 +262,7 @@ INSTANTIATE_TEST_SUITE_P(
                           [] {
                             std::filesystem::create_directory("mod");
                             test_support::write_file("mod/roster.csv", old_roster);
-                            std::filesystem::permissions("mod/roster.csv", std::filesystem::perms(0640));
+                            std::filesystem::permissions("mod/roster.csv", std::filesystem::perms(0666));
                             std::filesystem::remove("ministers_abc.csv");
                             std::filesystem::create_symlink("mod/roster.csv", "ministers_abc.csv");
                           },
@@ -266,7 +270,7 @@ INSTANTIATE_TEST_SUITE_P(
                           [] {
                             EXPECT_TRUE(std::filesystem::is_symlink("ministers_abc.csv"));
                             EXPECT_EQ(std::filesystem::status("mod/roster.csv").permissions(),
-                                      std::filesystem::perms(0640));
+                                      std::filesystem::perms(0666));
                             EXPECT_TRUE(test_support::no_temporary_file_in("mod"));
                           }},
         // The roster leads to a name so long that no temporary name beside it may hold it whole.

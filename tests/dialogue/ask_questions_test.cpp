@@ -401,6 +401,10 @@ INSTANTIATE_TEST_SUITE_P(
                         {{"notes.CSV", "TAG;Notes\r\n7000;x\r\n"}, {"ministers_xyz.txt", roster("XYZ", 7000, 10)}},
                         "7000"),
         first_id_beside("a_fifo_and_an_endless_line_are_never_read", {}, "7000"),
+        // A row longer than the start that is read of it, and an ID field with a tail.
+        first_id_beside("only_the_first_field_of_a_row_is_an_id",
+                        {{"xyz.csv", roster("XYZ", 1, 0) + "1;" + std::string(40, 'x') + "7005;x\r\n7000abc;x\r\n"}},
+                        "7000"),
         first_id_beside("ids_as_the_games_readers_take_them",
                         {{"xyz.csv", roster("XYZ", 1, 0) + "+601;a\r 602;b\r\n604 ;c\n\t605;d\r-603;e\r+-606;f\r\n"}},
                         "601", "IDs 601 to 610 are already used by 4 ministers in xyz.csv.", "606"),

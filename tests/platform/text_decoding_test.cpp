@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/string_streams.hpp"
+
 namespace vesk_mg {
 namespace {
 
@@ -26,6 +28,28 @@ TEST(utf8, tells_utf8_from_other_bytes) {
       {"\x80", false},               // a continuation byte alone
   };
   for (const auto& [text, valid] : cases) EXPECT_EQ(is_valid_utf8(text), valid) << text;
+}
+
+// Piped answers in UTF-16, as PowerShell writes them, are handed on as
+// UTF-8; half of a surrogate pair alone becomes U+FFFD.
+TEST(utf16, is_read_as_utf8) {
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {std::string("\xFF\xFE"
+                   "A\0\xE9\0",
+                   6),
+       "A\xC3\xA9"},
+      {std::string("\xFE\xFF\0A\0\xE9", 6), "A\xC3\xA9"},
+      {std::string("\xFF\xFE\x3D\xD8\x00\xDE", 6), "\xF0\x9F\x98\x80"},
+      {std::string("\xFF\xFE\x00\xD8\x41\x00", 6), "\xEF\xBF\xBD\x41"},
+      {std::string("\xFF\xFE\x00\xDC", 4), "\xEF\xBF\xBD"},
+  };
+  for (const auto& [bytes, utf8] : cases) {
+    test_support::string_source raw(bytes);
+    decoded_text text(raw, "test input", decoded_text::start::piped);
+    std::string read(16, '\0');
+    read.resize(text.read_some(read.data(), read.size()));
+    EXPECT_EQ(read, utf8) << bytes.size();
+  }
 }
 
 }  // namespace
