@@ -1,13 +1,17 @@
 // vesk_mg: asks its questions on the console and writes the minister file.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/console.hpp"
+#include "platform/errors.hpp"
 #include "program/command_line.hpp"
+#include "program/system_env.hpp"
 #include "program/vesk_mg.hpp"
 
 int main(int argc, char** argv) {
-  vesk_mg::start_platform();
+  vesk_mg::start_platform(
+      [](std::string_view what) { return vesk_mg::report_text(vesk_mg::error_names::interrupted, what); });
   const std::vector<std::string> arguments = vesk_mg::program_arguments(argc, argv);
   const vesk_mg::command_line asked =
       vesk_mg::answer_command_line(arguments, vesk_mg::standard_output(), vesk_mg::standard_error());

@@ -3,7 +3,7 @@
 // is measured is everything a draw does besides its pause.
 #pragma once
 
-#include "platform/env.hpp"
+#include "program/system_env.hpp"
 
 namespace vesk_mg::bench {
 

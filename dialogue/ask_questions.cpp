@@ -6,10 +6,10 @@
 #include <string>
 
 #include "dialogue/get_jobs.hpp"
-#include "dialogue/name_check.hpp"
 #include "dialogue/used_ids.hpp"
+#include "names/game_text.hpp"
+#include "names/name_file.hpp"
 #include "platform/errors.hpp"
-#include "platform/game_text.hpp"
 #include "platform/paths.hpp"
 #include "vocabulary/case_folding.hpp"
 

@@ -51,7 +51,7 @@ std::optional<std::int64_t> id_of(std::string_view field) {
 std::optional<std::vector<std::int64_t>> ids_of_roster(const std::string& name, std::string_view tag) {
   constexpr std::size_t header_room = 256;
   try {
-    file_handle handle = file_handle::open_for_reading(name);
+    file_handle handle = open_for_reading(name);
     decoded_text text(handle, name, decoded_text::start::name_file);
     text_input lines(text, name, text_input::lone_cr_ends_a_line);
     if (lines.at_end_of_file()) return std::nullopt;

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/env.hpp"
+#include "platform/clock.hpp"
 
 namespace vesk_mg {
 

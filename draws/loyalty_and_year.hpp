@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "draws/draw_band.hpp"
-#include "platform/env.hpp"
+#include "platform/clock.hpp"
 
 namespace vesk_mg {
 

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "platform/env.hpp"
+#include "platform/clock.hpp"
 
 namespace vesk_mg {
 

@@ -1,5 +1,5 @@
 // The personality weight tables: for each of the ten positions, its
-// personalities in the order the selection tests them, and for each the
+// personalities in the order the selection looks at them, and for each the
 // band of draws that selects it under each alignment. Columns follow the
 // selection's alignment order: NS, PA, FA, SC, SL, ML, SD, ST, LWR, LE.
 // Transcribed letter for letter and number for number; the one gap

@@ -11,9 +11,9 @@
 
 #include <unistd.h>
 
-#include "dialogue/name_check.hpp"
+#include "names/game_text.hpp"
+#include "names/name_file.hpp"
 #include "platform/errors.hpp"
-#include "platform/game_text.hpp"
 #include "platform/text_decoding.hpp"
 #include "platform/text_input.hpp"
 

@@ -7,10 +7,10 @@
 #include "draws/get_trait.hpp"
 #include "draws/loyalty_and_year.hpp"
 #include "generation/job_counting.hpp"
-#include "generation/name_source.hpp"
+#include "generation/roster_file.hpp"
+#include "names/name_file.hpp"
 #include "platform/errors.hpp"
 #include "platform/paths.hpp"
-#include "platform/roster_file.hpp"
 #include "vocabulary/case_folding.hpp"
 
 namespace vesk_mg {
@@ -37,7 +37,7 @@ std::string minister_file_name(const std::array<char, 3>& tag, int fallback_numb
 // the folder under its name in another case ("ministers_GER.csv"): that is
 // the roster this run replaces, as it would be where they do not.
 std::string roster_name_in(const std::string& folder, const std::array<char, 3>& tag) {
-  const std::string name = minister_file_name(tag, 0);
+  std::string name = minister_file_name(tag, 0);
   if (file_exists(path_in(folder, name))) return name;
   std::vector<std::string> names = files_in(folder);
   std::ranges::sort(names);
@@ -49,8 +49,8 @@ std::string roster_name_in(const std::string& folder, const std::array<char, 3>&
 // use; returns its path.
 std::string create_minister_file(program_io& io, const generation_request& request, std::optional<roster_file>& file) {
   for (int fallback = 0;; ++fallback) {
-    const std::string path = path_in(request.folder, fallback == 0 ? roster_name_in(request.folder, request.tag)
-                                                                   : minister_file_name(request.tag, fallback));
+    std::string path = path_in(request.folder, fallback == 0 ? roster_name_in(request.folder, request.tag)
+                                                             : minister_file_name(request.tag, fallback));
     try {
       file.emplace(path);
       return path;

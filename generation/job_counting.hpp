@@ -19,7 +19,7 @@ std::int32_t min_one(std::int32_t count);
 // Once the ruling cabinet is written.
 void min_one_min(alignment_jobs& jobs);
 
-// no_mins and all_is_zero, one test under both names: true when the
+// no_mins and all_is_zero, one check under both names: true when the
 // alignment has no minister left to write.
 bool no_mins(const alignment_jobs& jobs);
 inline bool all_is_zero(const alignment_jobs& jobs) { return no_mins(jobs); }

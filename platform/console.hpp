@@ -8,7 +8,8 @@
 
 #include <string_view>
 
-#include "platform/env.hpp"
+#include "platform/clock.hpp"
+#include "platform/files.hpp"
 #include "platform/text_input.hpp"
 
 namespace vesk_mg {

@@ -10,8 +10,6 @@
 #include <cstring>
 #include <mutex>
 
-#include "platform/errors.hpp"
-#include "platform/game_text.hpp"
 #include "platform/text_decoding.hpp"
 
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
@@ -24,16 +22,16 @@ const system_kind this_system = system_kind::windows;
 
 namespace {
 
-HANDLE as_handle(std::intptr_t value) { return reinterpret_cast<HANDLE>(value); }
+HANDLE as_handle(native_file file) { return reinterpret_cast<HANDLE>(file); }
 
 // A console takes at most about 64 KiB in one call; files get the same.
 DWORD chunk(std::size_t size) { return size > 0x10000 ? 0x10000 : static_cast<DWORD>(size); }
 
-std::wstring widen(std::string_view text, unsigned code_page) {
+std::wstring widen(std::string_view text, unsigned code_page, DWORD flags = 0) {
   const int size = static_cast<int>(text.size());
-  const int length = ::MultiByteToWideChar(code_page, 0, text.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  ::MultiByteToWideChar(code_page, 0, text.data(), size, wide.data(), length);
+  const int length = ::MultiByteToWideChar(code_page, flags, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(std::max(length, 0)), L'\0');
+  ::MultiByteToWideChar(code_page, flags, text.data(), size, wide.data(), length);
   return wide;
 }
 
@@ -49,107 +47,107 @@ std::string utf8_of(std::wstring_view wide) {
   return text;
 }
 
-// The codes that say a name leads to no file, as against one that cannot be opened.
-constexpr std::array<DWORD, 7> name_errors{ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND,       ERROR_INVALID_NAME,
-                                           ERROR_BAD_PATHNAME,   ERROR_FILENAME_EXCED_RANGE, ERROR_INVALID_DRIVE,
-                                           ERROR_DIRECTORY};
+system_code last_error_unless(bool succeeded) { return succeeded ? 0 : ::GetLastError(); }
 
 }  // namespace
 
-file_handle file_handle::open_for_reading(std::string_view name) {
-  if (!names_a_file(name)) throw file_name_error(name);
-  HANDLE handle = ::CreateFileW(wide_file_name(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) {
-    const DWORD code = ::GetLastError();
-    if (std::ranges::count(name_errors, code) != 0) throw file_name_error(describe_system_error(name, code));
-    throw file_use_error(describe_system_error(name, code));
-  }
-  // Devices such as CON or NUL open too; only a file on disk is a name file.
-  if (::GetFileType(handle) != FILE_TYPE_DISK) {
-    ::CloseHandle(handle);
-    throw file_use_error(describe_system_error(name, ERROR_ACCESS_DENIED));
-  }
-  return {reinterpret_cast<std::intptr_t>(handle), name};
+std::string system_reason(system_code code) {
+  std::array<wchar_t, 512> text{};
+  const DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                        static_cast<DWORD>(code), 0, text.data(), text.size(), nullptr);
+  std::string reason = utf8_of({text.data(), length});
+  reason.erase(reason.find_last_not_of("\r\n.") + 1);
+  return reason.empty() ? "Windows error " + std::to_string(code) : reason;
 }
 
-write_target file_handle::probe_for_writing(std::string_view name) {
-  if (!names_a_file(name)) throw file_name_error(name);
-  const std::string path(name);
-  // Opened for writing without sharing and without truncating: a file
-  // that a spreadsheet holds open is a sharing violation, and nothing in
-  // the file changes.
-  HANDLE handle = ::CreateFileW(wide_file_name(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) {
-    const DWORD code = ::GetLastError();
-    const bool something_there = file_exists(path);
-    if (code == ERROR_FILE_NOT_FOUND && !something_there) return {path};
-    if (something_there) throw file_use_error(describe_system_error(name, code));
-    throw file_name_error(describe_system_error(name, code));
+system_code open_file(const std::string& path, file_access access, native_file& file, std::uint32_t) {
+  // A file that another program holds is a sharing violation when it is to
+  // be written; a new file is shared for deletion, so that an interruption
+  // can remove it while it is open.
+  constexpr std::array<DWORD, 3> rights{GENERIC_READ, GENERIC_WRITE, GENERIC_WRITE};
+  constexpr std::array<DWORD, 3> sharing{FILE_SHARE_READ | FILE_SHARE_WRITE, 0, FILE_SHARE_READ | FILE_SHARE_DELETE};
+  const auto index = static_cast<std::size_t>(access);
+  HANDLE handle =
+      ::CreateFileW(wide_file_name(path).c_str(), rights.at(index), sharing.at(index), nullptr,
+                    access == file_access::create ? CREATE_NEW : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return ::GetLastError();
+  file = reinterpret_cast<native_file>(handle);
+  return 0;
+}
+
+// Devices such as CON or NUL open too; only a file on disk is a file.
+system_code facts_of(native_file file, file_facts& facts) {
+  facts = {::GetFileType(as_handle(file)) == FILE_TYPE_DISK ? 0 : ERROR_ACCESS_DENIED};
+  return 0;
+}
+
+system_code facts_at(const std::string& path, file_facts& facts) {
+  const DWORD attributes = ::GetFileAttributesW(wide_file_name(path).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return ::GetLastError();
+  facts = {(attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? ERROR_ACCESS_DENIED : 0};
+  return 0;
+}
+
+// Windows keeps no mode bits, and a new file is the user's own.
+system_code give_facts(native_file, const file_facts&) { return 0; }
+
+system_code read_file(native_file file, char* buffer, std::size_t capacity, std::size_t& got) {
+  static bool console_finished = false;
+  DWORD mode = 0;
+  DWORD read = 0;
+  got = 0;
+  if (::GetConsoleMode(as_handle(file), &mode)) {
+    std::array<wchar_t, 2048> wide{};
+    const auto room = static_cast<DWORD>(std::min(wide.size(), capacity / sizeof(wchar_t)));
+    if (console_finished) return 0;
+    if (!::ReadConsoleW(as_handle(file), wide.data(), room, &read, nullptr)) return ::GetLastError();
+    console_finished = read == 0 || wide[0] == L'\x1A';
+    got = console_finished ? 0 : read * sizeof(wchar_t);
+    std::memcpy(buffer, wide.data(), got);
+    return 0;
   }
-  const DWORD type = ::GetFileType(handle);
-  ::CloseHandle(handle);
-  if (type != FILE_TYPE_DISK) throw file_use_error(describe_system_error(name, ERROR_ACCESS_DENIED));
-  return {path};
+  const DWORD code = ::ReadFile(as_handle(file), buffer, chunk(capacity), &read, nullptr) ? 0 : ::GetLastError();
+  got = read;
+  return code == ERROR_BROKEN_PIPE || code == ERROR_HANDLE_EOF ? 0 : code;  // the writer has gone: the end
 }
 
-std::optional<file_handle> file_handle::create_new(const std::string& path, const write_target&,
-                                                   std::string_view label) {
-  // Shared for deletion, so that an interruption can remove it while it is open.
-  HANDLE handle = ::CreateFileW(wide_file_name(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                                nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) {
-    const DWORD code = ::GetLastError();
-    if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) return std::nullopt;
-    throw file_name_error(describe_system_error(label, code));
-  }
-  return file_handle(reinterpret_cast<std::intptr_t>(handle), label);
-}
-
-file_handle::~file_handle() {
-  if (owned_ && native_ != closed) ::CloseHandle(as_handle(native_));
-}
-
-std::size_t file_handle::read_some(char* buffer, std::size_t capacity) {
-  DWORD got = 0;
-  if (!::ReadFile(as_handle(native_), buffer, chunk(capacity), &got, nullptr)) {
-    const DWORD code = ::GetLastError();
-    if (code == ERROR_BROKEN_PIPE || code == ERROR_HANDLE_EOF) return 0;  // the writer has gone
-    throw file_read_error(describe_system_error(name_, code));
-  }
-  return got;
-}
-
-void file_handle::write_all(std::string_view bytes) {
-  while (!bytes.empty()) {
+system_code write_file(native_file file, std::string_view bytes) {
+  DWORD mode = 0;
+  const bool console = ::GetConsoleMode(as_handle(file), &mode) != 0;
+  const std::wstring wide = console ? widen(bytes, CP_UTF8) : std::wstring();
+  const std::size_t unit = console ? sizeof(wchar_t) : 1;
+  const char* next = console ? reinterpret_cast<const char*>(wide.data()) : bytes.data();
+  for (std::size_t left = console ? wide.size() : bytes.size(); left > 0;) {
     DWORD put = 0;
-    if (!::WriteFile(as_handle(native_), bytes.data(), chunk(bytes.size()), &put, nullptr) || put == 0) {
-      throw file_write_error(describe_system_error(name_, put == 0 ? ERROR_WRITE_FAULT : ::GetLastError()));
-    }
-    bytes.remove_prefix(put);
+    const bool written = console ? ::WriteConsoleW(as_handle(file), next, chunk(left), &put, nullptr)
+                                 : ::WriteFile(as_handle(file), next, chunk(left), &put, nullptr);
+    if (!written || put == 0) return put == 0 ? ERROR_WRITE_FAULT : ::GetLastError();
+    next += put * unit;
+    left -= put;
   }
+  return 0;
 }
 
-void file_handle::sync_and_close() {
-  if (!::FlushFileBuffers(as_handle(native_)) || !::CloseHandle(as_handle(std::exchange(native_, closed)))) {
-    throw file_write_error(describe_system_error(name_, ::GetLastError()));
-  }
+system_code sync_file(native_file file) { return last_error_unless(::FlushFileBuffers(as_handle(file))); }
+
+system_code close_file(native_file file) { return last_error_unless(::CloseHandle(as_handle(file))); }
+
+system_code rename_file(const std::string& from, const std::string& to) {
+  return last_error_unless(::MoveFileExW(wide_file_name(from).c_str(), wide_file_name(to).c_str(),
+                                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+}
+
+system_code remove_file(const std::string& path) {
+  return last_error_unless(::DeleteFileW(wide_file_name(path).c_str()));
+}
+
+// The roster's own name is replaced, whatever it is.
+system_code link_target(const std::string& path, std::string& target) {
+  target = path;
+  return 0;
 }
 
 std::uint64_t this_process_number() { return ::GetCurrentProcessId(); }
-
-std::optional<std::string> replace_file(const std::string& from, const std::string& to) {
-  if (::MoveFileExW(wide_file_name(from).c_str(), wide_file_name(to).c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return std::nullopt;
-  }
-  return system_reason(::GetLastError());
-}
-
-bool file_exists(const std::string& path) {
-  return ::GetFileAttributesW(wide_file_name(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 std::vector<std::string> program_arguments(int, char**) {
   // The narrow arguments are in the ANSI code page, which cannot hold every name.
@@ -161,12 +159,115 @@ std::vector<std::string> program_arguments(int, char**) {
   return arguments;
 }
 
-std::int64_t remove_file(const std::string& path) noexcept {
-  try {
-    return ::DeleteFileW(wide_file_name(path).c_str()) ? 0 : ::GetLastError();
-  } catch (...) {  // no memory for the wide name: the file stays
-    return ERROR_NOT_ENOUGH_MEMORY;
+std::string program_folder() {
+  std::wstring path(32768, L'\0');
+  path.resize(::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+  return utf8_of(std::wstring_view(path).substr(0, path.find_last_of(L"\\/") + 1));
+}
+
+native_file standard_file(standard_stream stream) {
+  constexpr std::array<DWORD, 3> handles{STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE};
+  return reinterpret_cast<native_file>(::GetStdHandle(handles.at(static_cast<std::size_t>(stream))));
+}
+
+bool is_console(standard_stream stream) {
+  DWORD mode = 0;
+  return ::GetConsoleMode(as_handle(standard_file(stream)), &mode) != 0;
+}
+
+bool console_window_of_its_own() {
+  // A console made for this process alone lists only it; cmd, PowerShell
+  // or a terminal that started it are attached too.
+  std::array<DWORD, 2> processes{};
+  return ::GetConsoleProcessList(processes.data(), static_cast<DWORD>(processes.size())) == 1 &&
+         is_console(standard_stream::input);
+}
+
+// The clocks: FILETIME counts 100 ns ticks since 1601-01-01.
+namespace {
+
+constexpr std::int64_t ticks_per_second = 10'000'000;
+constexpr std::int64_t ticks_before_1970 = 116'444'736'000'000'000;
+
+}  // namespace
+
+wall_time wall_clock() {
+  FILETIME now{};
+  ::GetSystemTimePreciseAsFileTime(&now);
+  const auto ticks = static_cast<std::int64_t>((std::uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime);
+  const std::int64_t since_1970 = ticks - ticks_before_1970;
+  const std::int64_t rest = since_1970 % ticks_per_second;
+  return {since_1970 / ticks_per_second - (rest < 0 ? 1 : 0), (rest < 0 ? rest + ticks_per_second : rest) * 100};
+}
+
+std::int64_t monotonic_nanoseconds() {
+  static const LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER counts{};
+    ::QueryPerformanceFrequency(&counts);
+    return counts;
+  }();
+  LARGE_INTEGER count{};
+  ::QueryPerformanceCounter(&count);
+  return count.QuadPart / frequency.QuadPart * 1'000'000'000 +
+         count.QuadPart % frequency.QuadPart * 1'000'000'000 / frequency.QuadPart;
+}
+
+void sleep_milliseconds(std::int64_t milliseconds) {
+  // Windows' default timer turns a 1 ms sleep into about 15.6 ms; a
+  // high-resolution timer, or else a 1 ms timer period for the run, keeps a
+  // draw's pause close to what it asks for.
+  static HANDLE timer = [] {
+    HANDLE made = ::CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
+    if (made == nullptr) ::timeBeginPeriod(1);
+    return made;
+  }();
+  LARGE_INTEGER due{};
+  due.QuadPart = -milliseconds * 10'000;  // relative, in 100 ns units
+  if (timer != nullptr && ::SetWaitableTimer(timer, &due, 0, nullptr, nullptr, FALSE)) {
+    ::WaitForSingleObject(timer, INFINITE);
+  } else {
+    ::Sleep(static_cast<DWORD>(milliseconds));
   }
+}
+
+bool local_date_at(std::int64_t seconds_since_1970, local_date& date) {
+  const std::int64_t ticks = seconds_since_1970 * ticks_per_second + ticks_before_1970;
+  const auto bits = static_cast<std::uint64_t>(ticks);
+  const FILETIME file_time{static_cast<DWORD>(bits & 0xFFFFFFFFU), static_cast<DWORD>(bits >> 32)};
+  SYSTEMTIME utc{};
+  SYSTEMTIME local{};
+  // No zone given: the system's active zone and its daylight-saving rules.
+  if (ticks < 0 || !::FileTimeToSystemTime(&file_time, &utc) ||
+      !::SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) {
+    return false;
+  }
+  date = {local.wYear, local.wMonth, local.wDay, (std::int64_t{local.wHour} * 60 + local.wMinute) * 60 + local.wSecond};
+  return true;
+}
+
+unsigned ansi_code_page() { return ::GetACP(); }
+
+code_page_converter::~code_page_converter() = default;
+
+bool code_page_converter::available() { return ::IsValidCodePage(code_page_) != 0; }
+
+std::optional<std::string> code_page_converter::encode(std::string_view utf8) {
+  const std::wstring wide = widen(utf8, CP_UTF8);
+  const int size = static_cast<int>(wide.size());
+  // No best-fit substitute: a character the code page lacks is a failure.
+  BOOL used_default = FALSE;
+  const int length =
+      ::WideCharToMultiByte(code_page_, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, &used_default);
+  if (length <= 0 || used_default) return std::nullopt;
+  std::string text(static_cast<std::size_t>(length), '\0');
+  ::WideCharToMultiByte(code_page_, WC_NO_BEST_FIT_CHARS, wide.data(), size, text.data(), length, nullptr, nullptr);
+  return text;
+}
+
+std::optional<std::string> code_page_converter::decode(std::string_view bytes) {
+  const std::wstring wide = widen(bytes, code_page_, MB_ERR_INVALID_CHARS);
+  if (wide.empty()) return std::nullopt;
+  return utf8_of(wide);
 }
 
 // Interruptions. Windows calls the handler on a thread of its own. The
@@ -188,7 +289,7 @@ std::array<handled_event, 3> handled_events{{{CTRL_C_EVENT, "Ctrl+C", {}},
                                              {CTRL_BREAK_EVENT, "Ctrl+Break", {}},
                                              {CTRL_CLOSE_EVENT, "the console window closed", {}}}};
 
-DWORD WINAPI write_report(void* event) {
+DWORD WINAPI write_the_report(void* event) {
   const std::string& report = static_cast<handled_event*>(event)->report;
   DWORD written = 0;
   ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), report.data(), static_cast<DWORD>(report.size()), &written, nullptr);
@@ -199,16 +300,21 @@ BOOL WINAPI on_console_event(DWORD event) {
   handled_event* const handled = std::ranges::find(handled_events, event, &handled_event::event);
   if (handled == handled_events.end()) return FALSE;
   const std::lock_guard lock(disk_step);
-  if (committed.load()) ::ExitProcess(0);  // the roster has its name: the run did what it promised
+  if (committed.load()) ::ExitProcess(0);
   if (armed.load()) ::DeleteFileW(pending_path.data());
   // The report is tried on a thread of its own, so that a console that
   // takes no more output cannot hold the end for more than a moment.
-  HANDLE writer = ::CreateThread(nullptr, 0, write_report, handled, 0, nullptr);
+  HANDLE writer = ::CreateThread(nullptr, 0, write_the_report, handled, 0, nullptr);
   if (writer != nullptr) ::WaitForSingleObject(writer, 200);
   ::ExitProcess(STATUS_CONTROL_C_EXIT);
 }
 
 }  // namespace
+
+void start_platform(const std::function<std::string(std::string_view)>& report_of) {
+  for (handled_event& handled : handled_events) handled.report = report_of(handled.what);
+  ::SetConsoleCtrlHandler(on_console_event, TRUE);
+}
 
 void remove_on_interruption(const std::string& path) {
   armed.store(false);
@@ -224,228 +330,6 @@ void end_quietly_on_interruption() { committed.store(true); }
 void hold_interruptions_during(const std::function<void()>& step) {
   const std::lock_guard lock(disk_step);
   step();
-}
-
-// The console and the standard streams. These are the standard handles
-// themselves, below the C runtime, so no text-mode translation ever
-// touches a line end in either direction.
-namespace {
-
-bool is_a_console(DWORD which) {
-  DWORD mode = 0;
-  return ::GetConsoleMode(::GetStdHandle(which), &mode) != 0;
-}
-
-// Typed at a console, input is read as the console's own UTF-16,
-// whatever its code page; Ctrl+Z and Enter is the end of input there.
-class console_source final : public byte_source {
- public:
-  std::size_t read_some(char* buffer, std::size_t capacity) override {
-    std::array<wchar_t, 2048> wide{};
-    DWORD got = 0;
-    if (finished_) return 0;
-    const auto units = static_cast<DWORD>(std::min(wide.size(), capacity / sizeof(wchar_t)));
-    if (!::ReadConsoleW(::GetStdHandle(STD_INPUT_HANDLE), wide.data(), units, &got, nullptr)) {
-      throw file_read_error(describe_system_error("standard input", ::GetLastError()));
-    }
-    finished_ = got == 0 || wide[0] == L'\x1A';
-    if (finished_) return 0;
-    std::memcpy(buffer, wide.data(), got * sizeof(wchar_t));
-    return got * sizeof(wchar_t);
-  }
-
- private:
-  bool finished_ = false;
-};
-
-// A console shows bytes in its own code page, so the program's UTF-8 goes
-// to it as UTF-16; output to a file or a pipe stays UTF-8 bytes.
-class console_sink final : public byte_sink {
- public:
-  console_sink(DWORD which, std::string_view label) : handle_(::GetStdHandle(which)), label_(label) {}
-  void write_all(std::string_view bytes) override {
-    const std::wstring wide = widen(bytes, CP_UTF8);
-    for (std::wstring_view rest = wide; !rest.empty();) {
-      DWORD put = 0;
-      if (!::WriteConsoleW(handle_, rest.data(), chunk(rest.size()), &put, nullptr) || put == 0) {
-        throw file_write_error(describe_system_error(label_, put == 0 ? ERROR_WRITE_FAULT : ::GetLastError()));
-      }
-      rest.remove_prefix(put);
-    }
-  }
-
- private:
-  HANDLE handle_;
-  std::string label_;
-};
-
-file_handle borrowed(DWORD which, std::string_view label) {
-  return {reinterpret_cast<std::intptr_t>(::GetStdHandle(which)), label, false};
-}
-
-}  // namespace
-
-void start_platform() {
-  for (handled_event& handled : handled_events) handled.report = report_text(error_names::interrupted, handled.what);
-  ::SetConsoleCtrlHandler(on_console_event, TRUE);
-}
-
-byte_source& standard_input() {
-  static file_handle piped = borrowed(STD_INPUT_HANDLE, "standard input");
-  static console_source typed;
-  static decoded_text text(
-      is_a_console(STD_INPUT_HANDLE) ? static_cast<byte_source&>(typed) : piped, "standard input",
-      is_a_console(STD_INPUT_HANDLE) ? decoded_text::start::utf16_little_endian : decoded_text::start::piped);
-  return text;
-}
-
-byte_sink& standard_output() {
-  static console_sink console(STD_OUTPUT_HANDLE, "standard output");
-  static file_handle output = borrowed(STD_OUTPUT_HANDLE, "standard output");
-  return is_a_console(STD_OUTPUT_HANDLE) ? static_cast<byte_sink&>(console) : output;
-}
-
-byte_sink& standard_error() {
-  static console_sink console(STD_ERROR_HANDLE, "standard error");
-  static file_handle error = borrowed(STD_ERROR_HANDLE, "standard error");
-  return is_a_console(STD_ERROR_HANDLE) ? static_cast<byte_sink&>(console) : error;
-}
-
-bool console_window_of_its_own() {
-  // A console made for this process alone lists only it; cmd, PowerShell
-  // or a terminal that started it are attached too.
-  std::array<DWORD, 2> processes{};
-  return ::GetConsoleProcessList(processes.data(), static_cast<DWORD>(processes.size())) == 1 &&
-         is_a_console(STD_INPUT_HANDLE);
-}
-
-// The clock: FILETIME counts 100 ns ticks since 1601-01-01.
-namespace {
-
-constexpr std::int64_t ticks_per_second = 10'000'000;
-constexpr std::int64_t ticks_before_1970 = 116'444'736'000'000'000;
-
-local_time local_time_of_ticks(std::int64_t ticks) {
-  const auto bits = static_cast<std::uint64_t>(ticks);
-  const FILETIME file_time{static_cast<DWORD>(bits & 0xFFFFFFFFU), static_cast<DWORD>(bits >> 32)};
-  SYSTEMTIME utc{};
-  SYSTEMTIME local{};
-  // No zone given: the system's active zone and its daylight-saving rules.
-  if (ticks < 0 || !::FileTimeToSystemTime(&file_time, &utc) ||
-      !::SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) {
-    throw clock_range_error("the clock's time has no local date");
-  }
-  // Zone offsets are whole minutes, so the fraction of the second carries over.
-  return checked_local_time(local.wYear, local.wMonth, local.wDay,
-                            (std::int64_t{local.wHour} * 60 + local.wMinute) * 60 + local.wSecond,
-                            ticks % ticks_per_second * 100);
-}
-
-class win32_env final : public env {
- public:
-  win32_env() {
-    ::QueryPerformanceFrequency(&frequency_);
-    // Windows' default timer turns a 1 ms sleep into about 15.6 ms; a
-    // high-resolution timer, or else a 1 ms timer period for the run,
-    // keeps a draw's pause close to what it asks for.
-    timer_ = ::CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
-    if (timer_ == nullptr) period_set_ = ::timeBeginPeriod(1) == TIMERR_NOERROR;
-  }
-  ~win32_env() override {
-    if (timer_ != nullptr) ::CloseHandle(timer_);
-    if (period_set_) ::timeEndPeriod(1);
-  }
-
-  local_time local_now() override {
-    FILETIME now{};
-    ::GetSystemTimePreciseAsFileTime(&now);
-    const auto ticks = static_cast<std::int64_t>((std::uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime);
-    return clock_.local_now(wall_time_of(ticks - ticks_before_1970, ticks_per_second), counter_in(1'000'000'000));
-  }
-
-  std::int64_t monotonic_nanoseconds() override { return counter_in(1'000'000'000); }
-
-  void sleep_milliseconds(std::int64_t milliseconds) override {
-    if (timer_ != nullptr) {
-      LARGE_INTEGER due{};
-      due.QuadPart = -milliseconds * 10'000;  // relative, in 100 ns units
-      if (::SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE)) {
-        ::WaitForSingleObject(timer_, INFINITE);
-        return;
-      }
-    }
-    ::Sleep(static_cast<DWORD>(milliseconds));
-  }
-
-  unsigned game_code_page() override { return game_code_page_of_ansi(::GetACP()); }
-
-  std::string program_folder() override {
-    std::wstring path(32768, L'\0');
-    path.resize(::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-    const std::string file = utf8_of(path);
-    return file.substr(0, base_name_start(file));
-  }
-
- private:
-  // The performance counter in units of which `per_second` make a second.
-  std::int64_t counter_in(std::int64_t per_second) const {
-    LARGE_INTEGER count{};
-    ::QueryPerformanceCounter(&count);
-    return count.QuadPart / frequency_.QuadPart * per_second +
-           count.QuadPart % frequency_.QuadPart * per_second / frequency_.QuadPart;
-  }
-
-  LARGE_INTEGER frequency_{};
-  HANDLE timer_ = nullptr;
-  bool period_set_ = false;
-  synced_clock clock_{2'000'000'000};
-};
-
-}  // namespace
-
-local_time local_time_at(std::int64_t seconds_since_1970, std::int64_t nanoseconds) {
-  return local_time_of_ticks(seconds_since_1970 * ticks_per_second + ticks_before_1970 + nanoseconds / 100);
-}
-
-env& default_env() {
-  static win32_env instance;
-  return instance;
-}
-
-code_page_converter::~code_page_converter() = default;
-
-bool code_page_converter::available() { return ::IsValidCodePage(code_page_) != 0; }
-
-std::optional<std::string> code_page_converter::encode(std::string_view utf8) {
-  const std::wstring wide = widen(utf8, CP_UTF8);
-  const int size = static_cast<int>(wide.size());
-  // No best-fit substitute: a character the code page lacks is a failure.
-  BOOL used_default = FALSE;
-  const int length =
-      ::WideCharToMultiByte(code_page_, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, &used_default);
-  if (length <= 0 || used_default) return std::nullopt;
-  std::string text(static_cast<std::size_t>(length), '\0');
-  ::WideCharToMultiByte(code_page_, WC_NO_BEST_FIT_CHARS, wide.data(), size, text.data(), length, nullptr, nullptr);
-  return text;
-}
-
-std::optional<std::string> code_page_converter::decode(std::string_view bytes) {
-  const int size = static_cast<int>(bytes.size());
-  const int length = ::MultiByteToWideChar(code_page_, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
-  if (length <= 0) return std::nullopt;
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  ::MultiByteToWideChar(code_page_, MB_ERR_INVALID_CHARS, bytes.data(), size, wide.data(), length);
-  return utf8_of(wide);
-}
-
-std::string system_reason(std::int64_t code) {
-  std::array<wchar_t, 512> text{};
-  const DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                                        static_cast<DWORD>(code), 0, text.data(), text.size(), nullptr);
-  std::string reason = utf8_of({text.data(), length});
-  reason.erase(reason.find_last_not_of("\r\n.") + 1);
-  if (reason.empty()) return "Windows error " + std::to_string(code);
-  return reason;
 }
 
 }  // namespace vesk_mg

@@ -1,29 +1,19 @@
 #include "platform/errors.hpp"
 
-#include <new>
+#include <algorithm>
+#include <array>
+#include <cerrno>
 
 namespace vesk_mg {
 
 namespace {
 
-void write_all_if_possible(byte_sink& standard_error, std::string_view text) {
-  try {
-    standard_error.write_all(text);
-  } catch (const named_error&) {  // nowhere left to tell it
-  }
-}
-
-// After a failure the console line is still completed if it can be; a
-// second failure on the way must not hide the first.
-int end_after_failure(console_output& out, byte_sink& standard_error, std::string_view report) {
-  try {
-    out.complete_line();
-  } catch (const named_error&) {
-  } catch (const std::bad_alloc&) {
-  }
-  write_all_if_possible(standard_error, report);
-  return exit_after_report;
-}
+// The codes that say a name leads to no file. On Windows:
+// ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND, ERROR_INVALID_DRIVE,
+// ERROR_INVALID_NAME, ERROR_BAD_PATHNAME, ERROR_FILENAME_EXCED_RANGE and
+// ERROR_DIRECTORY (a folder part that is a file).
+constexpr std::array<system_code, 3> posix_no_file{ENOENT, ENOTDIR, ENAMETOOLONG};
+constexpr std::array<system_code, 7> windows_no_file{2, 3, 15, 123, 161, 206, 267};
 
 }  // namespace
 
@@ -34,22 +24,25 @@ std::string report_text(std::string_view full_name, std::string_view message) {
   return text + "\r\n";
 }
 
-void write_report(byte_sink& standard_error, const named_error& error) {
-  write_all_if_possible(standard_error, report_text(error.full_name(), error.message()));
+void write_report(byte_sink& standard_error, std::string_view report) {
+  try {
+    standard_error.write_all(report);
+  } catch (const named_error&) {  // nowhere left to tell it
+  }
 }
 
-int run_to_end(console_output& out, byte_sink& standard_error, const std::function<void()>& body) {
-  // Made before the run: there may be no memory left for it after.
-  const std::string out_of_memory = report_text(error_names::out_of_memory, "");
-  try {
-    body();
-    out.complete_line();
-    return exit_normal;
-  } catch (const named_error& error) {
-    return end_after_failure(out, standard_error, report_text(error.full_name(), error.message()));
-  } catch (const std::bad_alloc&) {
-    return end_after_failure(out, standard_error, out_of_memory);
-  }
+std::string describe_system_error(std::string_view subject, system_code code) {
+  return std::string(subject) + ": " + system_reason(code);
+}
+
+bool leads_to_no_file(system_code code, system_kind system) {
+  return system == system_kind::windows ? std::ranges::count(windows_no_file, code) != 0
+                                        : std::ranges::count(posix_no_file, code) != 0;
+}
+
+// ERROR_FILE_EXISTS and ERROR_ALREADY_EXISTS on Windows.
+bool says_taken(system_code code, system_kind system) {
+  return system == system_kind::windows ? code == 80 || code == 183 : code == EEXIST;
 }
 
 }  // namespace vesk_mg

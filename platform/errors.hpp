@@ -1,4 +1,4 @@
-// Named errors and the end of a run. Every failure the program raises
+// Named errors and the report that ends a run. Every failure the program raises
 // carries its full name ("VESK_MG.GET_YEAR.GET_YEAR_ERROR": "VESK_MG.",
 // the raising operation's name, a point and the error's) and a message
 // ("vesk_mg:443"). A failure a caller handles by kind has a type of its
@@ -8,12 +8,11 @@
 #pragma once
 
 #include <exception>
-#include <functional>
 #include <string>
 #include <string_view>
 
-#include "platform/console.hpp"
 #include "platform/env.hpp"
+#include "platform/files.hpp"
 
 namespace vesk_mg {
 
@@ -73,12 +72,17 @@ inline constexpr int exit_after_report = 1;
 
 // "\r\nraised NAME : MESSAGE\r\n", without " : " when the message is empty.
 std::string report_text(std::string_view full_name, std::string_view message);
-void write_report(byte_sink& standard_error, const named_error& error);
+// Writes a report where it can; a console that fails leaves nowhere to tell it.
+void write_report(byte_sink& standard_error, std::string_view report);
 
-// Runs `body` and ends the run: an unfinished line of `out` gets its line
-// end, and a failure its report. Everything `body` allocates, the
-// console's buffers included, is made inside it, so running out of memory
-// is reported. Returns the exit status.
-int run_to_end(console_output& out, byte_sink& standard_error, const std::function<void()>& body);
+// "names.txt: No such file or directory": the system's words for a
+// failure, with what failed.
+std::string describe_system_error(std::string_view subject, system_code code);
+
+// How a system's failure to open a file is sorted: a code that says the
+// name leads to no file is file_name_error, any other file_use_error.
+bool leads_to_no_file(system_code code, system_kind system = this_system);
+// A code that says something stands where a new file was to be made.
+bool says_taken(system_code code, system_kind system = this_system);
 
 }  // namespace vesk_mg

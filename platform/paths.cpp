@@ -15,6 +15,20 @@ std::string utf8_of(const std::filesystem::path& path) {
   return {reinterpret_cast<const char*>(text.data()), text.size()};
 }
 
+// No folder in front gives npos + 1, which is 0.
+std::size_t base_name_start(std::string_view path, system_kind system) {
+  return path.find_last_of(system == system_kind::windows ? "/\\:" : "/") + 1;
+}
+
+bool file_exists(const std::string& path) {
+  std::error_code error;
+  try {
+    return std::filesystem::exists(std::filesystem::symlink_status(path_of(path), error));
+  } catch (const std::exception&) {  // a name the system cannot hold: nothing stands there
+    return false;
+  }
+}
+
 std::string path_in(std::string_view folder, std::string_view name) {
   std::string path(folder);
   if (path_of(folder).has_filename()) path += static_cast<char>(std::filesystem::path::preferred_separator);
@@ -26,25 +40,6 @@ std::string full_path_of_folder(std::string_view folder) {
   const std::filesystem::path full =
       folder.empty() ? std::filesystem::current_path(error) : std::filesystem::absolute(path_of(folder), error);
   return error ? "the folder the program was started in" : utf8_of(full);
-}
-
-std::string find_name_file(std::string_view typed, std::string_view program_folder, system_kind system) {
-  const bool windows = system == system_kind::windows;
-  std::string_view name = typed;
-  if (windows && name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
-  if (name.empty()) return std::string(typed);
-  const std::size_t base = base_name_start(name, system);
-  const std::string with_txt = std::string(name) + ".txt";
-  const bool txt_too = windows && base < name.size() && name.find('.', base) == std::string_view::npos;
-  for (const std::string_view folder : {std::string_view(), program_folder}) {
-    if (!folder.empty() && base != 0) break;
-    for (const std::string_view candidate : {name, std::string_view(with_txt)}) {
-      const std::string path = path_in(folder, candidate);
-      if (file_exists(path)) return path;
-      if (!txt_too) break;
-    }
-  }
-  return std::string(name);
 }
 
 std::vector<std::string> files_in(std::string_view folder) {

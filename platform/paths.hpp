@@ -1,9 +1,11 @@
 // Paths as the program holds them: UTF-8 on every system, whatever the
 // system's own encoding of names, a folder as the user typed it with a name
 // joined to it, and what stands in a folder. Nothing here fails: a folder
-// that cannot be read holds nothing.
+// that cannot be read holds nothing, and a name that cannot be looked at
+// has nothing standing at it.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -16,6 +18,12 @@ namespace vesk_mg {
 std::filesystem::path path_of(std::string_view utf8);
 std::string utf8_of(const std::filesystem::path& path);
 
+// Where the last part of a path begins, after its folder: Windows also
+// parts folders with '\' and a drive with ':'.
+std::size_t base_name_start(std::string_view path, system_kind system = this_system);
+// True when something stands at `path`, a link that leads nowhere included.
+bool file_exists(const std::string& path);
+
 // `name` in `folder` as the user typed it ("" for the working folder), with
 // the system's separator between them unless the folder ends in one:
 // "mymod/ministers/ministers_abc.csv".
@@ -25,14 +33,6 @@ std::string path_in(std::string_view folder, std::string_view name);
 // they are: its full path, or "the folder the program was started in"
 // where the system has no path for that.
 std::string full_path_of_folder(std::string_view folder);
-
-// The path of the name file a user typed: a name without a folder part is
-// looked for where the program was started and, when nothing of that name
-// stands there, in `program_folder`. Windows takes a name in double quotes
-// without them (Explorer's "Copy as path") and a name without an extension
-// with ".txt" too (Explorer hides it). Where nothing is found, the name
-// as typed.
-std::string find_name_file(std::string_view typed, std::string_view program_folder, system_kind system = this_system);
 
 // The names of the regular files in `folder`, links to them included, in
 // no order; nothing is opened, so a FIFO never blocks.

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/env.hpp"
+#include "platform/files.hpp"
 
 namespace vesk_mg {
 
@@ -50,19 +50,6 @@ class decoded_text final : public byte_source {
   std::size_t pending_begin_ = 0;
   std::string undecoded_;   // the first byte of a UTF-16 unit whose second has not come yet
   char16_t high_half_ = 0;  // the first half of a pair, waiting for the second
-};
-
-// A name file, read through decoded_text: its UTF-16 would be names full of NULs.
-class name_file final : public byte_source {
- public:
-  explicit name_file(std::string_view name)
-      : handle_(file_handle::open_for_reading(name)), text_(handle_, handle_.name(), decoded_text::start::name_file) {}
-  std::size_t read_some(char* buffer, std::size_t capacity) override { return text_.read_some(buffer, capacity); }
-  [[nodiscard]] const std::string& name() const noexcept { return handle_.name(); }
-
- private:
-  file_handle handle_;
-  decoded_text text_;
 };
 
 }  // namespace vesk_mg

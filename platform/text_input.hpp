@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/env.hpp"
+#include "platform/files.hpp"
 
 namespace vesk_mg {
 

@@ -34,14 +34,6 @@ constexpr std::string_view usage =
     "  --help, -h  show this text\r\n"
     "  --version   show the version\r\n";
 
-// What is wrong with `argument` as a folder, or nothing.
-std::optional<std::string_view> not_a_folder(const std::string& argument) {
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path_of(argument), error);
-  if (std::filesystem::is_directory(status)) return std::nullopt;
-  return std::filesystem::exists(status) ? "Not a folder: " : "No such folder: ";
-}
-
 }  // namespace
 
 command_line answer_command_line(std::span<const std::string> arguments, byte_sink& output, byte_sink& error_output,
@@ -62,14 +54,16 @@ command_line answer_command_line(std::span<const std::string> arguments, byte_si
       }
     }
     for (const std::string& argument : arguments) {
-      if (const std::optional<std::string_view> wrong = not_a_folder(argument)) {
-        error_output.write_all(std::string(*wrong) + argument + "\r\n");
-        return {{}, exit_usage};
-      }
+      std::error_code error;
+      const std::filesystem::file_status status = std::filesystem::status(path_of(argument), error);
+      if (std::filesystem::is_directory(status)) continue;
+      error_output.write_all((std::filesystem::exists(status) ? "Not a folder: " : "No such folder: ") + argument +
+                             "\r\n");
+      return {{}, exit_usage};
     }
     return {{arguments.begin(), arguments.end()}, std::nullopt};
   } catch (const named_error& error) {
-    write_report(error_output, error);
+    write_report(error_output, report_text(error.full_name(), error.message()));
     return {{}, exit_after_report};
   }
 }

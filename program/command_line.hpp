@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/env.hpp"
+#include "platform/files.hpp"
 
 namespace vesk_mg {
 

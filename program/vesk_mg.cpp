@@ -1,9 +1,12 @@
 #include "program/vesk_mg.hpp"
 
+#include <new>
+#include <string>
+
 #include "dialogue/ask_questions.hpp"
 #include "generation/generation_driver.hpp"
+#include "generation/roster_file.hpp"
 #include "platform/errors.hpp"
-#include "platform/roster_file.hpp"
 
 namespace vesk_mg {
 
@@ -15,11 +18,30 @@ void vesk_mg(program_io& io, std::span<const std::string> folders) {
 int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& environment,
                 const std::function<void(program_io&)>& body) {
   console_output out(output);
-  return run_to_end(out, error_output, [&] {
+  // Made before the run: there may be no memory left for it after.
+  const std::string out_of_memory = report_text(error_names::out_of_memory, "");
+  std::string report;
+  try {
+    // Everything the run allocates, the console's buffers included, is made
+    // in here, so that running out of memory is reported.
     text_input in(input, "standard input");
     program_io io{in, out, environment};
     body(io);
-  });
+    out.complete_line();
+    return exit_normal;
+  } catch (const named_error& error) {
+    report = report_text(error.full_name(), error.message());
+  } catch (const std::bad_alloc&) {
+  }
+  // The console line is still completed if it can be; a second failure on
+  // the way must not hide the first.
+  try {
+    out.complete_line();
+  } catch (const named_error&) {
+  } catch (const std::bad_alloc&) {
+  }
+  write_report(error_output, report.empty() ? out_of_memory : report);
+  return exit_after_report;
 }
 
 }  // namespace vesk_mg

@@ -9,8 +9,8 @@
 #include <span>
 #include <string>
 
+#include "platform/clock.hpp"
 #include "platform/console.hpp"
-#include "platform/env.hpp"
 
 namespace vesk_mg {
 
@@ -20,8 +20,8 @@ namespace vesk_mg {
 void vesk_mg(program_io& io, std::span<const std::string> folders = {});
 
 // One whole run over the given channels and environment, wired as the program
-// is: the console, the end of the run and its report around `body`, which
-// is the whole program unless a test or a benchmark runs a part of it.
+// is: the console, the end of the run and its report around `body`, the
+// whole program or a part of it.
 // Returns the exit status.
 int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& environment,
                 const std::function<void(program_io&)>& body);

@@ -11,7 +11,7 @@
 
 #include "dialogue/ask_questions.hpp"
 #include "generation/generation_driver.hpp"
-#include "platform/roster_file.hpp"
+#include "generation/roster_file.hpp"
 #include "tests/support/answers.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/fields.hpp"

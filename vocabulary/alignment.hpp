@@ -35,7 +35,7 @@ inline constexpr std::array<alignment_info, alignment_count> alignment_infos{{
 }};
 
 // The order of the prompt text, in which entries are matched; the
-// personality selection tests the alignments in this order too, and its
+// personality selection looks at the alignments in this order too, and its
 // tables hold one column per alignment in it.
 inline constexpr std::array<alignment, alignment_count> prompt_order{
     alignment::ns, alignment::pa, alignment::fa, alignment::sc,  alignment::sl,

@@ -24,24 +24,10 @@ struct alignment_jobs {
   std::array<std::int32_t, position_count> counts{};  // in position order
 };
 
-// A digest of the name lines a run uses (64-bit FNV-1a over each line and
-// a separator), so that generation can tell a name file changed since the
-// dialogue checked it while holding nothing but this.
-struct name_digest {
-  std::uint64_t value = 0xCBF29CE484222325;
-
-  void add(std::string_view line) {
-    constexpr std::uint64_t prime = 0x100000001B3;
-    for (const char c : line) value = (value ^ static_cast<unsigned char>(c)) * prime;
-    value = (value ^ '\n') * prime;  // no line holds a line feed
-  }
-  bool operator==(const name_digest&) const = default;
-};
-
 struct generation_request {
   std::string folder;                                  // where the roster goes, as typed; "" for the working folder
   std::string name_file_name;                          // the name file, as found from what the user typed
-  name_digest names_checked;                           // of the lines the dialogue checked
+  std::uint64_t names_checked = 0;                     // the digest of the lines the dialogue checked
   bool names_in_utf8 = false;                          // its names are UTF-8, to be written in the game's code page
   unsigned game_code_page = 1252;                      // the code page the game reads the roster in
   std::array<char, 3> tag{};                           // lower case

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/roster_file.hpp"
+#include "generation/roster_file.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/fields.hpp"
 #include "tests/support/requests.hpp"
@@ -169,7 +169,7 @@ TEST_F(generation, writes_names_of_a_utf8_file_in_the_games_code_page) {
 struct fallback_case {
   int taken;  // default name, then fallbacks 1, 2, ... held by folders
   std::string used;
-  std::string folder = "";                 // the request's
+  std::string folder{};                    // the request's
   std::vector<std::string> existing = {};  // files that stand there before
 };
 

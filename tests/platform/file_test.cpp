@@ -5,8 +5,9 @@
 #include <new>
 #include <string>
 
+#include "generation/roster_file.hpp"
+#include "names/name_file.hpp"
 #include "platform/errors.hpp"
-#include "platform/roster_file.hpp"
 #include "platform/text_decoding.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/string_streams.hpp"
@@ -95,7 +96,7 @@ TEST(end_of_run, reports_an_unhandled_error_after_completing_the_console_line) {
 
 TEST(end_of_run, leaves_out_an_empty_message) {
   test_support::string_sink err_sink;
-  write_report(err_sink, named_error("VESK_MG.OUT_OF_MEMORY_ERROR", ""));
+  write_report(err_sink, report_text("VESK_MG.OUT_OF_MEMORY_ERROR", ""));
   EXPECT_EQ(err_sink.text(), "\r\nraised VESK_MG.OUT_OF_MEMORY_ERROR\r\n");
 }
 

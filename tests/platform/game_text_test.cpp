@@ -1,4 +1,4 @@
-#include "platform/game_text.hpp"
+#include "names/code_page.hpp"
 
 #include <gtest/gtest.h>
 
@@ -57,14 +57,7 @@ TEST(code_page, on_linux_comes_from_the_locale_the_environment_names) {
                                                                     {{"pl_PL", "ru_RU", "ja_JP"}, "pl_PL"},
                                                                     {{"", "ru_RU", "ja_JP"}, "ru_RU"},
                                                                     {{nullptr, "", "ja_JP"}, "ja_JP"}};
-  for (const auto& [values, locale] : cases) {
-    const environment& set = values;
-    const std::array<std::string_view, 3> names{"LC_ALL", "LC_CTYPE", "LANG"};
-    const auto variable = [&](const char* name) {
-      return set[static_cast<std::size_t>(std::ranges::find(names, name) - names.begin())];
-    };
-    EXPECT_EQ(locale_of(variable), locale);
-  }
+  for (const auto& [set, locale] : cases) EXPECT_EQ(locale_of(set[0], set[1], set[2]), locale);
   // On Windows: the system's ANSI code page, unless that is UTF-8.
   for (const auto& [ansi, game] : {std::pair{65001U, 1252U}, {1251U, 1251U}, {932U, 932U}}) {
     EXPECT_EQ(game_code_page_of_ansi(ansi), game);

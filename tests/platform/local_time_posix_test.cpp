@@ -4,7 +4,7 @@
 #include <ctime>
 #include <string>
 
-#include "platform/env.hpp"
+#include "platform/clock.hpp"
 #include "platform/errors.hpp"
 #include "tests/support/raised.hpp"
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/env.hpp"
+#include "platform/clock.hpp"
 
 namespace vesk_mg {
 namespace {

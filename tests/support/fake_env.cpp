@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "draws/percentile_draw.hpp"
-#include "platform/env.hpp"
+#include "platform/clock.hpp"
 
 namespace vesk_mg::test_support {
 

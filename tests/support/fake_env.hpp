@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/env.hpp"
+#include "platform/clock.hpp"
 
 namespace vesk_mg::test_support {
 

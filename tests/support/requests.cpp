@@ -1,6 +1,6 @@
 #include "tests/support/requests.hpp"
 
-#include "dialogue/name_check.hpp"
+#include "names/name_file.hpp"
 #include "platform/errors.hpp"
 
 namespace vesk_mg::test_support {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/env.hpp"
+#include "platform/files.hpp"
 
 namespace vesk_mg::test_support {
 

@@ -15,7 +15,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/env.hpp"
+#include "platform/clock.hpp"
+#include "platform/files.hpp"
 
 namespace vesk_mg {
 

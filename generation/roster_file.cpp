@@ -1,4 +1,4 @@
-#include "platform/roster_file.hpp"
+#include "generation/roster_file.hpp"
 
 #include <algorithm>
 #include <utility>
@@ -31,10 +31,10 @@ std::string temporary_name_beside(const std::string& path, int choice) {
 void check_folder_takes_files(std::string_view folder) {
   for (int choice = 1; choice <= most_choices; ++choice) {
     bool made = false;
-    std::int64_t not_removed = 0;
+    system_code not_removed = 0;
     const std::string path = temporary_name_beside(path_in(folder, "vesk_mg"), choice);
     hold_interruptions_during([&] {
-      made = file_handle::create_new(path, {}, "Cannot write in " + full_path_of_folder(folder)).has_value();
+      made = create_new(path, {}, "Cannot write in " + full_path_of_folder(folder)).has_value();
       if (made) not_removed = remove_file(path);
     });
     // A folder that keeps what is made in it (append-only) would keep every temporary file.
@@ -46,13 +46,13 @@ void check_folder_takes_files(std::string_view folder) {
   }
 }
 
-roster_file::roster_file(std::string_view name) : name_(name), target_(file_handle::probe_for_writing(name)) {
+roster_file::roster_file(std::string_view name) : name_(name), target_(probe_for_writing(name)) {
   for (int choice = 1; choice <= most_choices && !handle_; ++choice) {
     const std::string path = temporary_name_beside(target_.path, choice);
     // Made and marked for removal in one step, so an interruption finds
     // neither an unmarked file of this run nor a marked one of another's.
     hold_interruptions_during([&] {
-      std::optional<file_handle> made = file_handle::create_new(path, target_, name_);
+      std::optional<file_handle> made = create_new(path, target_, name_);
       if (!made) return;
       handle_.emplace(std::move(*made));
       temporary_path_ = path;
@@ -92,14 +92,14 @@ void roster_file::commit(env& clock) {
   handle_->sync_and_close();
   const std::int64_t start = clock.monotonic_nanoseconds();
   for (;;) {
-    std::optional<std::string> reason;
+    system_code failed = 0;
     hold_interruptions_during([&] {
-      reason = replace_file(temporary_path_, target_.path);
-      if (!reason) end_quietly_on_interruption();
+      failed = rename_file(temporary_path_, target_.path);
+      if (failed == 0) end_quietly_on_interruption();
     });
-    if (!reason) break;
+    if (failed == 0) break;
     if (clock.monotonic_nanoseconds() - start >= retry_for_ns) {
-      std::string message = name_ + ": " + *reason;
+      std::string message = describe_system_error(name_, failed);
       // A file that has gone with its folder is not named as kept.
       if (file_exists(temporary_path_)) {
         kept_ = true;

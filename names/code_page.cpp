@@ -1,9 +1,6 @@
-#include "platform/game_text.hpp"
+#include "names/code_page.hpp"
 
 #include <array>
-#include <utility>
-
-#include "platform/text_decoding.hpp"
 
 namespace vesk_mg {
 
@@ -23,10 +20,6 @@ constexpr auto code_pages = std::to_array<language_code_page>({
     {"yi", 1255},  {"ar", 1256}, {"fa", 1256}, {"ur", 1256}, {"ug", 1256}, {"et", 1257}, {"lt", 1257},
     {"lv", 1257},  {"vi", 1258}, {"th", 874},  {"ja", 932},  {"zh", 936},  {"ko", 949},
 });
-
-bool splits_a_row(char32_t c, bool utf8) {
-  return c == ';' || (c < 0x20 && c != '\t') || c == 0x7F || (utf8 && c >= 0x80 && c <= 0x9F);
-}
 
 }  // namespace
 
@@ -49,44 +42,11 @@ unsigned code_page_of_locale(std::string_view locale) {
   return western_code_page;
 }
 
-std::string_view locale_of(const std::function<const char*(const char*)>& variable) {
-  for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-    const char* value = variable(name);
+std::string_view locale_of(const char* lc_all, const char* lc_ctype, const char* lang) {
+  for (const char* value : {lc_all, lc_ctype, lang}) {
     if (value != nullptr && *value != '\0') return value;
   }
   return "";
-}
-
-game_name name_for_game(std::string_view name, bool utf8, code_page_converter& converter) {
-  if (!utf8) {
-    for (const char c : name) {
-      if (splits_a_row(static_cast<unsigned char>(c), false)) return {{}, static_cast<unsigned char>(c)};
-    }
-    return {std::string(name), std::nullopt};
-  }
-  if (!is_valid_utf8(name)) return {{}, not_utf8};
-  std::string bytes;
-  for (std::size_t at = 0; at < name.size();) {
-    const std::size_t start = at;
-    const char32_t c = *next_code_point(name, at);
-    if (splits_a_row(c, true)) return {{}, c};
-    if (c < 0x80) {  // plain ASCII is itself in every code page the game reads
-      bytes.push_back(static_cast<char>(c));
-      continue;
-    }
-    const std::optional<std::string> one = converter.character_in_code_page(name.substr(start, at - start));
-    if (!one) return {{}, c};
-    bytes += *one;
-  }
-  return {std::move(bytes), std::nullopt};
-}
-
-std::string why_refused(char32_t refused) {
-  if (refused == ';') return "holds a ';', which would split the minister's row";
-  if (refused == not_utf8) return "is not written in UTF-8, as the rest of the file is";
-  std::string digits;  // "U+0141", as a user can look it up
-  for (; refused != 0 || digits.size() < 4; refused >>= 4) digits.insert(0, 1, "0123456789ABCDEF"[refused & 0xFU]);
-  return "holds U+" + digits + ", which the game cannot show";
 }
 
 }  // namespace vesk_mg

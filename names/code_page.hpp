@@ -1,0 +1,26 @@
+// The code page the game reads a roster in. The game reads it in its own
+// legacy code page, never as UTF-8: Windows-1252 in its Western editions,
+// 1251 in its Russian one, East Asian code pages in others; that is the
+// code page Windows uses as the ANSI code page for the user's language.
+// Nothing here fails: an unknown language is Western.
+#pragma once
+
+#include <string_view>
+
+namespace vesk_mg {
+
+inline constexpr unsigned western_code_page = 1252;
+
+// The ANSI code page of the language of a locale name ("pl_PL.UTF-8",
+// "sr_RS@latin"); C, POSIX, an empty name and any language without a code
+// page of its own give 1252.
+unsigned code_page_of_locale(std::string_view locale);
+
+// The locale of an environment: the first of LC_ALL, LC_CTYPE and LANG
+// (each null where it is not set) that is set and not empty, or "".
+std::string_view locale_of(const char* lc_all, const char* lc_ctype, const char* lang);
+
+// The game's code page on Windows for the system's ANSI code page: 1252 where that is UTF-8.
+constexpr unsigned game_code_page_of_ansi(unsigned ansi) { return ansi == 65001 ? western_code_page : ansi; }
+
+}  // namespace vesk_mg

@@ -1,0 +1,46 @@
+// Names as the game reads them. It reads a roster in its own legacy code
+// page (code_page.hpp) and shows one glyph a byte; it splits each line on
+// ';' into the row's fields and ends a line at a line feed, a NUL or a
+// carriage return. A name from a UTF-8 name file is written in the game's
+// code page; a name from any other is taken to be in that code page
+// already and copied byte for byte. Nothing here fails: a name that cannot
+// be written as the user meant it gives the first character that stops it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/env.hpp"
+
+namespace vesk_mg {
+
+// One character, given as its UTF-8, as the game will show it, checked by
+// itself as Windows converts it: one byte in a single-byte code page (two
+// at most in an East Asian one) that converts back to that character
+// alone; nothing for a character the code page lacks or would show as
+// another (a best fit, a look-alike, a letter taken apart into a base and
+// a combining mark).
+std::optional<std::string> character_in_code_page(std::string_view character, code_page_converter& converter);
+
+struct game_name {
+  std::string bytes;                // the name as the roster holds it
+  std::optional<char32_t> refused;  // or the first character that keeps it out
+};
+
+// Refused in the place of a character: the bytes are not UTF-8 at all.
+inline constexpr char32_t not_utf8 = 0x110000;
+
+// A name for the roster, refused for a ';', for a control character
+// (U+0000 to U+001F but the tab, and U+007F; in UTF-8 also U+0080 to
+// U+009F) and, in UTF-8, for a character the code page lacks or would
+// show as another, or for bytes that are not UTF-8 at all (not_utf8). A
+// refused character is a code point in UTF-8 and a byte's value otherwise.
+game_name name_for_game(std::string_view name, bool utf8, code_page_converter& converter);
+
+// Why a line of the name file is refused, as the user is told it: "holds
+// a ';', which would split the minister's row", "holds U+0141, which the
+// game cannot show", "is not written in UTF-8, as the rest of the file is".
+std::string why_refused(char32_t refused);
+
+}  // namespace vesk_mg

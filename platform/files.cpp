@@ -1,0 +1,115 @@
+#include "platform/files.hpp"
+
+#include "platform/errors.hpp"
+#include "platform/paths.hpp"
+#include "platform/text_decoding.hpp"
+
+namespace vesk_mg {
+
+namespace {
+
+bool names_a_file(std::string_view name) { return !name.empty() && name.find('\0') == std::string_view::npos; }
+
+}  // namespace
+
+file_handle::~file_handle() {
+  if (owned_ && native_ != no_file) close_file(native_);
+}
+
+std::size_t file_handle::read_some(char* buffer, std::size_t capacity) {
+  std::size_t got = 0;
+  if (const system_code code = read_file(native_, buffer, capacity, got)) {
+    throw file_read_error(describe_system_error(name_, code));
+  }
+  return got;
+}
+
+void file_handle::write_all(std::string_view bytes) {
+  if (const system_code code = write_file(native_, bytes)) throw file_write_error(describe_system_error(name_, code));
+}
+
+void file_handle::sync_and_close() {
+  const system_code synced = sync_file(native_);
+  const system_code closed = close_file(std::exchange(native_, no_file));
+  if (synced != 0 || closed != 0) throw file_write_error(describe_system_error(name_, synced != 0 ? synced : closed));
+}
+
+file_handle open_for_reading(std::string_view name) {
+  if (!names_a_file(name)) throw file_name_error(name);
+  native_file native = no_file;
+  if (const system_code code = open_file(std::string(name), file_access::read, native)) {
+    if (leads_to_no_file(code)) throw file_name_error(describe_system_error(name, code));
+    throw file_use_error(describe_system_error(name, code));
+  }
+  file_handle file(native, name);
+  file_facts facts;
+  const system_code code = facts_of(native, facts);
+  if (code != 0 || facts.unusable != 0)
+    throw file_use_error(describe_system_error(name, code != 0 ? code : facts.unusable));
+  return file;
+}
+
+write_target probe_for_writing(std::string_view name) {
+  if (!names_a_file(name)) throw file_name_error(name);
+  const std::string path(name);
+  file_facts facts;
+  if (const system_code code = facts_at(path, facts)) {
+    // Nothing at all there: the file is new. A link that leads nowhere is
+    // something there, and no file.
+    const bool something_there = file_exists(path);
+    if (!something_there && leads_to_no_file(code)) return {path, std::nullopt};
+    if (something_there) throw file_use_error(describe_system_error(name, code));
+    throw file_name_error(describe_system_error(name, code));
+  }
+  // Only a file on disk is ever written: a FIFO would block, a device would
+  // swallow the roster. Opening for writing without truncating asks the
+  // system whether the file could be written, and changes nothing.
+  native_file native = no_file;
+  system_code code = facts.unusable != 0 ? facts.unusable : open_file(path, file_access::write, native);
+  if (code == 0) {
+    const system_code looked = facts_of(native, facts);
+    code = looked != 0 ? looked : facts.unusable;
+    close_file(native);
+  }
+  if (code != 0) throw file_use_error(describe_system_error(name, code));
+  write_target target{path, facts};
+  if ((code = link_target(path, target.path)) != 0) throw file_use_error(describe_system_error(name, code));
+  return target;
+}
+
+std::optional<file_handle> create_new(const std::string& path, const write_target& target, std::string_view label) {
+  native_file native = no_file;
+  if (const system_code code =
+          open_file(path, file_access::create, native, target.existing ? target.existing->mode : 0666)) {
+    if (says_taken(code)) return std::nullopt;
+    throw file_name_error(describe_system_error(label, code));
+  }
+  file_handle file(native, label);
+  // The mode given to the new file is narrowed by the umask; a replaced file keeps its own.
+  if (target.existing) {
+    if (const system_code code = give_facts(native, *target.existing)) {
+      throw file_write_error(describe_system_error(label, code));
+    }
+  }
+  return file;
+}
+
+byte_source& standard_input() {
+  constexpr std::string_view label = "standard input";
+  static file_handle file(standard_file(standard_stream::input), label, false);
+  static decoded_text piped(file, label, decoded_text::start::piped);
+  static decoded_text typed(file, label, decoded_text::start::utf16_little_endian);
+  return this_system == system_kind::windows && is_console(standard_stream::input) ? typed : piped;
+}
+
+byte_sink& standard_output() {
+  static file_handle file(standard_file(standard_stream::output), "standard output", false);
+  return file;
+}
+
+byte_sink& standard_error() {
+  static file_handle file(standard_file(standard_stream::error), "standard error", false);
+  return file;
+}
+
+}  // namespace vesk_mg

@@ -1,0 +1,84 @@
+// Files and standard streams as byte channels: a source hands out what it
+// has and 0 at its end, a sink takes every byte or raises. An open file is
+// read and written unbuffered and untranslated. Opening sorts the system's
+// failures into named errors: a name that leads to no file is
+// file_name_error, a file that cannot be used as asked file_use_error; a
+// failed read or write raises file_read_error or file_write_error naming
+// the file.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "platform/env.hpp"
+
+namespace vesk_mg {
+
+class byte_source {
+ public:
+  virtual ~byte_source() = default;
+  virtual std::size_t read_some(char* buffer, std::size_t capacity) = 0;
+};
+
+class byte_sink {
+ public:
+  virtual ~byte_sink() = default;
+  virtual void write_all(std::string_view bytes) = 0;
+};
+
+// An open file, or a standard stream; one the process was given, such as
+// standard input, is not owned and never closed.
+class file_handle final : public byte_source, public byte_sink {
+ public:
+  file_handle(native_file native, std::string_view name, bool owned = true)
+      : native_(native), name_(name), owned_(owned) {}
+  // Moved, never copied: one owner closes it.
+  file_handle(file_handle&& other) noexcept
+      : native_(std::exchange(other.native_, no_file)), name_(std::move(other.name_)), owned_(other.owned_) {}
+  ~file_handle() override;
+
+  std::size_t read_some(char* buffer, std::size_t capacity) override;
+  void write_all(std::string_view bytes) override;
+  // Waits until everything written is on the disk, then closes.
+  void sync_and_close();
+  [[nodiscard]] const std::string& name() const noexcept { return name_; }
+
+ private:
+  native_file native_ = no_file;
+  std::string name_;
+  bool owned_ = true;
+};
+
+// Opens a file on disk for reading; a folder, a FIFO or a device is a
+// file_use_error, and never blocks.
+file_handle open_for_reading(std::string_view name);
+
+// Where a file written under a name goes: the path it is renamed to (a
+// link followed), and what a new file there keeps of one that stands
+// there.
+struct write_target {
+  std::string path;
+  std::optional<file_facts> existing;
+};
+
+// Looks at what stands at `name` without changing it or blocking on it: a
+// file that cannot be written, or anything but a file on disk, is a
+// file_use_error; a name that cannot name a file is a file_name_error.
+write_target probe_for_writing(std::string_view name);
+
+// Creates `path` with what `target` keeps, or nothing when something stands
+// there already, which is never touched. Its failures, a folder that takes
+// no new file among them (file_name_error), name `label`.
+std::optional<file_handle> create_new(const std::string& path, const write_target& target, std::string_view label);
+
+// The standard streams. Input as piped or redirected may begin with a
+// byte-order mark: a UTF-8 one is skipped, and UTF-16 is read as UTF-8. A
+// console is read as typed and written so that it shows UTF-8 as it is.
+byte_source& standard_input();
+byte_sink& standard_output();
+byte_sink& standard_error();
+
+}  // namespace vesk_mg
