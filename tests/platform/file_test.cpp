@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <new>
@@ -44,6 +45,61 @@ TEST(name_file, tells_a_missing_file_from_one_that_cannot_be_read) {
       {"folder", outcome::use_error},
   };
   for (const auto& [name, expected] : cases) EXPECT_EQ(open_outcome(name), expected) << name.substr(0, 40);
+}
+
+// Found where the program was started, or else beside the program; on
+// Windows also as Explorer gives a name: in double quotes, or without the
+// ".txt" it hides.
+TEST(name_file, is_found_as_the_user_names_it) {
+  test_support::temp_folder folder;
+  std::filesystem::create_directory("program");
+  for (const char* file : {"names.txt", "program/names.txt", "program/beside.txt", "program/plain"}) {
+    test_support::write_file(file, "a\n");
+  }
+  struct lookup_case {
+    std::string typed;
+    system_kind system;
+    std::string found;
+  };
+  const std::vector<lookup_case> cases{
+      {"names.txt", system_kind::posix, "names.txt"},
+      {"beside.txt", system_kind::posix, "program/beside.txt"},
+      {"./beside.txt", system_kind::posix, "./beside.txt"},
+      {"\"names.txt\"", system_kind::posix, "\"names.txt\""},
+      {"\"names.txt\"", system_kind::windows, "names.txt"},
+      {"names", system_kind::windows, "names.txt"},
+      {"\"beside\"", system_kind::windows, "program/beside.txt"},
+      {"plain", system_kind::windows, "program/plain"},
+      {".\\beside", system_kind::windows, ".\\beside"},
+      {"c:beside", system_kind::windows, "c:beside"},
+      {"\"names.txt", system_kind::windows, "\"names.txt"},
+      {"", system_kind::windows, ""},
+  };
+  for (const lookup_case& c : cases) EXPECT_EQ(find_name_file(c.typed, "program/", c.system), c.found) << c.typed;
+}
+
+// A system's failure to open a file is sorted by its code, the same rules
+// for each system's codes.
+TEST(open_error, is_sorted_by_the_systems_code) {
+  struct sorting_case {
+    system_code code;
+    system_kind system;
+    bool no_file;  // a name that leads to no file, else a file that cannot be used
+    bool taken;    // something stands where a new file was to be made
+  };
+  const std::vector<sorting_case> cases{
+      {ENOENT, system_kind::posix, true, false},       {ENOTDIR, system_kind::posix, true, false},
+      {ENAMETOOLONG, system_kind::posix, true, false}, {EACCES, system_kind::posix, false, false},
+      {EISDIR, system_kind::posix, false, false},      {EEXIST, system_kind::posix, false, true},
+      {2, system_kind::windows, true, false},          {3, system_kind::windows, true, false},
+      {123, system_kind::windows, true, false},        {267, system_kind::windows, true, false},
+      {5, system_kind::windows, false, false},         {32, system_kind::windows, false, false},
+      {80, system_kind::windows, false, true},         {183, system_kind::windows, false, true},
+  };
+  for (const sorting_case& c : cases) {
+    EXPECT_EQ(leads_to_no_file(c.code, c.system), c.no_file) << c.code;
+    EXPECT_EQ(says_taken(c.code, c.system), c.taken) << c.code;
+  }
 }
 
 TEST(roster_file, replaces_the_name_whole_on_commit_with_its_last_line_completed) {
