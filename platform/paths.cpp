@@ -10,10 +10,14 @@ std::filesystem::path path_of(std::string_view utf8) {
   return {std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size())};
 }
 
+namespace {
+
 std::string utf8_of(const std::filesystem::path& path) {
   const std::u8string text = path.u8string();
   return {reinterpret_cast<const char*>(text.data()), text.size()};
 }
+
+}  // namespace
 
 // No folder in front gives npos + 1, which is 0.
 std::size_t base_name_start(std::string_view path, system_kind system) {

@@ -16,7 +16,6 @@
 namespace vesk_mg {
 
 std::filesystem::path path_of(std::string_view utf8);
-std::string utf8_of(const std::filesystem::path& path);
 
 // Where the last part of a path begins, after its folder: Windows also
 // parts folders with '\' and a drive with ':'.

@@ -19,6 +19,18 @@ bool could_begin_a_mark(std::string_view start) {
       [start](std::string_view mark) { return start.size() < mark.size() && mark.starts_with(start); });
 }
 
+void append_utf8(std::string& text, char32_t code_point) {
+  if (code_point < 0x80) {
+    text.push_back(static_cast<char>(code_point));
+    return;
+  }
+  const unsigned continuations = code_point < 0x800 ? 1 : code_point < 0x10000 ? 2 : 3;
+  // The lead byte: as many high bits set as the sequence has bytes.
+  text.push_back(static_cast<char>(((0xFF00U >> (continuations + 1)) & 0xFFU) | (code_point >> (6 * continuations))));
+  for (unsigned k = continuations; k-- > 0;)
+    text.push_back(static_cast<char>(0x80U | ((code_point >> (6 * k)) & 0x3FU)));
+}
+
 }  // namespace
 
 std::optional<char32_t> next_code_point(std::string_view text, std::size_t& at) {
@@ -51,18 +63,6 @@ bool is_valid_utf8(std::string_view text) {
 
 bool is_ascii(std::string_view text) {
   return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-void append_utf8(std::string& text, char32_t code_point) {
-  if (code_point < 0x80) {
-    text.push_back(static_cast<char>(code_point));
-    return;
-  }
-  const unsigned continuations = code_point < 0x800 ? 1 : code_point < 0x10000 ? 2 : 3;
-  // The lead byte: as many high bits set as the sequence has bytes.
-  text.push_back(static_cast<char>(((0xFF00U >> (continuations + 1)) & 0xFFU) | (code_point >> (6 * continuations))));
-  for (unsigned k = continuations; k-- > 0;)
-    text.push_back(static_cast<char>(0x80U | ((code_point >> (6 * k)) & 0x3FU)));
 }
 
 decoded_text::decoded_text(byte_source& raw, std::string_view label, start how)

@@ -25,7 +25,6 @@ std::optional<char32_t> next_code_point(std::string_view text, std::size_t& at);
 bool is_valid_utf8(std::string_view text);
 // True when every byte is below 0x80: the same text in every code page the game reads.
 bool is_ascii(std::string_view text);
-void append_utf8(std::string& text, char32_t code_point);
 
 class decoded_text final : public byte_source {
  public:
