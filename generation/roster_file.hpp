@@ -36,7 +36,7 @@ void check_folder_takes_files(std::string_view folder);
 
 class roster_file {
  public:
-  // Probes `name` as file_handle::probe_for_writing does (file_use_error
+  // Probes `name` as probe_for_writing does (file_use_error
   // when it is in use, file_name_error when it cannot name a file) and
   // creates the temporary file under the first temporary name that is
   // free: a file kept there by an earlier run is never touched.
