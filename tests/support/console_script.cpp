@@ -1,11 +1,54 @@
 #include "tests/support/console_script.hpp"
 
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+
 #include "program/vesk_mg.hpp"
 #include "tests/support/string_streams.hpp"
 
 namespace vesk_mg::test_support {
 
+namespace {
+
+// Ends the test binary should a run outlast the bound: a run that reads a
+// huge file through or blocks on a FIFO fails within seconds, instead of
+// holding the suite until ctest kills it.
+class deadline {
+ public:
+  explicit deadline(std::chrono::seconds bound)
+      : watcher_([this, bound] {
+          std::unique_lock lock(mutex_);
+          if (!ended_.wait_for(lock, bound, [this] { return over_; })) {
+            std::fputs("a whole run outlasted its bound: it reads or waits without end\n", stderr);
+            std::_Exit(EXIT_FAILURE);
+          }
+        }) {}
+  deadline(const deadline&) = delete;
+  deadline& operator=(const deadline&) = delete;
+  ~deadline() {
+    {
+      const std::lock_guard lock(mutex_);
+      over_ = true;
+    }
+    ended_.notify_one();
+    watcher_.join();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable ended_;
+  bool over_ = false;
+  std::thread watcher_;
+};
+
+}  // namespace
+
 script_result run_body(const std::string& input, fake_env& clock, const std::function<void(program_io&)>& body) {
+  const deadline bound(std::chrono::seconds(30));
   string_source source(input);
   string_sink out_sink;
   string_sink err_sink;

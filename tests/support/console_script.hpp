@@ -17,7 +17,9 @@ struct script_result {
   int status;
 };
 
-// Runs `body` as a whole run on `input`, with the end of the run's handling.
+// Runs `body` as a whole run on `input`, with the end of the run's
+// handling. A run that lasts over 30 s ends the test binary with a line
+// that says so.
 script_result run_body(const std::string& input, fake_env& clock, const std::function<void(program_io&)>& body);
 // The whole program on `input`, given `folders` on its command line.
 script_result run_script(const std::string& input, fake_env& clock, std::span<const std::string> folders = {});

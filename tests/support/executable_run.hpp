@@ -3,7 +3,8 @@
 // can be staged around it: a file size limit, signals once generation has
 // begun or once the run is held at a chosen point, standard input that
 // does not block, standard output to a file, a signal ignored from the
-// start, the program as PID 1 of a namespace of its own.
+// start, the program as PID 1 of a namespace of its own, variables added
+// to its environment. A run that outlasts 20 s is killed (SIGKILL).
 #pragma once
 
 #include <sys/types.h>
@@ -31,7 +32,7 @@ struct executable_options {
   std::string input{};
   long file_size_limit = -1;        // bytes a file may grow to; -1 for no limit
   int signal_while_generating = 0;  // sent once "Generating ministers." shows
-  bool non_blocking_input = false;  // standard input in non-blocking mode, written only once asked for
+  bool non_blocking_input = false;  // in non-blocking mode, each line written once the program waits for it
   std::vector<std::string> arguments{};
   int signals_sent = 1;           // how often the signal while generating is sent, back to back
   int ignored_at_start = 0;       // a signal the program is started with ignored
@@ -40,6 +41,7 @@ struct executable_options {
   bool errors_to_output = false;  // standard error goes where standard output goes
   std::optional<output_hold> hold{};
   std::function<void(pid_t)> before_input{};  // runs once the program is started, before it has any input
+  std::vector<std::string> environment{};     // "NAME=value", added to the program's
 };
 
 struct executable_result {

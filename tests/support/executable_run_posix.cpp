@@ -2,12 +2,15 @@
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <stdexcept>
 #include <utility>
@@ -47,6 +50,21 @@ std::size_t fill_but(int fd, std::size_t room) {
   return filler.size();
 }
 
+// A run that outlasts this is killed, so that a fault that makes the
+// program read or wait without end fails its test within seconds.
+constexpr std::chrono::seconds longest_run{20};
+
+// True while `program` waits in poll(), as it does for input that is not
+// there yet, and its input pipe holds nothing it has not read.
+bool waits_for_input(pid_t program, int input) {
+  int unread = 0;
+  if (::ioctl(input, FIONREAD, &unread) != 0 || unread != 0) return false;
+  std::ifstream call("/proc/" + std::to_string(program) + "/syscall");
+  long number = -1;
+  call >> number;
+  return number == SYS_poll || number == SYS_ppoll;
+}
+
 // The program itself: the child, or the child's own child when that runs it in a namespace.
 pid_t program_in(pid_t child, bool as_pid_1) {
   if (!as_pid_1) return child;
@@ -77,6 +95,7 @@ pid_t program_in(pid_t child, bool as_pid_1) {
   sigemptyset(&none);
   ::sigprocmask(SIG_SETMASK, &none, nullptr);
   if (options.ignored_at_start != 0) std::signal(options.ignored_at_start, SIG_IGN);
+  for (const std::string& variable : options.environment) ::putenv(::strdup(variable.c_str()));
   std::vector<std::string> words{path};
   if (options.as_pid_1) words.insert(words.begin(), {"unshare", "-fp", "--kill-child"});
   words.insert(words.end(), options.arguments.begin(), options.arguments.end());
@@ -113,10 +132,9 @@ executable_result run_executable(const std::string& path, const executable_optio
 
   executable_result result;
   // Non-blocking input is fed a line at a time, each once the program has
-  // written something since the last: it is then most likely waiting on
-  // an empty pipe, and so meets EAGAIN.
+  // read all before it and waits in poll(): every read of it has met an
+  // empty pipe, and EAGAIN, first.
   std::size_t input_sent = 0;
-  std::size_t output_seen = 0;
   auto feed = [&](bool all) {
     if (input_sent == options.input.size()) return;
     const std::size_t line_end = options.input.find('\n', input_sent);
@@ -151,9 +169,11 @@ executable_result run_executable(const std::string& path, const executable_optio
   }
 
   bool signalled = false;
+  bool killed = false;
+  const auto started = std::chrono::steady_clock::now();
   while (open[0].fd != -1 || open[1].fd != -1) {
-    // An answer that makes the program write nothing must not stall the feed.
-    if (::poll(open.data(), open.size(), options.non_blocking_input ? 200 : -1) == 0) feed(false);
+    // Wakes often: to feed a program that waits, and to end one that runs too long.
+    ::poll(open.data(), open.size(), 20);
     for (std::size_t i = 0; i < open.size(); ++i) {
       if (open[i].fd == -1 || open[i].revents == 0) continue;
       if (!drain(open[i].fd, i == 0 ? result.out : result.err)) {
@@ -161,8 +181,8 @@ executable_result run_executable(const std::string& path, const executable_optio
         open[i].fd = -1;
       }
     }
-    if (options.non_blocking_input && result.out.size() > output_seen) {
-      output_seen = result.out.size();
+    if (options.non_blocking_input && input_sent < options.input.size() &&
+        waits_for_input(program_in(child, options.as_pid_1), input.write)) {
       feed(false);
     }
     if (options.signal_while_generating != 0 && !signalled &&
@@ -170,6 +190,11 @@ executable_result run_executable(const std::string& path, const executable_optio
       signalled = true;
       const pid_t program = program_in(child, options.as_pid_1);
       for (int i = 0; i < options.signals_sent; ++i) ::kill(program, options.signal_while_generating);
+    }
+    if (!killed && std::chrono::steady_clock::now() - started > longest_run) {
+      killed = true;
+      ::kill(program_in(child, options.as_pid_1), SIGKILL);
+      ::kill(child, SIGKILL);
     }
   }
   feed(true);

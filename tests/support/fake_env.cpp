@@ -15,7 +15,15 @@ local_time fake_env::local_now() {
   return reading;
 }
 
+std::int64_t fake_env::monotonic_nanoseconds() {
+  // A wait reads the clock once or twice a sleep; no waiting loop reads it a thousand times.
+  if (++reads_since_sleep_ > 1000) throw std::logic_error("the monotonic clock is read again and again, never slept on");
+  return monotonic;
+}
+
 void fake_env::sleep_milliseconds(std::int64_t milliseconds) {
+  if (milliseconds <= 0) throw std::logic_error("a sleep of " + std::to_string(milliseconds) + " ms lets no time pass");
+  reads_since_sleep_ = 0;
   ++sleeps;
   if (on_sleep) on_sleep();
   slept_ms += milliseconds;

@@ -1,6 +1,9 @@
 // A clock, sleep and environment for tests: sleeping only moves time
 // forward, a test can queue the exact reading (or the exact draw value)
-// each draw gets, and it sets the game's code page.
+// each draw gets, and it sets the game's code page. A wait that could
+// never end here, a sleep of no time or the monotonic clock read again and
+// again with no sleep between, raises std::logic_error at once instead of
+// spinning until the test is killed.
 #pragma once
 
 #include <cstdint>
@@ -29,7 +32,7 @@ class fake_env final : public env {
   std::string program;        // the folder the program's file stands in
 
   local_time local_now() override;
-  std::int64_t monotonic_nanoseconds() override { return monotonic; }
+  std::int64_t monotonic_nanoseconds() override;
   void sleep_milliseconds(std::int64_t milliseconds) override;
   unsigned game_code_page() override { return code_page; }
   std::string program_folder() override { return program; }
@@ -39,6 +42,7 @@ class fake_env final : public env {
 
  private:
   synced_clock clock_{2'000'000'000};
+  int reads_since_sleep_ = 0;
 };
 
 // The first reading on 7 December 2026 at or after `from_ms` whose draw is `draw`.

@@ -1,0 +1,53 @@
+// Preloaded into the built program (LD_PRELOAD), it records in the file
+// that VESK_MG_SYNC_LOG names, one line a call, the order in which the
+// program syncs and renames: "fsync file", "fsync folder", "rename".
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+void record(std::string_view what) {
+  const char* log = std::getenv("VESK_MG_SYNC_LOG");
+  if (log == nullptr) return;
+  const int fd = ::open(log, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+  if (fd == -1) return;
+  [[maybe_unused]] const ssize_t put = ::write(fd, what.data(), what.size());
+  ::close(fd);
+}
+
+template <typename function>
+function next(const char* name) {
+  return reinterpret_cast<function>(::dlsym(RTLD_NEXT, name));
+}
+
+}  // namespace
+
+extern "C" {
+
+int fsync(int fd) {
+  struct stat status {};
+  record(::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode) ? "fsync folder\n" : "fsync file\n");
+  return next<int (*)(int)>("fsync")(fd);
+}
+
+int rename(const char* from, const char* to) {
+  record("rename\n");
+  return next<int (*)(const char*, const char*)>("rename")(from, to);
+}
+
+int renameat(int from_folder, const char* from, int to_folder, const char* to) {
+  record("rename\n");
+  return next<int (*)(int, const char*, int, const char*)>("renameat")(from_folder, from, to_folder, to);
+}
+
+int renameat2(int from_folder, const char* from, int to_folder, const char* to, unsigned flags) {
+  record("rename\n");
+  return next<int (*)(int, const char*, int, const char*, unsigned)>("renameat2")(from_folder, from, to_folder, to,
+                                                                                  flags);
+}
+}
