@@ -42,22 +42,30 @@ class faults_posix : public ::testing::Test {
 // the run ends before a question, with a report that names the folder.
 TEST_F(faults_posix, a_folder_that_cannot_be_written_ends_the_run_before_a_question) {
   const std::string here = std::filesystem::current_path().string();
-  const std::vector<std::pair<const char*, std::string>> cases{
+  struct folder_case {
+    const char* stage;
+    std::string report;
+    std::vector<std::string> folders{};  // given on the command line
+  };
+  const std::vector<folder_case> cases{
       {"chmod 555 .", "FILE_NAME_ERROR : Cannot write in " + here + ": Permission denied"},
       {"chattr +a .", "FILE_WRITE_ERROR : Cannot remove .vesk_mg.<pid>.tmp from " + here + ": Operation not permitted"},
       {"rmdir \"$PWD\"",
        "FILE_NAME_ERROR : Cannot write in the folder the program was started in: No such file or directory"},
+      // The folder given is checked, not the one the program was started in.
+      {"mkdir given && chmod 555 given", "FILE_NAME_ERROR : Cannot write in " + here + "/given: Permission denied",
+       {"given"}},
   };
-  for (const auto& [stage, report] : cases) {
+  for (const auto& [stage, report, folders] : cases) {
     ASSERT_EQ(std::system(stage), 0) << stage;
     const pid_t child = ::fork();
     ASSERT_NE(child, -1);
     if (child == 0) {
       // Root writes anywhere, so a folder closed to writing is met as an ordinary user.
-      if (std::string_view(stage).starts_with("chmod") && ::geteuid() == 0 &&
+      if (std::string_view(stage).find("chmod") != std::string_view::npos && ::geteuid() == 0 &&
           (::setgid(65534) != 0 || ::setuid(65534) != 0))
         ::_exit(99);
-      const test_support::script_result result = test_support::run_script(session, clock);
+      const test_support::script_result result = test_support::run_script(session, clock, folders);
       std::string expected = "\r\nraised VESK_MG." + report + "\r\n";
       if (expected.find('<') != std::string::npos) expected.replace(expected.find('<'), 5, std::to_string(::getpid()));
       ::_exit(result.status == 1 && result.err == expected && result.out.empty() ? 0 : 1);
@@ -66,7 +74,7 @@ TEST_F(faults_posix, a_folder_that_cannot_be_written_ends_the_run_before_a_quest
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     std::filesystem::create_directories(here);
     std::filesystem::current_path(here);
-    ASSERT_EQ(std::system("chattr -a . && chmod 700 . && rm -f .vesk_mg.*"), 0);
+    ASSERT_EQ(std::system("chattr -a . && chmod -R 700 . && rm -rf .vesk_mg.* given"), 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << stage;
   }
 }
@@ -281,6 +289,39 @@ INSTANTIATE_TEST_SUITE_P(
                             test_support::write_file(long_name, old_roster);
                             std::filesystem::remove("ministers_abc.csv");
                             std::filesystem::create_symlink(long_name, "ministers_abc.csv");
+                          }},
+        // A link that leads nowhere is no file to replace, and stays as it is.
+        program_fault{.name = "dangling_link_at_the_name",
+                      .roster = "1ministers_abc.csv",
+                      .stage =
+                          [] {
+                            std::filesystem::remove("ministers_abc.csv");
+                            std::filesystem::create_symlink("nowhere.csv", "ministers_abc.csv");
+                          },
+                      .check =
+                          [] {
+                            EXPECT_TRUE(std::filesystem::is_symlink("ministers_abc.csv"));
+                            EXPECT_FALSE(std::filesystem::exists("nowhere.csv"));
+                          }},
+        // The leading dot of the temporary name counts too: a name one byte
+        // too long for it to fit beside takes the program's own.
+        program_fault{.name = "link_to_a_name_just_too_long_for_its_temporary_name",
+                      .options = {.before_input =
+                                      [](pid_t program) {
+                                        const std::string ending = "." + std::to_string(program) + ".tmp";
+                                        const std::string name(255 - ending.size(), 'l');
+                                        test_support::write_file(name, old_roster);
+                                        std::filesystem::remove("ministers_abc.csv");
+                                        std::filesystem::create_symlink(name, "ministers_abc.csv");
+                                      }}},
+        // The new roster reaches the disk before it takes the name, and the rename after.
+        program_fault{.name = "synced_before_its_rename_and_its_folder_after",
+                      .options = {.environment = {"LD_PRELOAD=" VESK_MG_SYNC_PROBE, "VESK_MG_SYNC_LOG=syncs.log",
+                                                  std::string("ASAN_OPTIONS=verify_asan_link_order=0:") +
+                                                      (std::getenv("ASAN_OPTIONS") ? std::getenv("ASAN_OPTIONS") : "")}},
+                      .check =
+                          [] {
+                            EXPECT_EQ(test_support::read_file("syncs.log"), "fsync file\nrename\nfsync folder\n");
                           }},
         program_fault{"non_blocking_standard_input", {.input = session, .non_blocking_input = true}},
         // The roster goes to the folder given, and the name file is found beside the program.

@@ -75,6 +75,13 @@ INSTANTIATE_TEST_SUITE_P(
                          },
                          "\r\nraised VESK_MG.MAIN.NAME_FILE_CHANGED_ERROR : names.txt changed after its names were "
                          "checked\r\n"},
+        // The same bytes, split into other lines: "Name 1\nName 2" becomes "Name \n1Name 2".
+        generation_fault{"name_file_split_into_other_lines",
+                         [](test_support::fake_env&) {
+                           test_support::write_file("names.txt", "Name \n1" + ten_names.substr(7));
+                         },
+                         "\r\nraised VESK_MG.MAIN.NAME_FILE_CHANGED_ERROR : names.txt changed after its names were "
+                         "checked\r\n"},
         generation_fault{
             "name_file_shortened",
             [](test_support::fake_env&) { test_support::write_file("names.txt", test_support::numbered_names(3)); },

@@ -114,11 +114,15 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
     // A UTF-8 file with one Latin-1 line pasted in; a sign that 932 would write as a backslash.
     test_support::write_file("mixed.txt", "Jos\xC3\xA9\nHans M\xFCller\n" + test_support::numbered_names(8));
     test_support::write_file("yen.txt", "\u00A5en\n" + test_support::numbered_names(9));
+    // Files that would hold a run for good, were they read.
+    std::filesystem::create_directory("endless");
 #ifndef _WIN32
-    ::mkfifo("fifo.csv", 0600);  // never a roster, and never to be opened
+    ::mkfifo("endless/fifo.csv", 0600);  // never a roster, and never to be opened
     // A first line without an end, 100 GB long, is no header: read no further than one.
-    test_support::write_file("endless.csv", "");
-    std::filesystem::resize_file("endless.csv", std::uintmax_t{100} << 30);
+    test_support::write_file("endless/endless.csv", "");
+    std::filesystem::resize_file("endless/endless.csv", std::uintmax_t{100} << 30);
+    test_support::write_file("endless/endless_header.csv", "XYZ;Ruling Cabinet - Start;");
+    std::filesystem::resize_file("endless/endless_header.csv", std::uintmax_t{100} << 30);
 #endif
   }
 
@@ -263,6 +267,10 @@ INSTANTIATE_TEST_SUITE_P(
         dialogue_case{
             "a_device_is_refused_like_a_missing_file", "abc\nNS\nX\n" + ten_ones + device + "\nnames.txt\n1\n",
             counted + name_question + "Invalid filename, try again: \r\n" + name_question + id_prompt + "\r\n"},
+        // Where there are FIFOs, this is one: it is refused at once, never waited on.
+        dialogue_case{
+            "a_fifo_is_refused_like_a_missing_file", "abc\nNS\nX\n" + ten_ones + "endless/fifo.csv\nnames.txt\n1\n",
+            counted + name_question + "Invalid filename, try again: \r\n" + name_question + id_prompt + "\r\n"},
         dialogue_case{
             "a_folder_is_refused_like_a_missing_file", "abc\nNS\nX\n" + ten_ones + "sub\nnames.txt\n1\n",
             counted + name_question + "Invalid filename, try again: \r\n" + name_question + id_prompt + "\r\n"},
@@ -309,6 +317,20 @@ INSTANTIATE_TEST_SUITE_P(
                       counted + name_question + ten_semicolon_lines() +
                           "1 more line of the name file holds such characters.\r\n" + change_them + name_question +
                           id_prompt + "\r\n"},
+        dialogue_case{"a_character_beyond_the_first_64_ki_is_named_whole",
+                      "abc\nNS\nX\n" + ten_ones + "smiley.txt\nnames.txt\n1\n",
+                      counted + name_question + spoiled_line(1, "U+1F600" + cannot_show) + change_them +
+                          name_question + id_prompt + "\r\n",
+                      0,
+                      1252,
+                      {{"smiley.txt", "\xF0\x9F\x98\x80\n" + test_support::numbered_names(9)}}},
+        // 1252 has no letter at 0x81; Windows would still convert U+0081 to it.
+        dialogue_case{"a_c1_control_the_code_page_would_pass", "abc\nNS\nX\n" + ten_ones + "c1.txt\nnames.txt\n1\n",
+                      counted + name_question + spoiled_line(1, "U+0081" + cannot_show) + change_them +
+                          name_question + id_prompt + "\r\n",
+                      0,
+                      1252,
+                      {{"c1.txt", "A\xC2\x81" "B\n" + test_support::numbered_names(9)}}},
         dialogue_case{"a_line_not_in_utf8_among_utf8_ones", "abc\nNS\nX\n" + ten_ones + "mixed.txt\nnames.txt\n1\n",
                       counted + name_question +
                           "Line 2 of the name file is not written in UTF-8, as the rest of the file is.\r\n" +
@@ -393,18 +415,36 @@ INSTANTIATE_TEST_SUITE_P(
              {"r_d.csv", roster("D", 6003, 1)}},
             "6000", "IDs 6000 to 6009 are already used by 5 ministers in r_a.csv, R_b.csv, r_c.csv and 2 more files.",
             "6005"),
+        first_id_beside(
+            "four_rosters",
+            {{"r_c.csv", roster("C", 6002, 1)},
+             {"R_b.csv", roster("B", 6001, 1)},
+             {"r_a.csv", roster("A", 6000, 1)},
+             {"r_d.csv", roster("D", 6003, 1)}},
+            "6000", "IDs 6000 to 6009 are already used by 4 ministers in r_a.csv, R_b.csv, r_c.csv and 1 more file.",
+            "6004"),
         first_id_beside("no_free_range_left_above", {{"top.csv", roster("TOP", 2147483637, 11)}}, "2147483628",
                         "IDs 2147483628 to 2147483637 are already used by 1 minister in top.csv."),
+        first_id_beside("a_free_range_ending_at_the_top", {{"top.csv", roster("TOP", 2147483628, 10)}}, "2147483628",
+                        "IDs 2147483628 to 2147483637 are already used by 10 ministers in top.csv.", "2147483638"),
         first_id_beside("this_runs_own_roster_is_passed_over", {{"ministers_abc.csv", roster("Abc", 7000, 10)}},
                         "7000"),
+        first_id_beside("this_runs_own_file_is_passed_over_whatever_its_tag",
+                        {{"ministers_abc.csv", roster("XYZ", 7000, 10)}}, "7000"),
+        first_id_beside("an_extension_in_capitals", {{"ministers_nor.CSV", roster("NOR", 7000, 10)}}, "7000",
+                        "IDs 7000 to 7009 are already used by 10 ministers in ministers_nor.CSV.", "7010"),
         first_id_beside("what_is_not_a_roster_is_passed_over",
                         {{"notes.CSV", "TAG;Notes\r\n7000;x\r\n"}, {"ministers_xyz.txt", roster("XYZ", 7000, 10)}},
                         "7000"),
-        first_id_beside("a_fifo_and_an_endless_line_are_never_read", {}, "7000"),
+        first_id_beside("a_fifo_and_an_endless_line_are_never_read", {}, "7000", "", "", {"endless"}),
         // A row longer than the start that is read of it, and an ID field with a tail.
         first_id_beside("only_the_first_field_of_a_row_is_an_id",
                         {{"xyz.csv", roster("XYZ", 1, 0) + "1;" + std::string(40, 'x') + "7005;x\r\n7000abc;x\r\n"}},
                         "7000"),
+        // Cut where the reader's room for a row's start ends, the tail would read as an ID of its own.
+        first_id_beside("a_long_rows_tail_is_no_row",
+                        {{"xyz.csv", roster("XYZ", 1, 0) + "1;" + std::string(30, 'x') + "7005;x\r\n"}}, "7000"),
+        first_id_beside("two_signs_are_no_id", {{"xyz.csv", roster("XYZ", 1, 0) + "+-606;f\r\n"}}, "-606"),
         first_id_beside("ids_as_the_games_readers_take_them",
                         {{"xyz.csv", roster("XYZ", 1, 0) + "+601;a\r 602;b\r\n604 ;c\n\t605;d\r-603;e\r+-606;f\r\n"}},
                         "601", "IDs 601 to 610 are already used by 4 ministers in xyz.csv.", "606"),

@@ -146,6 +146,7 @@ TEST_F(generation, writes_names_of_a_utf8_file_in_the_games_code_page) {
       {"\xC5\x81ukasz", 1250, "\xA3ukasz"},
       {"\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD", 1251, "\xC8\xE2\xE0\xED"},
       {"\xE5\xB1\xB1\xE7\x94\xB0", 932, "\x8E\x52\x93\x63"},
+      {"\xEA\xB9\x80", 949, "\xB1\xE8"},
       {"Plain\tASCII", 1252, "Plain\tASCII"},
       {"Nguye\xCC\x83n", 1258, "Nguye\xDEn"},  // a letter and its combining mark, each a glyph of its own
       {"\xC5\x81ukasz", 1252, ""},             // the file changed since the dialogue checked it
@@ -186,6 +187,8 @@ TEST_F(generation, falls_back_to_numbered_names_while_files_are_in_use) {
       {1, "mod/1ministers_abc.csv", "mod/"},
       {0, other_case, "", {"ministers_ABC.csv", "ministers_ABc.csv"}},
       {0, "ministers_abc.csv", "", {"ministers_ABC.csv", "ministers_abc.csv"}},
+      // The first in byte order, whichever the folder lists first.
+      {0, other_case, "", {"ministers_abC.csv", "ministers_aBC.csv", "ministers_ABC.csv"}},
       {1, "1ministers_abc.csv", "", {"1ministers_ABC.csv"}},
   };
   for (const fallback_case& c : cases) {

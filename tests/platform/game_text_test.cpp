@@ -40,6 +40,7 @@ TEST(code_page, is_the_ansi_code_page_of_the_locales_language) {
       {"tg_TJ", 1251},       {"ba_RU", 1251},
       {"sah_RU", 1251},      {"tk_TM", 1250},
       {"uz_UZ", 1254},       {"ug_CN", 1256},
+      {"ru.UTF-8", 1251},    {"sr@latin", 1250},
   };
   for (const auto& [locale, code_page] : cases) EXPECT_EQ(code_page_of_locale(locale), code_page) << locale;
   // The script, named by the modifier (before the encoding or after it) or by the country.

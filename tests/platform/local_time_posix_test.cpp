@@ -48,6 +48,15 @@ TEST_F(local_time_in_zone, converts_with_the_zone_rules) {
   local_time west = local_time_at(instant / second, instant % second);
   EXPECT_EQ(west.day, 6);
   EXPECT_EQ(west.nanoseconds_of_day, (19 * 3600 + 1) * second + 999'000);
+
+  // Before 1970 the fraction still counts forward from the whole second before it.
+  use_zone("UTC0");
+  synced_clock clock{2 * second};
+  const local_time before = clock.local_now({-2, 500'000'000}, 0);
+  EXPECT_EQ(before.year, 1969);
+  EXPECT_EQ(before.month, 12);
+  EXPECT_EQ(before.day, 31);
+  EXPECT_EQ(before.nanoseconds_of_day, 86'398 * second + 500'000'000);
 }
 
 TEST_F(local_time_in_zone, refuses_years_outside_1901_to_2099) {

@@ -35,6 +35,7 @@ TEST(command_line, answers_help_and_version_takes_folders_and_refuses_the_rest) 
       {{"/?"}, 0, help, "", system_kind::windows},
       {{"/?"}, 2, "", "No such folder: /?\r\n"},
       {{"--frobnicate"}, 2, "", "Unknown option: --frobnicate" + no_option},
+      {{"-x"}, 2, "", "Unknown option: -x" + no_option},
       {{"mod", "mod/ministers_\xC3\x98", folder.path().string()}, std::nullopt, "", ""},
       {{"mod", "missing"}, 2, "", "No such folder: missing\r\n"},
       {{"names.txt"}, 2, "", "Not a folder: names.txt\r\n"},
