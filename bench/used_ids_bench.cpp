@@ -1,6 +1,8 @@
 // What the check of other rosters adds to a run: reading a mod's folder and
 // the game's, each of 300 rosters of 300 ministers, and looking for a
-// clash with the first ID given (real time: the files are read).
+// clash with the first ID given (real time: the files are read); once as
+// two folders given, once in the game's layout, from the mod's own folder
+// alone, with a list of the 600 rosters the game loads.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -13,21 +15,43 @@
 namespace vesk_mg::bench {
 namespace {
 
+// 300 rosters in each of `folders`, the mod's first; their names, one a line.
+std::string write_rosters(const std::vector<std::string>& folders) {
+  std::string list;
+  for (std::size_t place = 0; place < folders.size(); ++place) {
+    std::filesystem::create_directories(folders[place]);
+    const int first = place == 0 ? 300 : 0;
+    for (int i = first; i < first + 300; ++i) {
+      const std::string number = std::to_string(i);
+      const std::string name = std::string("ministers_t").append(number).append(".csv");
+      test_support::write_file(std::filesystem::path(folders[place]) / name,
+                               test_support::roster("T" + number, 1000 + i * 300, 300));
+      list.append(name).append("\r\n");
+    }
+  }
+  return list;
+}
+
 void read_two_folders_of_300_rosters_of_300(benchmark::State& state) {
   const test_support::temp_folder folder;
   const std::vector<std::string> folders{"mod", "game"};
-  for (const std::string& place : folders) {
-    std::filesystem::create_directory(place);
-    const int first = place == "mod" ? 300 : 0;
-    for (int i = first; i < first + 300; ++i) {
-      const std::string number = std::to_string(i);
-      test_support::write_file(place + "/ministers_t" + number + ".csv",
-                               test_support::roster("T" + number, 1000 + i * 300, 300));
-    }
+  write_rosters(folders);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(clash_of(ids_used_in(read_rosters(roster_folders_of(folders)), "abc"), 601, 660));
   }
-  for (auto _ : state) benchmark::DoNotOptimize(clash_of(ids_used_in(folders, "abc"), 601, 660));
 }
 BENCHMARK(read_two_folders_of_300_rosters_of_300)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+void read_a_mod_and_its_game_with_a_list_of_600(benchmark::State& state) {
+  const test_support::temp_folder folder;
+  test_support::write_file("game/db/ministers.txt",
+                           write_rosters({"game/Mods/MyMod/db/ministers", "game/db/ministers"}));
+  const std::vector<std::string> mod{"game/Mods/MyMod"};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(clash_of(ids_used_in(read_rosters(roster_folders_of(mod)), "abc"), 601, 660));
+  }
+}
+BENCHMARK(read_a_mod_and_its_game_with_a_list_of_600)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace vesk_mg::bench

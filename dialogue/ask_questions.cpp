@@ -124,8 +124,8 @@ void write_refusals(console_output& out, const name_check& check) {
   out.write_line("Change these names, then try again: ");
 }
 
-void ask_name_file(program_io& io, generation_request& request, std::int32_t total) {
-  code_page_converter converter(io.environment.game_code_page());
+void ask_name_file(program_io& io, generation_request& request, std::int32_t total, unsigned code_page) {
+  code_page_converter converter(code_page);
   for (;;) {
     io.out.write_line("What is the name of the file where minister-names are found?");
     io.out.write_text("NOTE: Filename is case sensitive!: ");
@@ -135,9 +135,9 @@ void ask_name_file(program_io& io, generation_request& request, std::int32_t tot
       if (total > check.names) throw too_few_names_exception{total - check.names};
       if (check.utf8 && !converter.available()) {
         // Every letter beyond ASCII would be refused; the cure is the file's encoding.
-        const std::string code_page = std::to_string(converter.code_page());
-        io.out.write_line("This system cannot write names in code page " + code_page + ", the game's.");
-        io.out.write_line("Save the name file in code page " + code_page + ", then try again: ");
+        const std::string number = std::to_string(converter.code_page());
+        io.out.write_line("This system cannot write names in code page " + number + ", the game's.");
+        io.out.write_line("Save the name file in code page " + number + ", then try again: ");
       } else if (check.refused.empty()) {
         request.names_checked = check.digest;
         request.names_in_utf8 = check.utf8;
@@ -187,16 +187,15 @@ void write_clash(console_output& out, const id_clash& clash, std::int64_t first_
   }
 }
 
-void ask_first_id(program_io& io, generation_request& request, std::int32_t total,
-                  std::span<const std::string> folders) {
-  std::optional<used_ids> used;  // read once, when a first ID is otherwise fit
+void ask_first_id(program_io& io, generation_request& request, std::int32_t total, const rosters_read& rosters) {
+  std::optional<used_ids> used;  // once a first ID is otherwise fit
   for (;;) {
     io.out.write_text("What is the first ID you want to use?: ");
     try {
       const std::int32_t first_id = io.in.read_integer();
       const std::int64_t last_id = std::int64_t{first_id} + total - 1;
       if (last_id > std::numeric_limits<std::int32_t>::max()) throw number_format_error("first ID");
-      if (!used) used = ids_used_in(folders, text_of(request.tag));
+      if (!used) used = ids_used_in(rosters, text_of(request.tag));
       if (const std::optional<id_clash> clash = clash_of(*used, first_id, last_id)) {
         write_clash(io.out, *clash, first_id, last_id);
         io.in.skip_line();
@@ -214,16 +213,28 @@ void ask_first_id(program_io& io, generation_request& request, std::int32_t tota
   }
 }
 
+// With folders given, how many rosters of each count, so that a wrong folder shows at once.
+void write_counted(console_output& out, const roster_folders& folders, const rosters_read& rosters) {
+  if (!folders.given) return;
+  for (std::size_t i = 0; i < folders.paths.size(); ++i) {
+    out.write_line("Counting the IDs of " + std::to_string(rosters.counted[i]) +
+                   (rosters.counted[i] == 1 ? " roster in " : " rosters in ") + folders.paths[i] + ".");
+  }
+  out.write_line_ends(1);
+}
+
 }  // namespace
 
-generation_request ask_questions(program_io& io, std::span<const std::string> folders) {
-  const std::string working_folder;
+generation_request ask_questions(program_io& io, const roster_folders& folders, std::optional<unsigned> code_page) {
   generation_request request;
-  if (folders.empty()) folders = {&working_folder, 1};
-  request.folder = folders.front();
+  request.folder = folders.paths.front();
+  request.roster_list = folders.own_list;
+  request.governing_list = folders.governing_list;
   entry_state state;
 
   write_banner(io.out);
+  const rosters_read rosters = read_rosters(folders);
+  write_counted(io.out, folders, rosters);
   ask_tag(io, request);
   const alignment ruling = ask_alignments(io, request);
 
@@ -234,8 +245,8 @@ generation_request ask_questions(program_io& io, std::span<const std::string> fo
   }
   io.out.write_line_ends(1);
 
-  ask_name_file(io, request, state.total);
-  ask_first_id(io, request, state.total, folders);
+  ask_name_file(io, request, state.total, code_page.value_or(io.environment.game_code_page()));
+  ask_first_id(io, request, state.total, rosters);
   return request;
 }
 

@@ -6,17 +6,20 @@
 // the named error for the end-of-run report.
 #pragma once
 
-#include <span>
-#include <string>
+#include <optional>
 
 #include "platform/console.hpp"
+#include "rosters/roster_folders.hpp"
 #include "vocabulary/generation_request.hpp"
 
 namespace vesk_mg {
 
 // The whole dialogue, from the banner to the first ID; returns the request.
-// The roster goes to the first of `folders`, as the user typed them, and
-// the rosters of all of them count for its IDs; none is the working folder.
-generation_request ask_questions(program_io& io, std::span<const std::string> folders = {});
+// The roster goes to the first of `folders`, and the rosters of all of
+// them count for its IDs: with folders given, one line for each before the
+// first question says how many. Names are checked for `code_page`, or
+// where none is given for the one the environment gives.
+generation_request ask_questions(program_io& io, const roster_folders& folders = roster_folders_of({}),
+                                 std::optional<unsigned> code_page = std::nullopt);
 
 }  // namespace vesk_mg

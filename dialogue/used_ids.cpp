@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <unordered_set>
 
 #include "platform/errors.hpp"
 #include "platform/paths.hpp"
 #include "platform/text_decoding.hpp"
 #include "platform/text_input.hpp"
+#include "rosters/roster_list.hpp"
+#include "rosters/roster_names.hpp"
 #include "vocabulary/case_folding.hpp"
 
 namespace vesk_mg {
@@ -44,51 +47,82 @@ std::optional<std::int64_t> id_of(std::string_view field) {
   return value;
 }
 
-// The IDs of one roster, or nothing for a file that is not a roster of
-// another country or cannot be read. Lines end as the game ends them, a
+// The header's tag and the IDs of one roster, or nothing for a file that
+// is not a roster or cannot be read. Lines end as the game ends them, a
 // lone CR included. A header is short: a first line that does not end
 // within the room for one is no roster's, and is read no further.
-std::optional<std::vector<std::int64_t>> ids_of_roster(const std::string& name, std::string_view tag) {
+std::optional<roster_ids> read_roster(const std::string& path) {
   constexpr std::size_t header_room = 256;
   try {
-    file_handle handle = open_for_reading(name);
-    decoded_text text(handle, name, decoded_text::start::name_file);
-    text_input lines(text, name, text_input::lone_cr_ends_a_line);
+    file_handle handle = open_for_reading(path);
+    decoded_text text(handle, path, decoded_text::start::name_file);
+    text_input lines(text, path, text_input::lone_cr_ends_a_line);
     if (lines.at_end_of_file()) return std::nullopt;
     const std::string header = lines.read_line(header_room);
-    if (header.size() == header_room || !same_but_case(field(header, 1), "Ruling Cabinet - Start") ||
-        same_but_case(field(header, 0), tag)) {
+    if (header.size() == header_room || !same_but_case(field(header, 1), "Ruling Cabinet - Start")) {
       return std::nullopt;
     }
-    std::vector<std::int64_t> ids;
+    roster_ids roster{path, std::string(field(header, 0)), {}};
     while (!lines.at_end_of_file()) {
-      if (const std::optional<std::int64_t> id = id_of(field(start_of_line(lines, 32), 0))) ids.push_back(*id);
+      if (const std::optional<std::int64_t> id = id_of(field(start_of_line(lines, 32), 0))) roster.ids.push_back(*id);
     }
-    return ids;
+    return roster;
   } catch (const named_error&) {
     return std::nullopt;
   }
 }
 
+std::string folded(std::string_view name) {
+  std::string text(name);
+  lower_case(text);
+  return text;
+}
+
+// The names, folded, that the governing list names; nothing where no list governs.
+std::optional<std::unordered_set<std::string>> listed(const roster_folders& folders) {
+  if (folders.governing_list.empty()) return std::nullopt;
+  std::unordered_set<std::string> names;
+  try {
+    for (const std::string& name : names_in_list(contents_of(folders.governing_list))) names.insert(folded(name));
+  } catch (const named_error&) {  // a list that cannot be read names nothing
+  }
+  return names;
+}
+
 }  // namespace
 
-used_ids ids_used_in(std::span<const std::string> folders, std::string_view tag) {
-  used_ids used;
-  std::vector<std::string> hidden{"ministers_" + std::string(tag) + ".csv"};  // by the roster this run writes
-  for (const std::string& folder : folders) {
-    const std::vector<std::string> names = files_in(folder);
-    for (const std::string& name : names) {
-      if (name.size() < 4 || !same_but_case(std::string_view(name).substr(name.size() - 4), ".csv")) continue;
-      if (std::ranges::any_of(hidden, [&](const std::string& earlier) { return same_but_case(earlier, name); })) {
-        continue;
+rosters_read read_rosters(const roster_folders& folders) {
+  rosters_read read;
+  const std::optional<std::unordered_set<std::string>> loaded = listed(folders);
+  std::unordered_set<std::string> hidden;  // by a file of an earlier folder
+  for (const std::string& folder : folders.paths) {
+    std::size_t counted = 0;
+    std::vector<std::string> keys;
+    for (const std::string& name : files_in(folder)) {
+      const std::string& key = keys.emplace_back(folded(name));
+      if (hidden.contains(key) || !key.ends_with(".csv") || (loaded && !loaded->contains(key))) continue;
+      if (std::optional<roster_ids> roster = read_roster(path_in(folder, name))) {
+        read.rosters.push_back(std::move(*roster));
+        ++counted;
       }
-      const std::string path = path_in(folder, name);
-      const std::optional<std::vector<std::int64_t>> ids = ids_of_roster(path, tag);
-      if (!ids) continue;
-      for (const std::int64_t id : *ids) used.ids.emplace_back(id, used.rosters.size());
-      used.rosters.push_back(path);
     }
-    hidden.insert(hidden.end(), names.begin(), names.end());
+    hidden.insert(keys.begin(), keys.end());
+    read.counted.push_back(counted);
+  }
+  return read;
+}
+
+used_ids ids_used_in(const rosters_read& read, std::string_view tag) {
+  used_ids used;
+  const std::string own_name = minister_file_name(tag);
+  for (const roster_ids& roster : read.rosters) {
+    // This run's roster, or a copy of it, is the one being replaced.
+    if (same_but_case(roster.tag, tag) ||
+        same_but_case(std::string_view(roster.path).substr(base_name_start(roster.path)), own_name)) {
+      continue;
+    }
+    for (const std::int64_t id : roster.ids) used.ids.emplace_back(id, used.rosters.size());
+    used.rosters.push_back(roster.path);
   }
   std::ranges::sort(used.ids);
   return used;

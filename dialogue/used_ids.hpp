@@ -1,36 +1,52 @@
 // The minister IDs that the other rosters the game loads use. The game
 // keys every minister by its ID across all countries, so a run must not
 // give out one that another roster holds. It loads the rosters of every
-// folder it is given, a mod's before its own, and a file in an earlier
+// rosters' folder, a mod's before its own, and a file in an earlier
 // folder hides one of the same name, letter case ignored, in a later one,
-// as the roster this run writes hides its namesakes. A roster is a regular
-// file whose name ends in ".csv" and whose first line has "Ruling Cabinet
-// - Start" as its second field, case ignored; one whose first field is
-// this run's tag is the roster being replaced, or a copy of it, and is
-// passed over. Its IDs are the first fields of its other lines that are
-// whole numbers. A file that cannot be read, or is not a roster, is passed
-// over without a word: nothing here fails but for want of memory.
+// as the roster this run writes hides its namesakes. Where a list of
+// rosters governs, only the rosters it names are loaded. A roster is a
+// regular file whose name ends in ".csv" and whose first line has "Ruling
+// Cabinet - Start" as its second field, case ignored; one whose first
+// field is this run's tag is the roster being replaced, or a copy of it,
+// and is passed over. Its IDs are the first fields of its other lines that
+// are whole numbers. A file that cannot be read, or is not a roster, is
+// passed over without a word: nothing here fails but for want of memory.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "rosters/roster_folders.hpp"
+
 namespace vesk_mg {
+
+struct roster_ids {
+  std::string path;  // named from where the program was started
+  std::string tag;   // the first field of its header
+  std::vector<std::int64_t> ids;
+};
+
+// The rosters the game loads from `folders`, read once before the first
+// question, and how many of them each folder gives.
+struct rosters_read {
+  std::vector<roster_ids> rosters;
+  std::vector<std::size_t> counted;  // one for each folder, in order
+};
+
+rosters_read read_rosters(const roster_folders& folders);
 
 struct used_ids {
   std::vector<std::string> rosters;
   std::vector<std::pair<std::int64_t, std::size_t>> ids;  // each with its roster's index, in ID order
 };
 
-// `folders` as the user typed them, the one the roster goes to first; ""
-// is the working folder. A roster is named by its path from there.
-used_ids ids_used_in(std::span<const std::string> folders, std::string_view tag);
+// The IDs the rosters use that this run's roster, of `tag`, does not replace.
+used_ids ids_used_in(const rosters_read& read, std::string_view tag);
 
 // What the IDs from `first` to `last` meet: how many ministers, in which
 // rosters (in name order, case ignored), and the smallest first ID at or

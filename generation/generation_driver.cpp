@@ -11,6 +11,8 @@
 #include "names/name_file.hpp"
 #include "platform/errors.hpp"
 #include "platform/paths.hpp"
+#include "rosters/roster_list.hpp"
+#include "rosters/roster_names.hpp"
 #include "vocabulary/case_folding.hpp"
 
 namespace vesk_mg {
@@ -27,17 +29,11 @@ struct generation_work {
   alignment_jobs& remaining_of(alignment a) { return remaining[static_cast<std::size_t>(a)]; }
 };
 
-// "ministers_<tag>.csv", or fallback number k (1 to 999) with its digits in front of it.
-std::string minister_file_name(const std::array<char, 3>& tag, int fallback_number) {
-  std::string name = fallback_number == 0 ? "" : std::to_string(fallback_number);
-  return name.append("ministers_").append(text_of(tag)).append(".csv");
-}
-
 // Where file names tell letter case apart, a roster of the tag may stand in
 // the folder under its name in another case ("ministers_GER.csv"): that is
 // the roster this run replaces, as it would be where they do not.
 std::string roster_name_in(const std::string& folder, const std::array<char, 3>& tag) {
-  std::string name = minister_file_name(tag, 0);
+  std::string name = minister_file_name(text_of(tag));
   if (file_exists(path_in(folder, name))) return name;
   std::vector<std::string> names = files_in(folder);
   std::ranges::sort(names);
@@ -50,7 +46,7 @@ std::string roster_name_in(const std::string& folder, const std::array<char, 3>&
 std::string create_minister_file(program_io& io, const generation_request& request, std::optional<roster_file>& file) {
   for (int fallback = 0;; ++fallback) {
     std::string path = path_in(request.folder, fallback == 0 ? roster_name_in(request.folder, request.tag)
-                                                             : minister_file_name(request.tag, fallback));
+                                                             : minister_file_name(text_of(request.tag), fallback));
     try {
       file.emplace(path);
       return path;
@@ -59,7 +55,7 @@ std::string create_minister_file(program_io& io, const generation_request& reque
       io.out.write_line_ends(2);
       io.out.write_line("A file with the default minister-filename exists and is in use.");
       io.out.write_text("The ministers will instead be put in a file called: ");
-      io.out.write_text(minister_file_name(request.tag, fallback + 1));
+      io.out.write_text(minister_file_name(text_of(request.tag), fallback + 1));
       io.out.write_line("!");
     }
   }
@@ -138,6 +134,28 @@ void write_rows(roster_file& file, const generation_request& request, name_sourc
   }
 }
 
+// Where the game loads only the rosters a list names, the list names the
+// roster written under its own name, changed only once the roster is: the
+// line that tells what was changed, or what to add by hand; "" for nothing.
+std::string keep_the_list(const generation_request& request, const std::string& roster_path, env& clock) {
+  const std::string name = roster_path.substr(base_name_start(roster_path));
+  if (request.governing_list.empty() || request.roster_list.empty() ||
+      !same_but_case(name, minister_file_name(text_of(request.tag)))) {
+    return "";
+  }
+  try {
+    const std::string list = contents_of(request.governing_list);
+    if (list_names(list, name)) return "";
+    roster_file file(request.roster_list);
+    file.write(list_with(list, name));
+    file.commit(clock);
+  } catch (const named_error& error) {
+    return "The roster list could not be changed (" + error.message() + "): add " + name + " to it by hand.";
+  }
+  return "Added " + name + " to the roster list " + request.roster_list +
+         (request.roster_list == request.governing_list ? "." : ", made from " + request.governing_list + ".");
+}
+
 }  // namespace
 
 void main(const generation_request& request, program_io& io) {  // NOLINT(bugprone-exception-escape)
@@ -154,12 +172,14 @@ void main(const generation_request& request, program_io& io) {  // NOLINT(bugpro
 
   // Nothing is reported as done before the whole roster stands under its name.
   file->commit(io.environment);
+  const std::string list_changed = keep_the_list(request, roster_path, io.environment);
   try {
     io.out.write_line_ends(2);
     io.out.write_line("DONE!");
     io.out.write_text("Your ministers are in the file called ");
     io.out.write_text(roster_path);
     io.out.complete_line();
+    if (!list_changed.empty()) io.out.write_line(list_changed);
   } catch (const named_error& error) {
     // The roster is written: a console that fails now must not say otherwise.
     throw named_error(error.full_name(), error.message() + "; the ministers are in " + roster_path);

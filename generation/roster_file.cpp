@@ -71,7 +71,7 @@ roster_file::~roster_file() {
 
 void roster_file::write(std::string_view text) {
   if (text.empty()) return;
-  line_ended_ = text.back() == '\n';
+  line_ended_ = text.back() == '\n' || text.back() == '\r';
   if (buffered_ + text.size() > buffer_.size()) flush();
   if (text.size() > buffer_.size()) {
     handle_->write_all(text);
@@ -95,7 +95,9 @@ void roster_file::commit(env& clock) {
     system_code failed = 0;
     hold_interruptions_during([&] {
       failed = rename_file(temporary_path_, target_.path);
-      if (failed == 0) end_quietly_on_interruption();
+      if (failed != 0) return;
+      remove_on_interruption("");
+      end_quietly_on_interruption();
     });
     if (failed == 0) break;
     if (clock.monotonic_nanoseconds() - start >= retry_for_ns) {

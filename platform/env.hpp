@@ -125,12 +125,13 @@ class code_page_converter {
 // a write failure, not a silent end, and interruptions are watched (SIGINT,
 // SIGTERM, SIGHUP, SIGQUIT; Ctrl+C, Ctrl+Break, the console window
 // closed), each reported with `report_of` the interruption's name. A
-// signal ignored at the start stays ignored. Until the roster has its name
-// an interruption removes the one file named to remove_on_interruption
-// ("" for none), tries the report without ever waiting on the console, and
-// ends the process as the system expects: by the signal itself (128 + it
-// as PID 1), or with STATUS_CONTROL_C_EXIT. Once end_quietly_on_interruption
-// is called, it ends the process at once with status 0 and no report.
+// signal ignored at the start stays ignored. An interruption removes the
+// one file named to remove_on_interruption ("" for none). Until the roster
+// has its name it then tries the report without ever waiting on the
+// console, and ends the process as the system expects: by the signal
+// itself (128 + it as PID 1), or with STATUS_CONTROL_C_EXIT. Once
+// end_quietly_on_interruption is called, it ends the process at once with
+// status 0 and no report.
 void start_platform(const std::function<std::string(std::string_view)>& report_of);
 void remove_on_interruption(const std::string& path);
 void end_quietly_on_interruption();

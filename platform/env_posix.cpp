@@ -255,10 +255,10 @@ sigset_t all_handled() {
 }
 
 extern "C" void on_interruption(int signal_number) {
-  if (committed != 0) ::_exit(0);
   // The handled signals are held off in here, so a second one cannot cut
   // the removal short.
   if (armed != 0) ::unlink(pending_path.data());
+  if (committed != 0) ::_exit(0);
   const auto* const handled = std::ranges::find(handled_signals, signal_number, &handled_signal::number);
   // Written only where it goes at once: a console that takes no more must not hold the end.
   pollfd error_output{STDERR_FILENO, POLLOUT, 0};

@@ -300,8 +300,8 @@ BOOL WINAPI on_console_event(DWORD event) {
   handled_event* const handled = std::ranges::find(handled_events, event, &handled_event::event);
   if (handled == handled_events.end()) return FALSE;
   const std::lock_guard lock(disk_step);
-  if (committed.load()) ::ExitProcess(0);
   if (armed.load()) ::DeleteFileW(pending_path.data());
+  if (committed.load()) ::ExitProcess(0);
   // The report is tried on a thread of its own, so that a console that
   // takes no more output cannot hold the end for more than a moment.
   HANDLE writer = ::CreateThread(nullptr, 0, write_the_report, handled, 0, nullptr);

@@ -1,5 +1,7 @@
 #include "platform/files.hpp"
 
+#include <array>
+
 #include "platform/errors.hpp"
 #include "platform/paths.hpp"
 #include "platform/text_decoding.hpp"
@@ -47,6 +49,14 @@ file_handle open_for_reading(std::string_view name) {
   if (code != 0 || facts.unusable != 0)
     throw file_use_error(describe_system_error(name, code != 0 ? code : facts.unusable));
   return file;
+}
+
+std::string contents_of(std::string_view name) {
+  file_handle file = open_for_reading(name);
+  std::string text;
+  std::array<char, 4096> chunk{};
+  while (const std::size_t got = file.read_some(chunk.data(), chunk.size())) text.append(chunk.data(), got);
+  return text;
 }
 
 write_target probe_for_writing(std::string_view name) {

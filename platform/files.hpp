@@ -56,6 +56,10 @@ class file_handle final : public byte_source, public byte_sink {
 // file_use_error, and never blocks.
 file_handle open_for_reading(std::string_view name);
 
+// Everything a file on disk holds; raises as open_for_reading does, and
+// file_read_error.
+std::string contents_of(std::string_view name);
+
 // Where a file written under a name goes: the path it is renamed to (a
 // link followed), and what a new file there keeps of one that stands
 // there.

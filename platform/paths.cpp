@@ -46,15 +46,57 @@ std::string full_path_of_folder(std::string_view folder) {
   return error ? "the folder the program was started in" : utf8_of(full);
 }
 
-std::vector<std::string> files_in(std::string_view folder) {
+namespace {
+
+std::vector<std::string> names_in(std::string_view folder, bool folders) {
   std::vector<std::string> names;
   std::error_code error;
   for (std::filesystem::directory_iterator entry(folder.empty() ? "." : path_of(folder), error), end;
        !error && entry != end; entry.increment(error)) {
     std::error_code ignored;
-    if (entry->is_regular_file(ignored)) names.push_back(utf8_of(entry->path().filename()));
+    if (folders ? entry->is_directory(ignored) : entry->is_regular_file(ignored)) {
+      names.push_back(utf8_of(entry->path().filename()));
+    }
   }
   return names;
 }
+
+std::filesystem::path whole(std::string_view path) {
+  std::error_code error;
+  std::filesystem::path full =
+      std::filesystem::absolute(path.empty() ? std::filesystem::path(".") : path_of(path), error).lexically_normal();
+  if (!full.has_filename() && full.has_relative_path()) full = full.parent_path();
+  return full;
+}
+
+}  // namespace
+
+std::vector<std::string> files_in(std::string_view folder) { return names_in(folder, false); }
+
+std::vector<std::string> folders_in(std::string_view folder) { return names_in(folder, true); }
+
+folder_state state_of_folder(std::string_view folder) {
+  const std::filesystem::path path = folder.empty() ? "." : path_of(folder);
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  const bool missing = status.type() == std::filesystem::file_type::not_found ||
+                       error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
+  if (missing || error) return {missing ? folder_state::missing : folder_state::unreadable, error.message()};
+  if (!std::filesystem::is_directory(status)) return {folder_state::not_a_folder, ""};
+  const std::filesystem::directory_iterator listed(path, error);
+  return {error ? folder_state::unreadable : folder_state::readable, error ? error.message() : ""};
+}
+
+std::string make_folder(std::string_view folder) {
+  std::error_code error;
+  std::filesystem::create_directory(path_of(folder), error);
+  return error ? error.message() : "";
+}
+
+std::string full_path(std::string_view path) { return utf8_of(whole(path)); }
+
+std::string folder_above(std::string_view path) { return utf8_of(whole(path).parent_path()); }
+
+std::string last_name(std::string_view path) { return utf8_of(whole(path).filename()); }
 
 }  // namespace vesk_mg

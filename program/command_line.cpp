@@ -1,10 +1,12 @@
 #include "program/command_line.hpp"
 
-#include <filesystem>
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <system_error>
+#include <vector>
 
 #include "platform/errors.hpp"
-#include "platform/paths.hpp"
 
 namespace vesk_mg {
 
@@ -13,7 +15,7 @@ namespace {
 constexpr int exit_usage = 2;
 
 constexpr std::string_view usage =
-    "Usage: vesk_mg [FOLDER...]\r\n"
+    "Usage: vesk_mg [--code-page N] [FOLDER...]\r\n"
     "       vesk_mg --help | --version\r\n"
     "\r\n"
     "Writes the minister roster of one country for the game as ministers_<tag>.csv\r\n"
@@ -23,48 +25,85 @@ constexpr std::string_view usage =
     "every alignment gets; the name of a text file with\r\n"
     "one minister name per line; and the first ID.\r\n"
     "\r\n"
-    "It gives out no ID that a roster in the folders uses already. Name the mod's\r\n"
-    "ministers folder first and the game's own after it: a roster in an earlier\r\n"
-    "folder hides one of the same name in a later one, as in the game.\r\n"
-    "  On Linux:    vesk_mg ~/mods/mymod/ministers ~/game/ministers\r\n"
-    "  On Windows:  vesk_mg \"C:\\Mods\\MyMod\\ministers\" \"C:\\Game\\ministers\"\r\n"
+    "It gives out no ID that a roster the game loads uses already. Give it the\r\n"
+    "mod's own folder, or drop that on the program: the roster goes into the\r\n"
+    "mod's db/ministers, the rosters of the game one or two folders above count\r\n"
+    "too, and where the game keeps a list of its rosters, db/ministers.txt, the\r\n"
+    "new one is added to the mod's. For a layout it does not find by itself,\r\n"
+    "name the mod's ministers folder first and the game's after it: a roster in\r\n"
+    "an earlier folder hides one of the same name in a later one, as in the game.\r\n"
+    "  On Linux:    vesk_mg ~/game/mods/mymod\r\n"
+    "  On Windows:  vesk_mg \"C:\\Game\\Mods\\MyMod\"\r\n"
+    "\r\n"
+    "Names are written in the code page of the game's edition, taken to be the\r\n"
+    "system's (on Linux, the one Windows has for the locale's language). For an\r\n"
+    "edition in another language, --code-page N names its own: 1250 to 1258,\r\n"
+    "874, 932, 936, 949 or 950 (1251 for the Russian edition, say).\r\n"
     "\r\n"
     "The answers may also come from a file: vesk_mg < answers.txt\r\n"
     "\r\n"
-    "  --help, -h  show this text\r\n"
-    "  --version   show the version\r\n";
+    "  --code-page N  write the names in code page N\r\n"
+    "  --help, -h     show this text\r\n"
+    "  --version      show the version\r\n";
+
+constexpr std::string_view code_page_option = "--code-page";
+
+// The ANSI code pages of Windows, in which the game has its editions.
+constexpr std::array<unsigned, 14> game_code_pages{874,  932,  936,  949,  950,  1250, 1251,
+                                                   1252, 1253, 1254, 1255, 1256, 1257, 1258};
+
+std::optional<unsigned> code_page_of(std::string_view text) {
+  unsigned code_page = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), code_page);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return std::ranges::count(game_code_pages, code_page) != 0 ? std::optional<unsigned>(code_page) : std::nullopt;
+}
 
 }  // namespace
 
 command_line answer_command_line(std::span<const std::string> arguments, byte_sink& output, byte_sink& error_output,
                                  system_kind system) {
   try {
-    for (const std::string& argument : arguments) {
+    command_line asked;
+    std::vector<std::string> typed;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+      const std::string& argument = arguments[i];
       if (argument == "--version") {
         output.write_all("vesk_mg " VESK_MG_VERSION "\r\n");
-        return {{}, exit_normal};
+        return {{}, {}, exit_normal};
       }
       if (argument == "--help" || argument == "-h" || (system == system_kind::windows && argument == "/?")) {
         output.write_all(usage);
-        return {{}, exit_normal};
+        return {{}, {}, exit_normal};
+      }
+      if (argument == code_page_option || argument.starts_with(std::string(code_page_option) + "=")) {
+        const bool apart = argument == code_page_option;
+        const std::string value =
+            apart ? (i + 1 < arguments.size() ? arguments[++i] : "") : argument.substr(code_page_option.size() + 1);
+        asked.code_page = code_page_of(value);
+        if (!asked.code_page) {
+          error_output.write_all("No edition of the game reads code page \"" + value +
+                                 "\": --code-page takes 1250 to 1258, 874, 932, 936, 949 or 950.\r\n");
+          return {{}, {}, exit_usage};
+        }
+        continue;
       }
       if (argument.starts_with('-')) {
         error_output.write_all("Unknown option: " + argument + "\r\nvesk_mg --help tells what the program takes.\r\n");
-        return {{}, exit_usage};
+        return {{}, {}, exit_usage};
       }
+      typed.push_back(argument);
     }
-    for (const std::string& argument : arguments) {
-      std::error_code error;
-      const std::filesystem::file_status status = std::filesystem::status(path_of(argument), error);
-      if (std::filesystem::is_directory(status)) continue;
-      error_output.write_all((std::filesystem::exists(status) ? "Not a folder: " : "No such folder: ") + argument +
-                             "\r\n");
-      return {{}, exit_usage};
+    try {
+      asked.folders = roster_folders_of(typed);
+    } catch (const named_error& folder_error) {  // a folder not there or not to be read: its line
+      error_output.write_all(folder_error.message() + "\r\n");
+      return {{}, {}, exit_usage};
     }
-    return {{arguments.begin(), arguments.end()}, std::nullopt};
+    return asked;
   } catch (const named_error& error) {
     write_report(error_output, report_text(error.full_name(), error.message()));
-    return {{}, exit_after_report};
+    return {{}, {}, exit_after_report};
   }
 }
 

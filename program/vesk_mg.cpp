@@ -10,9 +10,9 @@
 
 namespace vesk_mg {
 
-void vesk_mg(program_io& io, std::span<const std::string> folders) {
-  check_folder_takes_files(folders.empty() ? "" : folders.front());
-  vesk_mg::main(ask_questions(io, folders), io);
+void vesk_mg(program_io& io, const roster_folders& folders, std::optional<unsigned> code_page) {
+  check_folder_takes_files(folders.paths.front());
+  vesk_mg::main(ask_questions(io, folders, code_page), io);
 }
 
 int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& environment,

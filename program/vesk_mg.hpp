@@ -6,18 +6,20 @@
 #pragma once
 
 #include <functional>
-#include <span>
-#include <string>
+#include <optional>
 
 #include "platform/clock.hpp"
 #include "platform/console.hpp"
+#include "rosters/roster_folders.hpp"
 
 namespace vesk_mg {
 
 // vesk_mg: the program's entry procedure, the dialogue handing its request
 // to the generation driver, once the folder is known to take the roster:
-// the first of `folders` as the user typed them, or the working folder.
-void vesk_mg(program_io& io, std::span<const std::string> folders = {});
+// the first of `folders`. Names are written in `code_page`, where it is
+// given, else in the one the environment gives.
+void vesk_mg(program_io& io, const roster_folders& folders = roster_folders_of({}),
+             std::optional<unsigned> code_page = std::nullopt);
 
 // One whole run over the given channels and environment, wired as the program
 // is: the console, the end of the run and its report around `body`, the

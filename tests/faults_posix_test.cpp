@@ -53,7 +53,8 @@ TEST_F(faults_posix, a_folder_that_cannot_be_written_ends_the_run_before_a_quest
       {"rmdir \"$PWD\"",
        "FILE_NAME_ERROR : Cannot write in the folder the program was started in: No such file or directory"},
       // The folder given is checked, not the one the program was started in.
-      {"mkdir given && chmod 555 given", "FILE_NAME_ERROR : Cannot write in " + here + "/given: Permission denied",
+      {"mkdir given && chmod 555 given",
+       "FILE_NAME_ERROR : Cannot write in " + here + "/given: Permission denied",
        {"given"}},
   };
   for (const auto& [stage, report, folders] : cases) {
@@ -74,7 +75,7 @@ TEST_F(faults_posix, a_folder_that_cannot_be_written_ends_the_run_before_a_quest
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     std::filesystem::create_directories(here);
     std::filesystem::current_path(here);
-    ASSERT_EQ(std::system("chattr -a . && chmod -R 700 . && rm -rf .vesk_mg.* given"), 0);
+    ASSERT_EQ(std::system("chattr -a . && chmod 755 . && rm -rf .vesk_mg.* given"), 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << stage;
   }
 }
@@ -315,15 +316,51 @@ INSTANTIATE_TEST_SUITE_P(
                                         std::filesystem::create_symlink(name, "ministers_abc.csv");
                                       }}},
         // The new roster reaches the disk before it takes the name, and the rename after.
-        program_fault{.name = "synced_before_its_rename_and_its_folder_after",
-                      .options = {.environment = {"LD_PRELOAD=" VESK_MG_SYNC_PROBE, "VESK_MG_SYNC_LOG=syncs.log",
-                                                  std::string("ASAN_OPTIONS=verify_asan_link_order=0:") +
-                                                      (std::getenv("ASAN_OPTIONS") ? std::getenv("ASAN_OPTIONS") : "")}},
-                      .check =
-                          [] {
-                            EXPECT_EQ(test_support::read_file("syncs.log"), "fsync file\nrename\nfsync folder\n");
-                          }},
+        program_fault{
+            .name = "synced_before_its_rename_and_its_folder_after",
+            .options = {.environment = {"LD_PRELOAD=" VESK_MG_SYNC_PROBE, "VESK_MG_SYNC_LOG=syncs.log",
+                                        std::string("ASAN_OPTIONS=verify_asan_link_order=0:") +
+                                            (std::getenv("ASAN_OPTIONS") ? std::getenv("ASAN_OPTIONS") : "")}},
+            .check = [] { EXPECT_EQ(test_support::read_file("syncs.log"), "fsync file\nrename\nfsync folder\n"); }},
         program_fault{"non_blocking_standard_input", {.input = session, .non_blocking_input = true}},
+        // A folder that cannot be read is told as one that is not there, before the banner.
+        program_fault{.name = "a_folder_that_cannot_be_listed",
+                      .options = {.arguments = {"locked"}, .as_nobody = true},
+                      .ended = 2,
+                      .report = "Cannot read the folder locked: Permission denied\r\n",
+                      .roster = nullptr,
+                      .stage = [] { ASSERT_EQ(std::system("mkdir locked && chmod 311 locked"), 0); }},
+        program_fault{.name = "a_first_folder_that_takes_files_but_cannot_be_listed",
+                      .options = {.arguments = {"drop", "."}, .as_nobody = true},
+                      .ended = 2,
+                      .report = "Cannot read the folder drop: Permission denied\r\n",
+                      .roster = nullptr,
+                      .stage = [] { ASSERT_EQ(std::system("mkdir drop && chmod 333 drop"), 0); }},
+        program_fault{.name = "a_folder_whose_parent_cannot_be_searched",
+                      .options = {.arguments = {"shut/in"}, .as_nobody = true},
+                      .ended = 2,
+                      .report = "Cannot read the folder shut/in: Permission denied\r\n",
+                      .roster = nullptr,
+                      .stage = [] { ASSERT_EQ(std::system("mkdir -p shut/in && chmod 600 shut"), 0); }},
+        // Interrupted before the roster stands, a run leaves every list as it was.
+        program_fault{
+            .name = "interrupted_in_a_mod_leaves_the_lists",
+            .options = {.input = long_session, .signal_while_generating = SIGINT, .arguments = {"game/Mods/MyMod"}},
+            .ended = -SIGINT,
+            .report = "\r\nraised VESK_MG.INTERRUPTED_ERROR : SIGINT\r\n",
+            .roster = nullptr,
+            .stage =
+                [] {
+                  std::filesystem::create_directories("game/db/ministers");
+                  std::filesystem::create_directories("game/Mods/MyMod/db/ministers");
+                  test_support::write_file("game/db/ministers.txt", "ministers_ger.csv\n");
+                },
+            .check =
+                [] {
+                  EXPECT_EQ(test_support::read_file("game/db/ministers.txt"), "ministers_ger.csv\n");
+                  EXPECT_FALSE(std::filesystem::exists("game/Mods/MyMod/db/ministers.txt"));
+                  EXPECT_TRUE(std::filesystem::is_empty("game/Mods/MyMod/db/ministers"));
+                }},
         // The roster goes to the folder given, and the name file is found beside the program.
         program_fault{.name = "a_folder_given_and_the_names_beside_the_program",
                       .options = {.input = session,

@@ -70,9 +70,11 @@ struct dialogue_case {
   std::string input;
   std::string expected;  // everything after the banner
   int status = 0;
-  unsigned code_page = 1252;                                    // the game's
-  std::vector<std::pair<std::string, std::string>> files = {};  // written beside the name files, UTF-8 names
-  std::vector<std::string> folders = {};                        // given on the command line
+  unsigned code_page = 1252;  // the game's
+  // Written beside the name files, UTF-8 names; a name that ends in '/' is a folder.
+  std::vector<std::pair<std::string, std::string>> files = {};
+  std::vector<std::string> folders = {};         // given on the command line
+  std::optional<unsigned> given_code_page = {};  // given on the command line
   friend void PrintTo(const dialogue_case& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -126,8 +128,10 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
 #endif
   }
 
-  test_support::script_result run(const std::string& input, const std::vector<std::string>& folders = {}) {
-    return test_support::run_body(input, clock, [&](program_io& io) { handed_over = ask_questions(io, folders); });
+  test_support::script_result run(const std::string& input, const std::vector<std::string>& folders = {},
+                                  std::optional<unsigned> code_page = {}) {
+    return test_support::run_body(
+        input, clock, [&](program_io& io) { handed_over = ask_questions(io, roster_folders_of(folders), code_page); });
   }
 };
 
@@ -137,11 +141,16 @@ TEST_P(dialogue, writes_exactly_its_transcript) {
   for (const auto& [name, text] : c.files) {
     const std::filesystem::path path(std::u8string(name.begin(), name.end()));
     if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
-    test_support::write_file(path, text);
+    if (!name.ends_with('/')) test_support::write_file(path, text);
   }
-  const test_support::script_result result = run(c.input, c.folders);
+  const test_support::script_result result = run(c.input, c.folders, c.given_code_page);
   ASSERT_EQ(result.out.substr(0, banner().size()), banner());
-  EXPECT_EQ(result.out.substr(banner().size()), c.expected);
+  // "<here>" stands for the whole path of the folder the test works in.
+  std::string expected = c.expected;
+  for (std::size_t at = 0; (at = expected.find("<here>", at)) != std::string::npos;) {
+    expected.replace(at, 6, folder.path().string());
+  }
+  EXPECT_EQ(result.out.substr(banner().size()), expected);
   EXPECT_EQ(result.status, c.status);
   EXPECT_EQ(result.err, c.status == 0 ? "" : eof_report);
   EXPECT_EQ(handed_over.has_value(), c.status == 0);
@@ -319,18 +328,22 @@ INSTANTIATE_TEST_SUITE_P(
                           id_prompt + "\r\n"},
         dialogue_case{"a_character_beyond_the_first_64_ki_is_named_whole",
                       "abc\nNS\nX\n" + ten_ones + "smiley.txt\nnames.txt\n1\n",
-                      counted + name_question + spoiled_line(1, "U+1F600" + cannot_show) + change_them +
-                          name_question + id_prompt + "\r\n",
+                      counted + name_question + spoiled_line(1, "U+1F600" + cannot_show) + change_them + name_question +
+                          id_prompt + "\r\n",
                       0,
                       1252,
                       {{"smiley.txt", "\xF0\x9F\x98\x80\n" + test_support::numbered_names(9)}}},
         // 1252 has no letter at 0x81; Windows would still convert U+0081 to it.
-        dialogue_case{"a_c1_control_the_code_page_would_pass", "abc\nNS\nX\n" + ten_ones + "c1.txt\nnames.txt\n1\n",
-                      counted + name_question + spoiled_line(1, "U+0081" + cannot_show) + change_them +
-                          name_question + id_prompt + "\r\n",
+        dialogue_case{"a_c1_control_the_code_page_would_pass",
+                      "abc\nNS\nX\n" + ten_ones + "c1.txt\nnames.txt\n1\n",
+                      counted + name_question + spoiled_line(1, "U+0081" + cannot_show) + change_them + name_question +
+                          id_prompt + "\r\n",
                       0,
                       1252,
-                      {{"c1.txt", "A\xC2\x81" "B\n" + test_support::numbered_names(9)}}},
+                      {{"c1.txt",
+                        "A\xC2\x81"
+                        "B\n" +
+                            test_support::numbered_names(9)}}},
         dialogue_case{"a_line_not_in_utf8_among_utf8_ones", "abc\nNS\nX\n" + ten_ones + "mixed.txt\nnames.txt\n1\n",
                       counted + name_question +
                           "Line 2 of the name file is not written in UTF-8, as the rest of the file is.\r\n" +
@@ -355,6 +368,15 @@ INSTANTIATE_TEST_SUITE_P(
                       0,
                       1255,
                       {{"he.txt", "\uFB2A\n" + test_support::numbered_names(9)}}},
+        // The game's edition named on the command line, over the system's language.
+        dialogue_case{"a_code_page_given",
+                      "abc\nNS\nX\n" + ten_ones + "polish.txt\n1\n",
+                      counted + name_question + id_prompt + "\r\n",
+                      0,
+                      1252,
+                      {},
+                      {},
+                      1250},
         dialogue_case{"no_converter_for_the_code_page", "abc\nNS\nX\n" + ten_ones + "polish.txt\nnames.txt\n1\n",
                       counted + name_question + "This system cannot write names in code page 99999, the game's.\r\n" +
                           "Save the name file in code page 99999, then try again: \r\n" + name_question + id_prompt +
@@ -379,13 +401,17 @@ INSTANTIATE_TEST_SUITE_P(
 // is refused (`used` says how), and the next free range, when there is one,
 // is the answer that follows; an ID none of them uses is taken at once.
 using roster_files = std::vector<std::pair<std::string, std::string>>;
+// With folders given, `each_folder` is what is told of them first, one line each.
 dialogue_case first_id_beside(const char* name, roster_files files, const std::string& id, const std::string& used = "",
-                              const std::string& next = "", std::vector<std::string> folders = {}) {
+                              const std::string& next = "", std::vector<std::string> folders = {},
+                              const std::vector<std::string>& each_folder = {}) {
   const std::string free_range = next.empty() ? "" : "The next 10 free IDs in a row start at " + next + ".\r\n";
   const std::string told = used.empty() ? "" : "\r\n" + used + "\r\n" + free_range + id_prompt;
+  std::string folders_told;
+  for (const std::string& line : each_folder) folders_told += line + "\r\n";
   return {name,
           "abc\nNS\nX\n" + ten_ones + "names.txt\n" + id + "\n" + (next.empty() ? "1" : next) + "\n",
-          counted + name_question + id_prompt + told + "\r\n",
+          (folders.empty() ? "" : folders_told + "\r\n") + counted + name_question + id_prompt + told + "\r\n",
           0,
           1252,
           std::move(files),
@@ -436,7 +462,8 @@ INSTANTIATE_TEST_SUITE_P(
         first_id_beside("what_is_not_a_roster_is_passed_over",
                         {{"notes.CSV", "TAG;Notes\r\n7000;x\r\n"}, {"ministers_xyz.txt", roster("XYZ", 7000, 10)}},
                         "7000"),
-        first_id_beside("a_fifo_and_an_endless_line_are_never_read", {}, "7000", "", "", {"endless"}),
+        first_id_beside("a_fifo_and_an_endless_line_are_never_read", {}, "7000", "", "", {"endless"},
+                        {"Counting the IDs of 0 rosters in endless."}),
         // A row longer than the start that is read of it, and an ID field with a tail.
         first_id_beside("only_the_first_field_of_a_row_is_an_id",
                         {{"xyz.csv", roster("XYZ", 1, 0) + "1;" + std::string(40, 'x') + "7005;x\r\n7000abc;x\r\n"}},
@@ -455,7 +482,49 @@ INSTANTIATE_TEST_SUITE_P(
                         "5001",
                         "IDs 5001 to 5010 are already used by 5 ministers in game/ministers_ita.csv and " + mod +
                             separator + "Ministers_GER.csv.",
-                        "5019", {mod, "game/"})),
+                        "5019", {mod, "game/"},
+                        {"Counting the IDs of 1 roster in " + mod + ".", "Counting the IDs of 1 roster in game/."}),
+        // The game's own folder given for its rosters' folder: they are in its db/ministers.
+        first_id_beside("a_games_folder_given",
+                        {{"mod/MyMod/ministers/", ""}, {"db/ministers/ministers_ger.csv", roster("GER", 1000, 20)}},
+                        "1005",
+                        "IDs 1005 to 1014 are already used by 10 ministers in ." + separator + "db" + separator +
+                            "ministers" + separator + "ministers_ger.csv.",
+                        "1020", {"mod/MyMod/ministers", "."},
+                        {"Counting the IDs of 0 rosters in mod/MyMod/ministers.",
+                         "Counting the IDs of 1 roster in ." + separator + "db" + separator + "ministers."}),
+        // A mod's own folder given alone: its db/ministers is made, and the game is found two folders up.
+        first_id_beside(
+            "a_mods_folder_given_alone",
+            {{"game/Mods/MyMod/db/", ""}, {"game/db/ministers/ministers_ger.csv", roster("GER", 1000, 20)}}, "1005",
+            "IDs 1005 to 1014 are already used by 10 ministers in <here>" + separator + "game" + separator +
+                "db" + separator + "ministers" + separator + "ministers_ger.csv.",
+            "1020", {"game/Mods/MyMod"},
+            {"Counting the IDs of 0 rosters in game/Mods/MyMod" + separator + "db" + separator + "ministers.",
+             "Counting the IDs of 1 roster in <here>" + separator + "game" + separator + "db" + separator +
+                 "ministers."}),
+        // The game's list names the rosters it loads; one it does not name never counts.
+        first_id_beside("an_unlisted_roster_does_not_count",
+                        {{"game/MyMod/db/ministers/", ""},
+                         {"game/db/ministers/ministers_ger.csv", roster("GER", 1000, 20)},
+                         {"game/db/ministers/ministers_ita.csv", roster("ITA", 2000, 20)},
+                         {"game/db/ministers.txt", "# the game's\r\n\r\n  Ministers_GER.csv \r\n"}},
+                        "2005", "", "", {"game/MyMod/db/ministers"},
+                        {"Counting the IDs of 0 rosters in game/MyMod/db/ministers.",
+                         "Counting the IDs of 1 roster in <here>" + separator + "game" + separator + "db" + separator +
+                             "ministers."}),
+        // A mod's list takes the place of the game's, and names rosters of the game's folder too.
+        first_id_beside("a_mods_list_governs",
+                        {{"game/db/ministers/ministers_ger.csv", roster("GER", 1000, 20)},
+                         {"game/db/ministers/ministers_ita.csv", roster("ITA", 2000, 20)},
+                         {"game/db/ministers.txt", "ministers_ger.csv\n"},
+                         {"game/MyMod/db/ministers/ministers_ita.csv", roster("ITA", 3000, 20)},
+                         {"game/MyMod/db/ministers/ministers_fra.csv", roster("FRA", 4000, 20)},
+                         {"game/MyMod/db/ministers.txt", "ministers_ita.csv"}},
+                        "1005", "", "", {"game/MyMod/db/ministers"},
+                        {"Counting the IDs of 1 roster in game/MyMod/db/ministers.",
+                         "Counting the IDs of 0 rosters in <here>" + separator + "game" + separator + "db" + separator +
+                             "ministers."})),
     case_name);
 
 INSTANTIATE_TEST_SUITE_P(

@@ -12,7 +12,7 @@
 namespace vesk_mg {
 namespace {
 
-const std::string help = "Usage: vesk_mg [FOLDER...]\r\n       vesk_mg --help | --version\r\n";
+const std::string help = "Usage: vesk_mg [--code-page N] [FOLDER...]\r\n       vesk_mg --help | --version\r\n";
 const std::string no_option = "\r\nvesk_mg --help tells what the program takes.\r\n";
 
 struct command_line_case {
@@ -21,7 +21,11 @@ struct command_line_case {
   std::string out;            // how standard output begins; nothing when empty
   std::string err;
   system_kind system = system_kind::posix;
+  std::optional<unsigned> code_page = {};
+  std::vector<std::string> folders = {};  // when the run goes on: the arguments, or else these
 };
+
+const std::string no_code_page = "\": --code-page takes 1250 to 1258, 874, 932, 936, 949 or 950.\r\n";
 
 TEST(command_line, answers_help_and_version_takes_folders_and_refuses_the_rest) {
   const test_support::temp_folder folder;
@@ -40,13 +44,22 @@ TEST(command_line, answers_help_and_version_takes_folders_and_refuses_the_rest) 
       {{"mod", "missing"}, 2, "", "No such folder: missing\r\n"},
       {{"names.txt"}, 2, "", "Not a folder: names.txt\r\n"},
       {{""}, 2, "", "No such folder: \r\n"},
+      {{"--code-page", "1251"}, std::nullopt, "", "", system_kind::posix, 1251, {""}},
+      {{"--code-page=874", "mod"}, std::nullopt, "", "", system_kind::posix, 874, {"mod"}},
+      {{"--code-page=1234"}, 2, "", "No edition of the game reads code page \"1234" + no_code_page},
+      {{"--code-page", "-1251"}, 2, "", "No edition of the game reads code page \"-1251" + no_code_page},
+      {{"--code-page"}, 2, "", "No edition of the game reads code page \"" + no_code_page},
   };
   for (const command_line_case& c : cases) {
     test_support::string_sink out;
     test_support::string_sink err;
     const command_line asked = answer_command_line(c.arguments, out, err, c.system);
     EXPECT_EQ(asked.status, c.status) << c.arguments.size();
-    EXPECT_EQ(asked.folders, c.status ? std::vector<std::string>{} : c.arguments) << c.arguments.size();
+    const std::vector<std::string> folders = !c.folders.empty()    ? c.folders
+                                             : c.arguments.empty() ? std::vector<std::string>{""}
+                                                                   : c.arguments;
+    EXPECT_EQ(asked.folders.paths, c.status ? std::vector<std::string>{} : folders) << c.arguments.size();
+    EXPECT_EQ(asked.code_page, c.code_page) << c.arguments.size();
     EXPECT_EQ(out.text().substr(0, c.out.size()), c.out) << c.arguments.size();
     EXPECT_EQ(out.text().empty(), c.out.empty()) << c.arguments.size();
     EXPECT_EQ(err.text(), c.err) << c.arguments.size();
@@ -58,9 +71,9 @@ TEST(command_line, usage_says_what_is_asked_written_and_how_to_pipe_answers) {
   test_support::string_sink err;
   const std::vector<std::string> arguments{"--help"};
   ASSERT_EQ(answer_command_line(arguments, out, err).status, 0);
-  for (const char* part :
-       {"tag", "alignments", "positions", "one minister name per line", "first ID", "ministers_<tag>.csv",
-        "vesk_mg < answers.txt", "first FOLDER", "On Linux:    vesk_mg ", "On Windows:  vesk_mg \"C:\\"}) {
+  for (const char* part : {"tag", "alignments", "positions", "one minister name per line", "first ID",
+                           "ministers_<tag>.csv", "vesk_mg < answers.txt", "first FOLDER", "On Linux:    vesk_mg ",
+                           "On Windows:  vesk_mg \"C:\\", "db/ministers.txt", "--code-page N"}) {
     EXPECT_NE(out.text().find(part), std::string::npos) << part;
   }
 }

@@ -57,7 +57,7 @@ script_result run_body(const std::string& input, fake_env& clock, const std::fun
 }
 
 script_result run_script(const std::string& input, fake_env& clock, std::span<const std::string> folders) {
-  return run_body(input, clock, [&](program_io& io) { vesk_mg(io, folders); });
+  return run_body(input, clock, [&](program_io& io) { vesk_mg(io, roster_folders_of(folders)); });
 }
 
 std::string banner() {

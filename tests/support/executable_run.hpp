@@ -4,7 +4,8 @@
 // begun or once the run is held at a chosen point, standard input that
 // does not block, standard output to a file, a signal ignored from the
 // start, the program as PID 1 of a namespace of its own, variables added
-// to its environment. A run that outlasts 20 s is killed (SIGKILL).
+// to its environment, the program run as nobody. A run that outlasts 20 s
+// is killed (SIGKILL).
 #pragma once
 
 #include <sys/types.h>
@@ -42,6 +43,7 @@ struct executable_options {
   std::optional<output_hold> hold{};
   std::function<void(pid_t)> before_input{};  // runs once the program is started, before it has any input
   std::vector<std::string> environment{};     // "NAME=value", added to the program's
+  bool as_nobody = false;                     // run as the user nobody, where the test runs as root
 };
 
 struct executable_result {

@@ -1,0 +1,139 @@
+// Whole runs in the game's layout: the rosters' folder found from a mod's
+// or the game's own folder, the game found above a mod, and the list of
+// the rosters one edition loads kept, changed only once the roster stands.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/support/answers.hpp"
+#include "tests/support/console_script.hpp"
+#include "tests/support/temp_folder.hpp"
+
+namespace vesk_mg {
+namespace {
+
+using files = std::vector<std::pair<std::string, std::string>>;  // a name ending in '/' is a folder
+
+struct layout_case {
+  const char* name;
+  files before;
+  std::vector<std::string> folders;  // given on the command line
+  std::string told;                  // what the console says before the first question
+  std::string closing;               // what it ends with
+  files after{};                     // what stands there after the run
+  std::string start_in{};            // the folder the program is started in, when not the test's
+  friend void PrintTo(const layout_case& c, std::ostream* os) { *os << c.name; }
+};
+
+class game_layout : public ::testing::TestWithParam<layout_case> {
+ protected:
+  test_support::temp_folder folder;
+  test_support::fake_env clock;
+};
+
+// "/" in what the program joins is the system's separator; "<here>" the test's folder, whole.
+std::string as_shown(std::string text, const std::filesystem::path& here) {
+  const auto separator = static_cast<char>(std::filesystem::path::preferred_separator);
+  for (std::size_t at = 0; (at = text.find('|', at)) != std::string::npos;) text[at] = separator;
+  for (std::size_t at = 0; (at = text.find("<here>", at)) != std::string::npos;) text.replace(at, 6, here.string());
+  return text;
+}
+
+TEST_P(game_layout, finds_the_rosters_and_keeps_the_list) {
+  const layout_case& c = GetParam();
+  for (const auto& [name, text] : c.before) {
+    std::filesystem::create_directories(std::filesystem::path(name).parent_path());
+    if (!name.ends_with('/')) test_support::write_file(name, text);
+  }
+  test_support::write_file(std::filesystem::path(c.start_in) / "names.txt", test_support::numbered_names(10));
+  if (!c.start_in.empty()) std::filesystem::current_path(c.start_in);
+  const test_support::script_result result = test_support::run_script(test_support::answers{}.text(), clock, c.folders);
+  std::filesystem::current_path(folder.path());
+  EXPECT_EQ(result.status, 0) << result.err;
+  const std::string told = as_shown(c.told, folder.path());
+  EXPECT_EQ(result.out.substr(test_support::banner().size(), told.size()), told);
+  EXPECT_TRUE(result.out.ends_with(as_shown(c.closing, folder.path()))) << result.out.substr(result.out.size() - 300);
+  for (const auto& [name, text] : c.after) EXPECT_EQ(test_support::read_file(name), text) << name;
+}
+
+std::string roster_line(const std::string& path) { return "Your ministers are in the file called " + path + "\r\n"; }
+
+const std::string game_roster = test_support::roster("GER", 5000, 20);
+
+INSTANTIATE_TEST_SUITE_P(
+    rows, game_layout,
+    ::testing::Values(
+        // The game's list is copied into the mod's, with the new roster added in its line ends.
+        layout_case{"a_new_mod_given_alone_with_the_game_two_above",
+                    {{"game/db/ministers/ministers_ger.csv", game_roster},
+                     {"game/db/ministers.txt", "ministers_ger.csv\n"},
+                     {"game/Mods/MyMod/db/", ""}},
+                    {"game/Mods/MyMod"},
+                    "Counting the IDs of 0 rosters in game/Mods/MyMod|db|ministers.\r\n"
+                    "Counting the IDs of 1 roster in <here>|game|db|ministers.\r\n\r\n",
+                    roster_line("game/Mods/MyMod|db|ministers|ministers_abc.csv") +
+                        "Added ministers_abc.csv to the roster list <here>|game|Mods|MyMod|db|ministers.txt, made "
+                        "from <here>|game|db|ministers.txt.\r\n",
+                    {{"game/Mods/MyMod/db/ministers.txt", "ministers_ger.csv\nministers_abc.csv\n"},
+                     {"game/db/ministers.txt", "ministers_ger.csv\n"}}},
+        // The mod's own list, its last line without an end, gets a line of its own.
+        layout_case{"a_mods_list_is_added_to",
+                    {{"game/db/ministers/ministers_ger.csv", game_roster},
+                     {"game/db/ministers.txt", "ministers_ger.csv\r\n"},
+                     {"game/MyMod/db/ministers/", ""},
+                     {"game/MyMod/db/ministers.txt", "# the mod's\r\nministers_ger.csv"}},
+                    {"game/MyMod/db/ministers"},
+                    "Counting the IDs of 0 rosters in game/MyMod/db/ministers.\r\n"
+                    "Counting the IDs of 1 roster in <here>|game|db|ministers.\r\n\r\n",
+                    roster_line("game/MyMod/db/ministers|ministers_abc.csv") +
+                        "Added ministers_abc.csv to the roster list <here>|game|MyMod|db|ministers.txt.\r\n",
+                    {{"game/MyMod/db/ministers.txt", "# the mod's\r\nministers_ger.csv\r\nministers_abc.csv\r\n"},
+                     {"game/db/ministers.txt", "ministers_ger.csv\r\n"}}},
+        layout_case{"a_list_that_names_the_roster_stays",
+                    {{"game/db/ministers/", ""}, {"game/db/ministers.txt", "MINISTERS_ABC.CSV\n"}},
+                    {"game"},
+                    "Counting the IDs of 0 rosters in game|db|ministers.\r\n\r\n",
+                    roster_line("game|db|ministers|ministers_abc.csv"),
+                    {{"game/db/ministers.txt", "MINISTERS_ABC.CSV\n"}}},
+        layout_case{"a_roster_under_a_fallback_name_is_never_added",
+                    {{"game/db/ministers/ministers_abc.csv/", ""}, {"game/db/ministers.txt", "ministers_ger.csv\n"}},
+                    {"game"},
+                    "Counting the IDs of 0 rosters in game|db|ministers.\r\n\r\n",
+                    roster_line("game|db|ministers|1ministers_abc.csv"),
+                    {{"game/db/ministers.txt", "ministers_ger.csv\n"}}},
+        // The roster is written; the list is not, and the user is told what to add.
+        layout_case{"a_list_that_cannot_be_written",
+                    {{"game/db/ministers/", ""},
+                     {"game/db/ministers.txt", "ministers_ger.csv\n"},
+                     {"game/Mods/MyMod/db/ministers/", ""},
+                     {"game/Mods/MyMod/db/ministers.txt/", ""}},
+                    {"game/Mods/MyMod"},
+                    "Counting the IDs of 0 rosters in game/Mods/MyMod|db|ministers.\r\n"
+                    "Counting the IDs of 0 rosters in <here>|game|db|ministers.\r\n\r\n",
+                    "): add ministers_abc.csv to it by hand.\r\n",
+                    {{"game/db/ministers.txt", "ministers_ger.csv\n"}}},
+        // Two folders given: what counts is said, and nothing is looked for.
+        layout_case{"two_folders_given",
+                    {{"game/db/ministers/ministers_ger.csv", game_roster},
+                     {"game/Mods/MyMod/db/ministers/", ""},
+                     {"elsewhere/", ""}},
+                    {"game/Mods/MyMod", "elsewhere"},
+                    "Counting the IDs of 0 rosters in game/Mods/MyMod|db|ministers.\r\n"
+                    "Counting the IDs of 0 rosters in elsewhere.\r\n\r\n",
+                    roster_line("game/Mods/MyMod|db|ministers|ministers_abc.csv")},
+        // Started in a rosters' folder with a list beside it, no folder given.
+        layout_case{"started_beside_a_list",
+                    {{"db/ministers/", ""}, {"db/ministers.txt", "ministers_ger.csv\n"}},
+                    {},
+                    "What is the tag",
+                    roster_line("ministers_abc.csv") +
+                        "Added ministers_abc.csv to the roster list <here>|db|ministers.txt.\r\n",
+                    {{"db/ministers.txt", "ministers_ger.csv\nministers_abc.csv\n"}},
+                    "db/ministers"}),
+    [](const ::testing::TestParamInfo<layout_case>& param) { return std::string(param.param.name); });
+
+}  // namespace
+}  // namespace vesk_mg
