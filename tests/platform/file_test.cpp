@@ -94,10 +94,10 @@ TEST(open_error, is_sorted_by_the_systems_code) {
       {EISDIR, system_kind::posix, false, false},      {EEXIST, system_kind::posix, false, true},
       {2, system_kind::windows, true, false},          {3, system_kind::windows, true, false},
       {15, system_kind::windows, true, false},         {161, system_kind::windows, true, false},
-      {206, system_kind::windows, true, false},
-      {123, system_kind::windows, true, false},        {267, system_kind::windows, true, false},
-      {5, system_kind::windows, false, false},         {32, system_kind::windows, false, false},
-      {80, system_kind::windows, false, true},         {183, system_kind::windows, false, true},
+      {206, system_kind::windows, true, false},        {123, system_kind::windows, true, false},
+      {267, system_kind::windows, true, false},        {5, system_kind::windows, false, false},
+      {32, system_kind::windows, false, false},        {80, system_kind::windows, false, true},
+      {183, system_kind::windows, false, true},
   };
   for (const sorting_case& c : cases) {
     EXPECT_EQ(leads_to_no_file(c.code, c.system), c.no_file) << c.code;
