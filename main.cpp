@@ -12,7 +12,7 @@
 int main(int argc, char** argv) {
   vesk_mg::start_platform(
       [](std::string_view what) { return vesk_mg::report_text(vesk_mg::error_names::interrupted, what); });
-  const std::vector<std::string> arguments = vesk_mg::program_arguments(argc, argv);
+  const std::vector<std::string> arguments = vesk_mg::arguments_of(vesk_mg::program_arguments(argc, argv));
   const vesk_mg::command_line asked =
       vesk_mg::answer_command_line(arguments, vesk_mg::standard_output(), vesk_mg::standard_error());
   const int status = asked.status ? *asked.status

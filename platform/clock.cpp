@@ -23,7 +23,7 @@ local_time local_time_at(std::int64_t seconds_since_1970, std::int64_t nanosecon
     throw clock_range_error("local year " + std::to_string(date.year) + " is outside 1901 to 2099");
   }
   // Zone offsets are whole minutes, so the fraction of the second carries over.
-  return {date.year, date.month, date.day, date.second_of_day * second_ns + nanoseconds};
+  return {static_cast<int>(date.year), date.month, date.day, date.second_of_day * second_ns + nanoseconds};
 }
 
 std::int64_t synced_clock::now(std::int64_t wall, std::int64_t monotonic) {

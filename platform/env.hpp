@@ -64,7 +64,9 @@ system_code remove_file(const std::string& path);
 system_code link_target(const std::string& path, std::string& target);
 
 std::uint64_t this_process_number();
-// The arguments the program was started with, its own name left out.
+// What the program was started with, as the system keeps it: on POSIX its
+// arguments, its own name left out; on Windows its whole command line, one
+// text, which the program parts itself.
 std::vector<std::string> program_arguments(int argc, char** argv);
 // The folder the program's file stands in, ending in a separator, or "".
 std::string program_folder();
@@ -87,7 +89,7 @@ wall_time wall_clock();
 std::int64_t monotonic_nanoseconds();
 void sleep_milliseconds(std::int64_t milliseconds);
 struct local_date {
-  int year;
+  std::int64_t year;
   int month;  // 1 to 12
   int day;    // 1 to 31
   std::int64_t second_of_day;

@@ -173,7 +173,7 @@ bool local_date_at(std::int64_t seconds_since_1970, local_date& date) {
   const auto whole = static_cast<std::time_t>(seconds_since_1970);
   std::tm parts{};
   if (::localtime_r(&whole, &parts) == nullptr) return false;
-  date = {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday,
+  date = {std::int64_t{parts.tm_year} + 1900, parts.tm_mon + 1, parts.tm_mday,
           (std::int64_t{parts.tm_hour} * 60 + parts.tm_min) * 60 + parts.tm_sec};
   return true;
 }

@@ -2,7 +2,6 @@
 #include <windows.h>
 // windows.h first: the multimedia timer header builds on it.
 #include <mmsystem.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <array>
@@ -149,15 +148,8 @@ system_code link_target(const std::string& path, std::string& target) {
 
 std::uint64_t this_process_number() { return ::GetCurrentProcessId(); }
 
-std::vector<std::string> program_arguments(int, char**) {
-  // The narrow arguments are in the ANSI code page, which cannot hold every name.
-  int count = 0;
-  wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-  std::vector<std::string> arguments;
-  for (int i = 1; wide != nullptr && i < count; ++i) arguments.push_back(utf8_of(wide[i]));
-  ::LocalFree(static_cast<void*>(wide));
-  return arguments;
-}
+// The narrow arguments are in the ANSI code page, which cannot hold every name.
+std::vector<std::string> program_arguments(int, char**) { return {utf8_of(::GetCommandLineW())}; }
 
 std::string program_folder() {
   std::wstring path(32768, L'\0');
@@ -231,7 +223,12 @@ void sleep_milliseconds(std::int64_t milliseconds) {
 }
 
 bool local_date_at(std::int64_t seconds_since_1970, local_date& date) {
-  const std::int64_t ticks = seconds_since_1970 * ticks_per_second + ticks_before_1970;
+  std::int64_t ticks = 0;
+  // A time too far off for FILETIME's 64 bits has no local date.
+  if (__builtin_mul_overflow(seconds_since_1970, ticks_per_second, &ticks) ||
+      __builtin_add_overflow(ticks, ticks_before_1970, &ticks)) {
+    return false;
+  }
   const auto bits = static_cast<std::uint64_t>(ticks);
   const FILETIME file_time{static_cast<DWORD>(bits & 0xFFFFFFFFU), static_cast<DWORD>(bits >> 32)};
   SYSTEMTIME utc{};

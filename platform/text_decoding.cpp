@@ -119,7 +119,11 @@ std::size_t decoded_text::read_some(char* buffer, std::size_t capacity) {
     if (kind_ == kind::plain) return raw_.read_some(buffer, capacity);
     std::array<char, 4096> chunk{};
     const std::size_t got = raw_.read_some(chunk.data(), chunk.size());
-    if (got == 0) return 0;
+    if (got == 0 && high_half_ == 0) return 0;
+    if (got == 0) {  // the text ends with the first half of a pair
+      append_utf8(pending_, 0xFFFD);
+      high_half_ = 0;
+    }
     decode({chunk.data(), got});
   }
   const std::size_t count = std::min(capacity, pending_.size() - pending_begin_);

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "platform/errors.hpp"
@@ -66,13 +67,24 @@ command_line answer_command_line(std::span<const std::string> arguments, byte_si
   try {
     command_line asked;
     std::vector<std::string> typed;
+    bool options = true;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
       const std::string& argument = arguments[i];
+      const bool help =
+          argument == "--help" || argument == "-h" || (system == system_kind::windows && argument == "/?");
+      if (!options || (!argument.starts_with('-') && !help)) {
+        typed.push_back(argument);
+        continue;
+      }
+      if (argument == "--") {
+        options = false;
+        continue;
+      }
       if (argument == "--version") {
         output.write_all("vesk_mg " VESK_MG_VERSION "\r\n");
         return {{}, {}, exit_normal};
       }
-      if (argument == "--help" || argument == "-h" || (system == system_kind::windows && argument == "/?")) {
+      if (help) {
         output.write_all(usage);
         return {{}, {}, exit_normal};
       }
@@ -88,11 +100,8 @@ command_line answer_command_line(std::span<const std::string> arguments, byte_si
         }
         continue;
       }
-      if (argument.starts_with('-')) {
-        error_output.write_all("Unknown option: " + argument + "\r\nvesk_mg --help tells what the program takes.\r\n");
-        return {{}, {}, exit_usage};
-      }
-      typed.push_back(argument);
+      error_output.write_all("Unknown option: " + argument + "\r\nvesk_mg --help tells what the program takes.\r\n");
+      return {{}, {}, exit_usage};
     }
     try {
       asked.folders = roster_folders_of(typed);
@@ -105,6 +114,34 @@ command_line answer_command_line(std::span<const std::string> arguments, byte_si
     write_report(error_output, report_text(error.full_name(), error.message()));
     return {{}, {}, exit_after_report};
   }
+}
+
+std::vector<std::string> arguments_of(std::vector<std::string> given, system_kind system) {
+  if (system != system_kind::windows || given.empty()) return given;
+  const std::string_view line = given.front();
+  // The program's own name ends at its closing quote, or at the first blank.
+  std::size_t at = line.starts_with('"') ? line.find('"', 1) : line.find_first_of(" \t");
+  at = at == std::string_view::npos ? line.size() : at + 1;
+  std::vector<std::string> arguments;
+  std::string word;
+  bool in_word = false;
+  bool quoted = false;
+  for (; at < line.size(); ++at) {
+    const char c = line[at];
+    if (!quoted && (c == ' ' || c == '\t')) {
+      if (in_word) arguments.push_back(std::exchange(word, {}));
+      in_word = false;
+      continue;
+    }
+    in_word = true;
+    if (c == '"') {
+      quoted = !quoted;
+    } else {
+      word.push_back(c);
+    }
+  }
+  if (in_word) arguments.push_back(word);
+  return arguments;
 }
 
 }  // namespace vesk_mg

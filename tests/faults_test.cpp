@@ -76,12 +76,11 @@ INSTANTIATE_TEST_SUITE_P(
                          "\r\nraised VESK_MG.MAIN.NAME_FILE_CHANGED_ERROR : names.txt changed after its names were "
                          "checked\r\n"},
         // The same bytes, split into other lines: "Name 1\nName 2" becomes "Name \n1Name 2".
-        generation_fault{"name_file_split_into_other_lines",
-                         [](test_support::fake_env&) {
-                           test_support::write_file("names.txt", "Name \n1" + ten_names.substr(7));
-                         },
-                         "\r\nraised VESK_MG.MAIN.NAME_FILE_CHANGED_ERROR : names.txt changed after its names were "
-                         "checked\r\n"},
+        generation_fault{
+            "name_file_split_into_other_lines",
+            [](test_support::fake_env&) { test_support::write_file("names.txt", "Name \n1" + ten_names.substr(7)); },
+            "\r\nraised VESK_MG.MAIN.NAME_FILE_CHANGED_ERROR : names.txt changed after its names were "
+            "checked\r\n"},
         generation_fault{
             "name_file_shortened",
             [](test_support::fake_env&) { test_support::write_file("names.txt", test_support::numbered_names(3)); },
@@ -93,6 +92,13 @@ INSTANTIATE_TEST_SUITE_P(
                          "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : local year 2286 is outside 1901 to 2099\r\n"},
         generation_fault{"clock_before_1678", [](test_support::fake_env& c) { c.wall_seconds = -9'300'000'000; },
                          "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : "},
+        // So far ahead that the local year leaves 32 bits: two days into the year 2^31, in any zone.
+        generation_fault{
+            "clock_absurdly_far_ahead",
+            [](test_support::fake_env& c) { c.wall_seconds = 67'767'976'233'532'800 + 2 * 86'400; },
+            this_system == system_kind::posix
+                ? "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : local year 2147483648 is outside 1901 to 2099\r\n"
+                : "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : the clock's time has no local date\r\n"},
         generation_fault{"clock_in_2100", [](test_support::fake_env& c) { c.wall_seconds = 4'102'617'600; },
                          "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : local year 2100 is outside 1901 to 2099"}),
     [](const ::testing::TestParamInfo<generation_fault>& param) { return std::string(param.param.name); });

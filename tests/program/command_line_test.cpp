@@ -49,8 +49,12 @@ TEST(command_line, answers_help_and_version_takes_folders_and_refuses_the_rest) 
       {{"--code-page=1234"}, 2, "", "No edition of the game reads code page \"1234" + no_code_page},
       {{"--code-page", "-1251"}, 2, "", "No edition of the game reads code page \"-1251" + no_code_page},
       {{"--code-page"}, 2, "", "No edition of the game reads code page \"" + no_code_page},
+      // After "--", every argument is a folder.
+      {{"--", "-x"}, std::nullopt, "", "", system_kind::posix, std::nullopt, {"-x"}},
+      {{"--", "--help"}, 2, "", "No such folder: --help\r\n"},
   };
   for (const command_line_case& c : cases) {
+    std::filesystem::create_directory("-x");
     test_support::string_sink out;
     test_support::string_sink err;
     const command_line asked = answer_command_line(c.arguments, out, err, c.system);
@@ -64,6 +68,28 @@ TEST(command_line, answers_help_and_version_takes_folders_and_refuses_the_rest) 
     EXPECT_EQ(out.text().empty(), c.out.empty()) << c.arguments.size();
     EXPECT_EQ(err.text(), c.err) << c.arguments.size();
   }
+}
+
+// Windows hands over the whole command line; a folder in quotes ending in a
+// backslash, as shortcuts have it, is one folder.
+TEST(command_line, is_parted_as_the_user_meant_it) {
+  struct parting_case {
+    std::vector<std::string> given;
+    system_kind system;
+    std::vector<std::string> arguments;
+  };
+  const std::vector<parting_case> cases{
+      {{"a b", "c"}, system_kind::posix, {"a b", "c"}},
+      {{R"("C:\vesk_mg\vesk_mg.exe" "C:\Mods\MyMod\" "C:\Game")"},
+       system_kind::windows,
+       {R"(C:\Mods\MyMod\)", R"(C:\Game)"}},
+      {{R"(vesk_mg.exe   --code-page 1251	"C:\My Game"\db )"},
+       system_kind::windows,
+       {"--code-page", "1251", R"(C:\My Game\db)"}},
+      {{R"(vesk_mg "" x"y z")"}, system_kind::windows, {"", "xy z"}},
+      {{"vesk_mg.exe"}, system_kind::windows, {}},
+  };
+  for (const parting_case& c : cases) EXPECT_EQ(arguments_of(c.given, c.system), c.arguments) << c.given.front();
 }
 
 TEST(command_line, usage_says_what_is_asked_written_and_how_to_pipe_answers) {
