@@ -2,7 +2,8 @@
 // the game's, each of 300 rosters of 300 ministers, and looking for a
 // clash with the first ID given (real time: the files are read); once as
 // two folders given, once in the game's layout, from the mod's own folder
-// alone, with a list of the 600 rosters the game loads.
+// alone, with a list of the 600 rosters the game loads. Then 100 folders of
+// 300 rosters, and one roster of 2 GiB.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -52,6 +53,36 @@ void read_a_mod_and_its_game_with_a_list_of_600(benchmark::State& state) {
   }
 }
 BENCHMARK(read_a_mod_and_its_game_with_a_list_of_600)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// Many folders of many files: each name is looked for among those of the
+// folders before it.
+void read_100_folders_of_300_rosters(benchmark::State& state) {
+  const test_support::temp_folder folder;
+  std::vector<std::string> folders;
+  for (int f = 0; f < 100; ++f) {
+    folders.push_back("folder" + std::to_string(f));
+    std::filesystem::create_directory(folders.back());
+    for (int i = 0; i < 300; ++i) {
+      const std::string number = std::to_string(f * 300 + i);
+      test_support::write_file(std::filesystem::path(folders.back()) / ("ministers_" + number + ".csv"),
+                               test_support::roster("T" + number, 1000 + f * 300 + i, 1));
+    }
+  }
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(clash_of(ids_used_in(read_rosters(roster_folders_of(folders)), "abc"), 601, 660));
+  }
+}
+BENCHMARK(read_100_folders_of_300_rosters)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// A roster whose header is followed by 2 GiB without a line end.
+void read_a_roster_of_2_gib_without_a_line_end(benchmark::State& state) {
+  const test_support::temp_folder folder;
+  test_support::write_file("huge.csv", "HUG;Ruling Cabinet - Start;Name\r\n");
+  std::filesystem::resize_file("huge.csv", std::uintmax_t{2} << 30);
+  const std::vector<std::string> here{"."};
+  for (auto _ : state) benchmark::DoNotOptimize(read_rosters(roster_folders_of(here)));
+}
+BENCHMARK(read_a_roster_of_2_gib_without_a_line_end)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 }  // namespace vesk_mg::bench

@@ -167,7 +167,7 @@ std::string list_of(const std::vector<std::string>& files) {
   std::string list;
   for (std::size_t i = 0; i < files.size() && i < 3; ++i) {
     if (i > 0) list += i + 1 == files.size() ? " and " : ", ";
-    list += files[i];
+    list += shown(files[i]);
   }
   if (files.size() == 4) list += " and 1 more file";
   if (files.size() > 4) list += " and " + std::to_string(files.size() - 3) + " more files";
@@ -218,7 +218,7 @@ void write_counted(console_output& out, const roster_folders& folders, const ros
   if (!folders.given) return;
   for (std::size_t i = 0; i < folders.paths.size(); ++i) {
     out.write_line("Counting the IDs of " + std::to_string(rosters.counted[i]) +
-                   (rosters.counted[i] == 1 ? " roster in " : " rosters in ") + folders.paths[i] + ".");
+                   (rosters.counted[i] == 1 ? " roster in " : " rosters in ") + shown(folders.paths[i]) + ".");
   }
   out.write_line_ends(1);
 }

@@ -1,14 +1,12 @@
 #include "dialogue/used_ids.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
 #include <unordered_set>
 
 #include "platform/errors.hpp"
+#include "platform/files.hpp"
 #include "platform/paths.hpp"
-#include "platform/text_decoding.hpp"
-#include "platform/text_input.hpp"
 #include "rosters/roster_list.hpp"
 #include "rosters/roster_names.hpp"
 #include "vocabulary/case_folding.hpp"
@@ -19,57 +17,6 @@ namespace {
 
 bool before_but_case(const std::string& a, const std::string& b) {
   return std::ranges::lexicographical_compare(a, b, {}, lower_case_of, lower_case_of);
-}
-
-std::string_view field(std::string_view line, std::size_t index) {
-  for (; index > 0 && line.find(';') != std::string_view::npos; --index) line.remove_prefix(line.find(';') + 1);
-  return index > 0 ? "" : line.substr(0, line.find(';'));
-}
-
-// The start of the next line, as much as the fields looked at need; the
-// rest of the line is passed over.
-std::string start_of_line(text_input& lines, std::size_t room) {
-  std::string start = lines.read_line(room);
-  if (start.size() == room && !lines.at_end_of_file()) lines.skip_line();
-  return start;
-}
-
-// An ID as the game's readers take one: a whole number, with blanks or
-// tabs around it and a sign in front allowed.
-std::optional<std::int64_t> id_of(std::string_view field) {
-  const std::size_t first = field.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return std::nullopt;
-  field = field.substr(first, field.find_last_not_of(" \t") + 1 - first);
-  if (field.starts_with('+') && field.size() > 1 && field[1] != '-') field.remove_prefix(1);
-  std::int64_t value = 0;
-  const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-  if (error != std::errc() || end != field.data() + field.size()) return std::nullopt;
-  return value;
-}
-
-// The header's tag and the IDs of one roster, or nothing for a file that
-// is not a roster or cannot be read. Lines end as the game ends them, a
-// lone CR included. A header is short: a first line that does not end
-// within the room for one is no roster's, and is read no further.
-std::optional<roster_ids> read_roster(const std::string& path) {
-  constexpr std::size_t header_room = 256;
-  try {
-    file_handle handle = open_for_reading(path);
-    decoded_text text(handle, path, decoded_text::start::name_file);
-    text_input lines(text, path, text_input::lone_cr_ends_a_line);
-    if (lines.at_end_of_file()) return std::nullopt;
-    const std::string header = lines.read_line(header_room);
-    if (header.size() == header_room || !same_but_case(field(header, 1), "Ruling Cabinet - Start")) {
-      return std::nullopt;
-    }
-    roster_ids roster{path, std::string(field(header, 0)), {}};
-    while (!lines.at_end_of_file()) {
-      if (const std::optional<std::int64_t> id = id_of(field(start_of_line(lines, 32), 0))) roster.ids.push_back(*id);
-    }
-    return roster;
-  } catch (const named_error&) {
-    return std::nullopt;
-  }
 }
 
 std::string folded(std::string_view name) {
@@ -95,13 +42,14 @@ rosters_read read_rosters(const roster_folders& folders) {
   rosters_read read;
   const std::optional<std::unordered_set<std::string>> loaded = listed(folders);
   std::unordered_set<std::string> hidden;  // by a file of an earlier folder
+  std::vector<char> block;
   for (const std::string& folder : folders.paths) {
     std::size_t counted = 0;
     std::vector<std::string> keys;
     for (const std::string& name : files_in(folder)) {
       const std::string& key = keys.emplace_back(folded(name));
       if (hidden.contains(key) || !key.ends_with(".csv") || (loaded && !loaded->contains(key))) continue;
-      if (std::optional<roster_ids> roster = read_roster(path_in(folder, name))) {
+      if (std::optional<roster_ids> roster = read_roster(path_in(folder, name), block)) {
         read.rosters.push_back(std::move(*roster));
         ++counted;
       }

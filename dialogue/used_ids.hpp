@@ -22,14 +22,9 @@
 #include <vector>
 
 #include "rosters/roster_folders.hpp"
+#include "rosters/roster_ids.hpp"
 
 namespace vesk_mg {
-
-struct roster_ids {
-  std::string path;  // named from where the program was started
-  std::string tag;   // the first field of its header
-  std::vector<std::int64_t> ids;
-};
 
 // The rosters the game loads from `folders`, read once before the first
 // question, and how many of them each folder gives.

@@ -19,8 +19,6 @@ namespace vesk_mg {
 
 namespace {
 
-constexpr int last_fallback_number = 999;
-
 // What generation changes as it goes; the request stays as the dialogue made it.
 struct generation_work {
   std::int64_t next_id;                                   // the ID of the next row
@@ -41,14 +39,16 @@ std::string roster_name_in(const std::string& folder, const std::array<char, 3>&
   return other_case == names.end() ? name : *other_case;
 }
 
-// Creates the file in the request's folder under the first name not in
-// use; returns its path.
-std::string create_minister_file(program_io& io, const generation_request& request, std::optional<roster_file>& file) {
+// Creates the file in the folder under the first name not in use; returns
+// its path.
+std::string create_minister_file(program_io& io, const generation_request& request, const folder_handle& folder,
+                                 std::optional<roster_file>& file) {
   for (int fallback = 0;; ++fallback) {
-    std::string path = path_in(request.folder, fallback == 0 ? roster_name_in(request.folder, request.tag)
-                                                             : minister_file_name(text_of(request.tag), fallback));
+    const std::string name = fallback == 0 ? roster_name_in(request.folder, request.tag)
+                                           : minister_file_name(text_of(request.tag), fallback);
+    std::string path = path_in(request.folder, name);
     try {
-      file.emplace(path);
+      file.emplace(folder, name);
       return path;
     } catch (const file_use_error&) {
       if (fallback == last_fallback_number) throw named_error("VESK_MG.MAIN.NO_FREE_FILE_NAME_ERROR", path);
@@ -146,26 +146,33 @@ std::string keep_the_list(const generation_request& request, const std::string& 
   try {
     const std::string list = contents_of(request.governing_list);
     if (list_names(list, name)) return "";
-    roster_file file(request.roster_list);
+    const folder_handle anywhere(no_file, "");
+    roster_file file(anywhere, request.roster_list);
     file.write(list_with(list, name));
     file.commit(clock);
   } catch (const named_error& error) {
-    return "The roster list could not be changed (" + error.message() + "): add " + name + " to it by hand.";
+    return "The roster list could not be changed (" + shown(error.message()) + "): add " + shown(name) +
+           " to it by hand.";
   }
-  return "Added " + name + " to the roster list " + request.roster_list +
-         (request.roster_list == request.governing_list ? "." : ", made from " + request.governing_list + ".");
+  return "Added " + shown(name) + " to the roster list " + shown(request.roster_list) +
+         (request.roster_list == request.governing_list ? "." : ", made from " + shown(request.governing_list) + ".");
 }
 
 }  // namespace
 
 void main(const generation_request& request, program_io& io) {  // NOLINT(bugprone-exception-escape)
+  main(request, io, hold_folder(request.folder));
+}
+
+void main(const generation_request& request, program_io& io,  // NOLINT(bugprone-exception-escape)
+          const folder_handle& folder) {
   // Should anything fail before the commit, the file is discarded as it
   // unwinds, and the name keeps the roster it held.
   std::optional<roster_file> file;
   std::string roster_path;
   {
     name_source names(request);
-    roster_path = create_minister_file(io, request, file);
+    roster_path = create_minister_file(io, request, folder, file);
     write_rows(*file, request, names, io);
     names.check_unchanged();
   }  // the name file is closed here, before the closing lines
@@ -177,7 +184,7 @@ void main(const generation_request& request, program_io& io) {  // NOLINT(bugpro
     io.out.write_line_ends(2);
     io.out.write_line("DONE!");
     io.out.write_text("Your ministers are in the file called ");
-    io.out.write_text(roster_path);
+    io.out.write_text(shown(roster_path));
     io.out.complete_line();
     if (!list_changed.empty()) io.out.write_line(list_changed);
   } catch (const named_error& error) {

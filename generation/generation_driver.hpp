@@ -12,13 +12,17 @@
 #pragma once
 
 #include "platform/console.hpp"
+#include "platform/files.hpp"
 #include "vocabulary/generation_request.hpp"
 
 namespace vesk_mg {
 
 // main: the generation driver, writing the whole minister file for the
-// request. It raises named errors by design; it is not the program's entry
-// point, whatever its name.
+// request into `folder`, held since it was checked, or else the request's
+// own folder. It raises named errors by design; it is not the program's
+// entry point, whatever its name.
+void main(const generation_request& request, program_io& io,  // NOLINT(bugprone-exception-escape)
+          const folder_handle& folder);
 void main(const generation_request& request, program_io& io);  // NOLINT(bugprone-exception-escape)
 
 }  // namespace vesk_mg

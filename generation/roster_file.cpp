@@ -13,6 +13,8 @@ namespace {
 // The longest name, in bytes, that ext4, XFS, Btrfs and NTFS take.
 constexpr std::size_t longest_name = 255;
 constexpr int most_choices = 100;
+// Longer than any name a run makes in the folder: ".999ministers_abc.csv" with "-100" among them.
+constexpr std::string_view check_name = "vesk_mg_checks_this_folder";
 
 }  // namespace
 
@@ -28,45 +30,66 @@ std::string temporary_name_beside(const std::string& path, int choice) {
   return name;
 }
 
-void check_folder_takes_files(std::string_view folder) {
+void check_folder_takes_files(const folder_handle& folder) {
+  const std::string folder_name = full_path_of_folder(folder.path());
   for (int choice = 1; choice <= most_choices; ++choice) {
     bool made = false;
     system_code not_removed = 0;
-    const std::string path = temporary_name_beside(path_in(folder, "vesk_mg"), choice);
+    const std::string path = temporary_name_beside(std::string(check_name), choice);
     hold_interruptions_during([&] {
-      made = create_new(path, {}, "Cannot write in " + full_path_of_folder(folder)).has_value();
-      if (made) not_removed = remove_file(path);
+      made = create_new(folder.native(), path, {}, "Cannot write in " + folder_name).has_value();
+      if (made) not_removed = remove_file(folder.native(), path);
     });
     // A folder that keeps what is made in it (append-only) would keep every temporary file.
     if (not_removed != 0) {
-      throw file_write_error("Cannot remove " + path.substr(base_name_start(path)) + " from " +
-                             full_path_of_folder(folder) + ": " + system_reason(not_removed));
+      throw file_write_error(std::string("Cannot remove ")
+                                 .append(path)
+                                 .append(" from ")
+                                 .append(folder_name)
+                                 .append(": " + system_reason(not_removed)));
     }
     if (made) return;
   }
 }
 
-roster_file::roster_file(std::string_view name) : name_(name), target_(probe_for_writing(name)) {
+roster_file::roster_file(const folder_handle& folder, std::string_view name)
+    : folder_(folder),
+      name_(path_in(folder.path(), name)),
+      target_(probe_for_writing(folder.native(), name, name_)),
+      target_folder_(target_.in_folder ? folder.native() : no_file) {
   for (int choice = 1; choice <= most_choices && !handle_; ++choice) {
     const std::string path = temporary_name_beside(target_.path, choice);
     // Made and marked for removal in one step, so an interruption finds
     // neither an unmarked file of this run nor a marked one of another's.
     hold_interruptions_during([&] {
-      std::optional<file_handle> made = create_new(path, target_, name_);
+      std::optional<file_handle> made = create_new(target_folder_, path, target_, name_);
       if (!made) return;
       handle_.emplace(std::move(*made));
       temporary_path_ = path;
-      remove_on_interruption(path);
+      remove_on_interruption(target_folder_, path);
     });
   }
   if (!handle_) throw file_name_error(name_ + ": every temporary name beside it is taken");
+  try {
+    keep_facts(*handle_, target_, name_);
+  } catch (const named_error&) {
+    discard();
+    throw;
+  }
 }
 
-roster_file::~roster_file() {
+roster_file::~roster_file() { discard(); }
+
+void roster_file::discard() {
   if (kept_ || temporary_path_.empty()) return;
   handle_.reset();
-  remove_file(temporary_path_);
-  remove_on_interruption("");
+  remove_file(target_folder_, temporary_path_);
+  remove_on_interruption(no_file, "");
+  temporary_path_.clear();
+}
+
+std::string roster_file::shown_path(const std::string& path) const {
+  return target_.in_folder ? path_in(folder_.path(), path) : path;
 }
 
 void roster_file::write(std::string_view text) {
@@ -94,19 +117,20 @@ void roster_file::commit(env& clock) {
   for (;;) {
     system_code failed = 0;
     hold_interruptions_during([&] {
-      failed = rename_file(temporary_path_, target_.path);
+      failed = rename_file(target_folder_, temporary_path_, target_.path);
       if (failed != 0) return;
-      remove_on_interruption("");
+      remove_on_interruption(no_file, "");
       end_quietly_on_interruption();
     });
     if (failed == 0) break;
     if (clock.monotonic_nanoseconds() - start >= retry_for_ns) {
       std::string message = describe_system_error(name_, failed);
       // A file that has gone with its folder is not named as kept.
-      if (file_exists(temporary_path_)) {
+      file_facts facts;
+      if (facts_at(target_folder_, temporary_path_, facts, false) == 0) {
         kept_ = true;
-        remove_on_interruption("");
-        message += "; everything written is kept in " + temporary_path_;
+        remove_on_interruption(no_file, "");
+        message += "; everything written is kept in " + shown_path(temporary_path_);
       }
       throw file_write_error(message);
     }

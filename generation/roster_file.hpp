@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "platform/clock.hpp"
+#include "platform/env.hpp"
 #include "platform/files.hpp"
 
 namespace vesk_mg {
@@ -26,21 +27,23 @@ namespace vesk_mg {
 // be longer than a folder takes a name, ".vesk_mg.1234.tmp".
 std::string temporary_name_beside(const std::string& path, int choice = 1);
 
-// Makes a file in `folder` ("" for the working folder), where the roster
-// goes, and removes it again, interruptions held off, so that a folder
-// that takes no new file is told before any question is asked:
-// file_name_error, "Cannot write in <the folder's full path>: <reason>".
-// A folder where the file cannot be removed again raises file_write_error
-// naming the file: every run would leave its temporary file there.
-void check_folder_takes_files(std::string_view folder);
+// Makes a file in `folder`, where the roster goes, and removes it again,
+// interruptions held off, so that a folder that takes no new file is told
+// before any question is asked: file_name_error, "Cannot write in <the
+// folder's full path>: <reason>". The file's name is longer than any a
+// run makes there. A folder where the file cannot be removed
+// again raises file_write_error naming the file: every run would leave
+// its temporary file there.
+void check_folder_takes_files(const folder_handle& folder);
 
 class roster_file {
  public:
-  // Probes `name` as probe_for_writing does (file_use_error
+  // Probes `name` in `folder` as probe_for_writing does (file_use_error
   // when it is in use, file_name_error when it cannot name a file) and
   // creates the temporary file under the first temporary name that is
-  // free: a file kept there by an earlier run is never touched.
-  explicit roster_file(std::string_view name);
+  // free: a file kept there by an earlier run is never touched. From the
+  // moment it exists, every failure and every interruption removes it.
+  roster_file(const folder_handle& folder, std::string_view name);
   ~roster_file();
 
   void write(std::string_view text);
@@ -59,9 +62,14 @@ class roster_file {
   static constexpr std::int64_t retry_every_ms = 100;
 
   void flush();
+  void discard();
+  // `path`, in the folder or whole, as the user would find it.
+  [[nodiscard]] std::string shown_path(const std::string& path) const;
 
-  std::string name_;
+  const folder_handle& folder_;
+  std::string name_;  // as the user would find it
   write_target target_;
+  native_file target_folder_;  // the folder's, or none for a target elsewhere
   std::string temporary_path_;
   std::optional<file_handle> handle_;
   bool kept_ = false;  // renamed, or left for the user

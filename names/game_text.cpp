@@ -51,6 +51,7 @@ game_name name_for_game(std::string_view name, bool utf8, code_page_converter& c
 std::string why_refused(char32_t refused) {
   if (refused == ';') return "holds a ';', which would split the minister's row";
   if (refused == not_utf8) return "is not written in UTF-8, as the rest of the file is";
+  if (refused == too_long) return "is too long to be a name";
   std::string digits;  // "U+0141", as a user can look it up
   for (; refused != 0 || digits.size() < 4; refused >>= 4) digits.insert(0, 1, "0123456789ABCDEF"[refused & 0xFU]);
   return "holds U+" + digits + ", which the game cannot show";

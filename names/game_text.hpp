@@ -7,6 +7,7 @@
 // be written as the user meant it gives the first character that stops it.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,8 +29,11 @@ struct game_name {
   std::optional<char32_t> refused;  // or the first character that keeps it out
 };
 
-// Refused in the place of a character: the bytes are not UTF-8 at all.
+// Refused in the place of a character: the bytes are not UTF-8 at all, or
+// the line is longer than any name, longest_name bytes, can be.
 inline constexpr char32_t not_utf8 = 0x110000;
+inline constexpr char32_t too_long = 0x110001;
+inline constexpr std::size_t longest_name = 4096;
 
 // A name for the roster, refused for a ';', for a control character
 // (U+0000 to U+001F but the tab, and U+007F; in UTF-8 also U+0080 to
@@ -40,7 +44,8 @@ game_name name_for_game(std::string_view name, bool utf8, code_page_converter& c
 
 // Why a line of the name file is refused, as the user is told it: "holds
 // a ';', which would split the minister's row", "holds U+0141, which the
-// game cannot show", "is not written in UTF-8, as the rest of the file is".
+// game cannot show", "is not written in UTF-8, as the rest of the file
+// is", "is too long to be a name".
 std::string why_refused(char32_t refused);
 
 }  // namespace vesk_mg

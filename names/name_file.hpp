@@ -63,7 +63,8 @@ struct name_check {
 // The first `used` lines of the file, read as generation reads them:
 // every line counts, empty lines and a last line without a line end
 // included, but an empty last line does not, and a file with enough names
-// is read no further. The file is UTF-8 when one of those lines is
+// is read no further. A line longer than any name is refused, and never
+// kept whole: the check reads in bounded memory. The file is UTF-8 when one of those lines is
 // well-formed UTF-8 beyond plain ASCII (a line that is not UTF-8 is then
 // refused), otherwise it is taken to be in the game's code page.
 name_check check_names(std::string_view file_name, std::int64_t used, code_page_converter& converter);

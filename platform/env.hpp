@@ -42,11 +42,16 @@ enum class file_access {
   write,   // an existing file, to learn that it could be written: nothing in it changes
   create,  // a new file with the mode given (narrowed by the umask), never one that stands there
 };
+// A folder held open: a path given with it is found in it, wherever the
+// folder is moved (on Windows it can be neither moved nor removed while
+// held). A path given with no_file is found from the working folder.
+system_code open_folder(const std::string& path, native_file& folder);
 // Opens without blocking on a FIFO; for `write`, no other program may hold the file.
-system_code open_file(const std::string& path, file_access access, native_file& file, std::uint32_t mode = 0666);
+system_code open_file(native_file folder, const std::string& path, file_access access, native_file& file,
+                      std::uint32_t mode = 0666);
 system_code facts_of(native_file file, file_facts& facts);
-// What stands at `path`, a link followed.
-system_code facts_at(const std::string& path, file_facts& facts);
+// What stands at `path`, a link followed, or the link itself.
+system_code facts_at(native_file folder, const std::string& path, file_facts& facts, bool follow_link = true);
 // Gives `file` the mode of `facts`, and its owner and group where the system lets it.
 system_code give_facts(native_file file, const file_facts& facts);
 // Gives 0 bytes at the end; a stream that answers "not now" is waited for.
@@ -58,10 +63,11 @@ system_code write_file(native_file file, std::string_view bytes);
 system_code sync_file(native_file file);
 system_code close_file(native_file file);
 // Renames `from` over `to` in one step, and sees the rename reach the disk.
-system_code rename_file(const std::string& from, const std::string& to);
-system_code remove_file(const std::string& path);
-// The path a link at `path` leads to, followed to its end; `path` where it is no link.
-system_code link_target(const std::string& path, std::string& target);
+system_code rename_file(native_file folder, const std::string& from, const std::string& to);
+system_code remove_file(native_file folder, const std::string& path);
+// The path a link at `path` leads to, followed to its end and whole;
+// `path` where it is no link.
+system_code link_target(native_file folder, const std::string& path, std::string& target);
 
 std::uint64_t this_process_number();
 // What the program was started with, as the system keeps it: on POSIX its
@@ -135,7 +141,7 @@ class code_page_converter {
 // end_quietly_on_interruption is called, it ends the process at once with
 // status 0 and no report.
 void start_platform(const std::function<std::string(std::string_view)>& report_of);
-void remove_on_interruption(const std::string& path);
+void remove_on_interruption(native_file folder, const std::string& path);
 void end_quietly_on_interruption();
 // Runs `step` with interruptions held off, so that what it does on the disk
 // and what an interruption does agree.

@@ -1,4 +1,4 @@
-// env.hpp on Linux and other POSIX systems.
+// env.hpp on Linux.
 #include "platform/env.hpp"
 
 #include <fcntl.h>
@@ -46,10 +46,26 @@ void describe(const struct stat& status, file_facts& facts) {
 
 }  // namespace
 
-system_code open_file(const std::string& path, file_access access, native_file& file, std::uint32_t mode) {
+namespace {
+
+// A held folder, or the working folder for no_file.
+int in(native_file folder) { return folder == no_file ? AT_FDCWD : static_cast<int>(folder); }
+
+}  // namespace
+
+system_code open_folder(const std::string& path, native_file& folder) {
+  // O_PATH holds a folder that may not be read, only written in.
+  const int fd = ::open(path.empty() ? "." : path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  if (fd == -1) return errno;
+  folder = fd;
+  return 0;
+}
+
+system_code open_file(native_file folder, const std::string& path, file_access access, native_file& file,
+                      std::uint32_t mode) {
   constexpr std::array<int, 3> flags{O_RDONLY, O_WRONLY | O_NOCTTY, O_WRONLY | O_CREAT | O_EXCL};
-  const int fd = ::open(path.c_str(), flags.at(static_cast<std::size_t>(access)) | O_NONBLOCK | O_CLOEXEC,
-                        static_cast<mode_t>(mode));
+  const int fd = ::openat(in(folder), path.c_str(), flags.at(static_cast<std::size_t>(access)) | O_NONBLOCK | O_CLOEXEC,
+                          static_cast<mode_t>(mode));
   if (fd == -1) return errno;
   file = fd;
   return 0;
@@ -62,9 +78,9 @@ system_code facts_of(native_file file, file_facts& facts) {
   return 0;
 }
 
-system_code facts_at(const std::string& path, file_facts& facts) {
+system_code facts_at(native_file folder, const std::string& path, file_facts& facts, bool follow_link) {
   struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) return errno;
+  if (::fstatat(in(folder), path.c_str(), &status, follow_link ? 0 : AT_SYMLINK_NOFOLLOW) != 0) return errno;
   describe(status, facts);
   return 0;
 }
@@ -106,12 +122,12 @@ system_code sync_file(native_file file) { return ::fsync(static_cast<int>(file))
 
 system_code close_file(native_file file) { return ::close(static_cast<int>(file)) == 0 || errno == EINTR ? 0 : errno; }
 
-system_code rename_file(const std::string& from, const std::string& to) {
-  if (::rename(from.c_str(), to.c_str()) != 0) return errno;
+system_code rename_file(native_file folder, const std::string& from, const std::string& to) {
+  if (::renameat(in(folder), from.c_str(), in(folder), to.c_str()) != 0) return errno;
   // The rename itself reaches the disk with its folder.
   const std::size_t base = to.rfind('/');
-  const std::string folder = base == std::string::npos ? "." : to.substr(0, base + 1);
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const std::string parent = base == std::string::npos ? "." : to.substr(0, base + 1);
+  const int fd = ::openat(in(folder), parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd != -1) {
     ::fsync(fd);
     ::close(fd);
@@ -119,13 +135,17 @@ system_code rename_file(const std::string& from, const std::string& to) {
   return 0;
 }
 
-system_code remove_file(const std::string& path) { return ::unlink(path.c_str()) == 0 ? 0 : errno; }
+system_code remove_file(native_file folder, const std::string& path) {
+  return ::unlinkat(in(folder), path.c_str(), 0) == 0 ? 0 : errno;
+}
 
-system_code link_target(const std::string& path, std::string& target) {
+system_code link_target(native_file folder, const std::string& path, std::string& target) {
   struct stat link {};
   target = path;
-  if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return 0;
-  const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr), &std::free);
+  if (::fstatat(in(folder), path.c_str(), &link, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISLNK(link.st_mode)) return 0;
+  // A name in a held folder is found through the folder's own descriptor.
+  const std::string named = folder == no_file ? path : "/proc/self/fd/" + std::to_string(folder) + "/" + path;
+  const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(named.c_str(), nullptr), &std::free);
   if (resolved == nullptr) return errno;
   target = resolved.get();
   return 0;
@@ -236,6 +256,7 @@ std::optional<std::string> code_page_converter::decode(std::string_view bytes) {
 namespace {
 
 std::array<char, 4096> pending_path{};
+volatile std::sig_atomic_t pending_folder = AT_FDCWD;
 volatile std::sig_atomic_t armed = 0;
 volatile std::sig_atomic_t committed = 0;
 
@@ -257,7 +278,7 @@ sigset_t all_handled() {
 extern "C" void on_interruption(int signal_number) {
   // The handled signals are held off in here, so a second one cannot cut
   // the removal short.
-  if (armed != 0) ::unlink(pending_path.data());
+  if (armed != 0) ::unlinkat(pending_folder, pending_path.data(), 0);
   if (committed != 0) ::_exit(0);
   const auto* const handled = std::ranges::find(handled_signals, signal_number, &handled_signal::number);
   // Written only where it goes at once: a console that takes no more must not hold the end.
@@ -296,13 +317,14 @@ void start_platform(const std::function<std::string(std::string_view)>& report_o
   }
 }
 
-void remove_on_interruption(const std::string& path) {
+void remove_on_interruption(native_file folder, const std::string& path) {
   armed = 0;
   std::atomic_signal_fence(std::memory_order_seq_cst);
   // A path too long to hold is left to the end of the run.
   if (path.empty() || path.size() >= pending_path.size()) return;
   path.copy(pending_path.data(), path.size());
   pending_path[path.size()] = '\0';
+  pending_folder = in(folder);
   std::atomic_signal_fence(std::memory_order_seq_cst);
   armed = 1;
 }

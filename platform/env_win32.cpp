@@ -9,8 +9,6 @@
 #include <cstring>
 #include <mutex>
 
-#include "platform/text_decoding.hpp"
-
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
 #endif
@@ -36,7 +34,19 @@ std::wstring widen(std::string_view text, unsigned code_page, DWORD flags = 0) {
 
 // The program holds names as UTF-8; one that is not is taken in the ANSI
 // code page, as Windows' own narrow API would take it.
-std::wstring wide_file_name(std::string_view name) { return widen(name, is_valid_utf8(name) ? CP_UTF8 : CP_ACP); }
+std::wstring wide_file_name(std::string_view name) {
+  std::wstring wide = widen(name, CP_UTF8, MB_ERR_INVALID_CHARS);
+  return wide.empty() ? widen(name, CP_ACP) : wide;
+}
+
+// `path` in a held folder, by the folder's own path as the system has it now.
+std::wstring wide_path_in(native_file folder, const std::string& path) {
+  if (folder == no_file) return wide_file_name(path);
+  std::wstring held(32768, L'\0');
+  held.resize(::GetFinalPathNameByHandleW(reinterpret_cast<HANDLE>(folder), held.data(),
+                                          static_cast<DWORD>(held.size()), FILE_NAME_NORMALIZED));
+  return held + L"\\" + wide_file_name(path);
+}
 
 std::string utf8_of(std::wstring_view wide) {
   const int size = static_cast<int>(wide.size());
@@ -59,7 +69,18 @@ std::string system_reason(system_code code) {
   return reason.empty() ? "Windows error " + std::to_string(code) : reason;
 }
 
-system_code open_file(const std::string& path, file_access access, native_file& file, std::uint32_t) {
+system_code open_folder(const std::string& path, native_file& folder) {
+  // Shared for reading and writing but not for deletion: no one moves or removes it while it is held.
+  HANDLE handle =
+      ::CreateFileW(wide_file_name(path.empty() ? "." : path).c_str(), FILE_READ_ATTRIBUTES,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return ::GetLastError();
+  folder = reinterpret_cast<native_file>(handle);
+  return 0;
+}
+
+system_code open_file(native_file folder, const std::string& path, file_access access, native_file& file,
+                      std::uint32_t) {
   // A file that another program holds is a sharing violation when it is to
   // be written; a new file is shared for deletion, so that an interruption
   // can remove it while it is open.
@@ -67,7 +88,7 @@ system_code open_file(const std::string& path, file_access access, native_file& 
   constexpr std::array<DWORD, 3> sharing{FILE_SHARE_READ | FILE_SHARE_WRITE, 0, FILE_SHARE_READ | FILE_SHARE_DELETE};
   const auto index = static_cast<std::size_t>(access);
   HANDLE handle =
-      ::CreateFileW(wide_file_name(path).c_str(), rights.at(index), sharing.at(index), nullptr,
+      ::CreateFileW(wide_path_in(folder, path).c_str(), rights.at(index), sharing.at(index), nullptr,
                     access == file_access::create ? CREATE_NEW : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return ::GetLastError();
   file = reinterpret_cast<native_file>(handle);
@@ -80,8 +101,8 @@ system_code facts_of(native_file file, file_facts& facts) {
   return 0;
 }
 
-system_code facts_at(const std::string& path, file_facts& facts) {
-  const DWORD attributes = ::GetFileAttributesW(wide_file_name(path).c_str());
+system_code facts_at(native_file folder, const std::string& path, file_facts& facts, bool) {
+  const DWORD attributes = ::GetFileAttributesW(wide_path_in(folder, path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return ::GetLastError();
   facts = {(attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? ERROR_ACCESS_DENIED : 0};
   return 0;
@@ -120,7 +141,8 @@ system_code write_file(native_file file, std::string_view bytes) {
     DWORD put = 0;
     const bool written = console ? ::WriteConsoleW(as_handle(file), next, chunk(left), &put, nullptr)
                                  : ::WriteFile(as_handle(file), next, chunk(left), &put, nullptr);
-    if (!written || put == 0) return put == 0 ? ERROR_WRITE_FAULT : ::GetLastError();
+    if (!written) return ::GetLastError();
+    if (put == 0) return ERROR_WRITE_FAULT;  // nothing taken, and no reason given
     next += put * unit;
     left -= put;
   }
@@ -131,17 +153,17 @@ system_code sync_file(native_file file) { return last_error_unless(::FlushFileBu
 
 system_code close_file(native_file file) { return last_error_unless(::CloseHandle(as_handle(file))); }
 
-system_code rename_file(const std::string& from, const std::string& to) {
-  return last_error_unless(::MoveFileExW(wide_file_name(from).c_str(), wide_file_name(to).c_str(),
+system_code rename_file(native_file folder, const std::string& from, const std::string& to) {
+  return last_error_unless(::MoveFileExW(wide_path_in(folder, from).c_str(), wide_path_in(folder, to).c_str(),
                                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
 }
 
-system_code remove_file(const std::string& path) {
-  return last_error_unless(::DeleteFileW(wide_file_name(path).c_str()));
+system_code remove_file(native_file folder, const std::string& path) {
+  return last_error_unless(::DeleteFileW(wide_path_in(folder, path).c_str()));
 }
 
 // The roster's own name is replaced, whatever it is.
-system_code link_target(const std::string& path, std::string& target) {
+system_code link_target(native_file, const std::string& path, std::string& target) {
   target = path;
   return 0;
 }
@@ -313,9 +335,9 @@ void start_platform(const std::function<std::string(std::string_view)>& report_o
   ::SetConsoleCtrlHandler(on_console_event, TRUE);
 }
 
-void remove_on_interruption(const std::string& path) {
+void remove_on_interruption(native_file folder, const std::string& path) {
   armed.store(false);
-  const std::wstring wide = wide_file_name(path);
+  const std::wstring wide = path.empty() ? std::wstring() : wide_path_in(folder, path);
   if (wide.empty() || wide.size() >= pending_path.size()) return;
   wide.copy(pending_path.data(), wide.size());
   pending_path[wide.size()] = L'\0';

@@ -4,6 +4,8 @@
 #include <array>
 #include <cerrno>
 
+#include "platform/paths.hpp"
+
 namespace vesk_mg {
 
 namespace {
@@ -20,7 +22,8 @@ constexpr std::array<system_code, 7> windows_no_file{2, 3, 15, 123, 161, 206, 26
 std::string report_text(std::string_view full_name, std::string_view message) {
   std::string text = "\r\nraised ";
   text += full_name;
-  if (!message.empty()) text.append(" : ").append(message);
+  // A message names files, and a file's name may hold control characters.
+  if (!message.empty()) text.append(" : ").append(shown(message));
   return text + "\r\n";
 }
 

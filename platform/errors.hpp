@@ -70,7 +70,8 @@ using clock_range_error = error_of_kind<error_names::clock_range>;
 inline constexpr int exit_normal = 0;
 inline constexpr int exit_after_report = 1;
 
-// "\r\nraised NAME : MESSAGE\r\n", without " : " when the message is empty.
+// "\r\nraised NAME : MESSAGE\r\n", without " : " when the message is empty,
+// the message's control characters shown as paths are.
 std::string report_text(std::string_view full_name, std::string_view message);
 // Writes a report where it can; a console that fails leaves nowhere to tell it.
 void write_report(byte_sink& standard_error, std::string_view report);

@@ -1,6 +1,9 @@
 #include "platform/paths.hpp"
 
+#include <optional>
 #include <system_error>
+
+#include "platform/text_decoding.hpp"
 
 namespace vesk_mg {
 
@@ -31,6 +34,26 @@ bool file_exists(const std::string& path) {
   } catch (const std::exception&) {  // a name the system cannot hold: nothing stands there
     return false;
   }
+}
+
+std::string shown(std::string_view path) {
+  std::string text;
+  for (std::size_t at = 0; at < path.size();) {
+    const std::size_t start = at;
+    const std::optional<char32_t> c = next_code_point(path, at);
+    if (!c) ++at;  // a byte that is no UTF-8 is shown as it is, but for a C1 control's
+    const char32_t value = c ? *c : static_cast<unsigned char>(path[start]);
+    if (value >= 0x20 && value != 0x7F && (value < 0x80 || value > 0x9F)) {
+      text.append(path.substr(start, at - start));
+      continue;
+    }
+    for (std::size_t k = start; k < at; ++k) {
+      const auto byte = static_cast<unsigned char>(path[k]);
+      text.append("\\x").push_back("0123456789ABCDEF"[byte >> 4]);
+      text.push_back("0123456789ABCDEF"[byte & 0xFU]);
+    }
+  }
+  return text;
 }
 
 std::string path_in(std::string_view folder, std::string_view name) {

@@ -23,6 +23,11 @@ std::size_t base_name_start(std::string_view path, system_kind system = this_sys
 // True when something stands at `path`, a link that leads nowhere included.
 bool file_exists(const std::string& path);
 
+// A path as the console shows it: a control character (U+0000 to U+001F,
+// U+007F, U+0080 to U+009F) is written visibly, "\x1B" a byte, so that a
+// name cannot move the cursor, retitle the window or clear it.
+std::string shown(std::string_view path);
+
 // `name` in `folder` as the user typed it ("" for the working folder), with
 // the system's separator between them unless the folder ends in one:
 // "mymod/ministers/ministers_abc.csv".

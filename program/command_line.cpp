@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/errors.hpp"
+#include "platform/paths.hpp"
 
 namespace vesk_mg {
 
@@ -94,19 +95,20 @@ command_line answer_command_line(std::span<const std::string> arguments, byte_si
             apart ? (i + 1 < arguments.size() ? arguments[++i] : "") : argument.substr(code_page_option.size() + 1);
         asked.code_page = code_page_of(value);
         if (!asked.code_page) {
-          error_output.write_all("No edition of the game reads code page \"" + value +
+          error_output.write_all("No edition of the game reads code page \"" + shown(value) +
                                  "\": --code-page takes 1250 to 1258, 874, 932, 936, 949 or 950.\r\n");
           return {{}, {}, exit_usage};
         }
         continue;
       }
-      error_output.write_all("Unknown option: " + argument + "\r\nvesk_mg --help tells what the program takes.\r\n");
+      error_output.write_all("Unknown option: " + shown(argument) +
+                             "\r\nvesk_mg --help tells what the program takes.\r\n");
       return {{}, {}, exit_usage};
     }
     try {
       asked.folders = roster_folders_of(typed);
     } catch (const named_error& folder_error) {  // a folder not there or not to be read: its line
-      error_output.write_all(folder_error.message() + "\r\n");
+      error_output.write_all(shown(folder_error.message()) + "\r\n");
       return {{}, {}, exit_usage};
     }
     return asked;

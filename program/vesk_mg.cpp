@@ -11,8 +11,10 @@
 namespace vesk_mg {
 
 void vesk_mg(program_io& io, const roster_folders& folders, std::optional<unsigned> code_page) {
-  check_folder_takes_files(folders.paths.front());
-  vesk_mg::main(ask_questions(io, folders, code_page), io);
+  // Held from its check to the roster's commit: the roster lands in the folder that was checked.
+  const folder_handle folder = hold_folder(folders.paths.front());
+  check_folder_takes_files(folder);
+  vesk_mg::main(ask_questions(io, folders, code_page), io, folder);
 }
 
 int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& environment,

@@ -9,6 +9,8 @@
 
 namespace vesk_mg {
 
+inline constexpr int last_fallback_number = 999;
+
 std::string minister_file_name(std::string_view tag, int fallback_number = 0);
 
 }  // namespace vesk_mg

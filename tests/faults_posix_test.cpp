@@ -14,6 +14,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -49,7 +50,8 @@ TEST_F(faults_posix, a_folder_that_cannot_be_written_ends_the_run_before_a_quest
   };
   const std::vector<folder_case> cases{
       {"chmod 555 .", "FILE_NAME_ERROR : Cannot write in " + here + ": Permission denied"},
-      {"chattr +a .", "FILE_WRITE_ERROR : Cannot remove .vesk_mg.<pid>.tmp from " + here + ": Operation not permitted"},
+      {"chattr +a .", "FILE_WRITE_ERROR : Cannot remove .vesk_mg_checks_this_folder.<pid>.tmp from " + here +
+                          ": Operation not permitted"},
       {"rmdir \"$PWD\"",
        "FILE_NAME_ERROR : Cannot write in the folder the program was started in: No such file or directory"},
       // The folder given is checked, not the one the program was started in.
@@ -75,12 +77,17 @@ TEST_F(faults_posix, a_folder_that_cannot_be_written_ends_the_run_before_a_quest
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     std::filesystem::create_directories(here);
     std::filesystem::current_path(here);
-    ASSERT_EQ(std::system("chattr -a . && chmod 755 . && rm -rf .vesk_mg.* given"), 0);
+    ASSERT_EQ(std::system("chattr -a . && chmod 755 . && rm -rf .vesk_mg* given"), 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << stage;
   }
 }
 
 const std::string old_roster = "the roster of an earlier run\r\n";
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool sanitized = true;  // AddressSanitizer reserves far more address space than any limit here
+#else
+constexpr bool sanitized = false;
+#endif
 // 309 ministers: long enough a run to be interrupted in the middle.
 const std::string long_session = test_support::answers{.counts = {{1, 1, 1, 1, 1, 1, 1, 1, 1, 300}}}.text();
 
@@ -169,6 +176,30 @@ test_support::executable_options held_and(int signal) {
 }
 
 const std::string long_name = std::string(246, 'l') + ".csv";  // 250 bytes, near the 255 a folder takes
+
+// The call probe preloaded, with `variable` set (sanitizers let it come first).
+std::vector<std::string> with_probe(const std::string& variable) {
+  const char* asan = std::getenv("ASAN_OPTIONS");
+  return {"LD_PRELOAD=" VESK_MG_CALL_PROBE, variable,
+          std::string("ASAN_OPTIONS=verify_asan_link_order=0:") + (asan != nullptr ? asan : "")};
+}
+
+program_fault fchmod_fails(const char* name, int error, const std::string& reason) {
+  return {.name = name,
+          .options = {.environment = with_probe("VESK_MG_FAIL_FCHMOD=" + std::to_string(error))},
+          .ended = 1,
+          .report = "\r\nraised VESK_MG.FILE_WRITE_ERROR : ministers_abc.csv: " + reason + "\r\n",
+          .roster = nullptr,
+          .stage = [] { std::filesystem::permissions("ministers_abc.csv", std::filesystem::perms(0640)); }};
+}
+
+// 4,070 bytes of folders, each name 200 bytes long.
+const std::string deep_folder = [] {
+  std::string path;
+  while (path.size() + 201 <= 4070) path += (path.empty() ? "" : "/") + std::string(200, 'd');
+  return path + "/" + std::string(4070 - path.size() - 1, 'e');
+}();
+const std::string deep_roster = deep_folder + "/ministers_abc.csv";
 
 std::string in_utf16_little_endian(const std::string& ascii) {
   std::string text = "\xFF\xFE";
@@ -318,10 +349,18 @@ INSTANTIATE_TEST_SUITE_P(
         // The new roster reaches the disk before it takes the name, and the rename after.
         program_fault{
             .name = "synced_before_its_rename_and_its_folder_after",
-            .options = {.environment = {"LD_PRELOAD=" VESK_MG_SYNC_PROBE, "VESK_MG_SYNC_LOG=syncs.log",
-                                        std::string("ASAN_OPTIONS=verify_asan_link_order=0:") +
-                                            (std::getenv("ASAN_OPTIONS") ? std::getenv("ASAN_OPTIONS") : "")}},
+            .options = {.environment = with_probe("VESK_MG_CALL_LOG=syncs.log")},
             .check = [] { EXPECT_EQ(test_support::read_file("syncs.log"), "fsync file\nrename\nfsync folder\n"); }},
+        // The new file cannot be given the old roster's mode: the report, and nothing left behind.
+        fchmod_fails("fchmod_fails_with_eio", EIO, "Input/output error"),
+        fchmod_fails("fchmod_fails_with_eperm", EPERM, "Operation not permitted"),
+        fchmod_fails("fchmod_fails_with_enospc", ENOSPC, "No space left on device"),
+        // A folder path near PATH_MAX: every name the run makes in it is found from the folder itself.
+        program_fault{.name = "a_folder_of_4070_bytes",
+                      .options = {.input = session, .arguments = {deep_folder}},
+                      .roster = deep_roster.c_str(),
+                      .out_end = "called " + deep_roster + "\r\n",
+                      .stage = [] { std::filesystem::create_directories(deep_folder); }},
         program_fault{"non_blocking_standard_input", {.input = session, .non_blocking_input = true}},
         // A folder that cannot be read is told as one that is not there, before the banner.
         program_fault{.name = "a_folder_that_cannot_be_listed",
@@ -381,6 +420,20 @@ INSTANTIATE_TEST_SUITE_P(
                             std::filesystem::rename("names.txt", "program/names.txt");
                           },
                       .check = [] { EXPECT_EQ(test_support::read_file("ministers_abc.csv"), old_roster); }},
+        // A first line of 2 GiB is no name: it is refused by its number without being kept, in
+        // 1.5 GiB of address space (but where AddressSanitizer needs far more), and the dialogue goes on.
+        program_fault{
+            .name = "a_name_line_of_2_gib",
+            .options = {.input = test_support::answers{.name_files = {"huge.txt", "names.txt"}}.text(),
+                        .memory_limit = sanitized ? -1 : 1536L << 20},
+            .stage =
+                [] {
+                  test_support::write_file("huge.txt", "");
+                  std::filesystem::resize_file("huge.txt", std::uintmax_t{2} << 30);
+                  std::ofstream("huge.txt", std::ios::app) << "\n" << test_support::numbered_names(9, "\n", 1000);
+                },
+            .check =
+                [] { EXPECT_EQ(test_support::read_file("ministers_abc.csv").find("Name 1000"), std::string::npos); }},
         // Counting stops at the ten names needed; the 100 GB tail is never read.
         program_fault{.name = "name_file_with_a_huge_sparse_tail",
                       .stage =

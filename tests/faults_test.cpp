@@ -6,7 +6,9 @@
 
 #include <filesystem>
 #include <functional>
+#include <span>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "dialogue/ask_questions.hpp"
@@ -95,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
         // So far ahead that the local year leaves 32 bits: two days into the year 2^31, in any zone.
         generation_fault{
             "clock_absurdly_far_ahead",
-            [](test_support::fake_env& c) { c.wall_seconds = 67'767'976'233'532'800 + 2 * 86'400; },
+            [](test_support::fake_env& c) { c.wall_seconds = 67'767'976'233'532'800 + 2 * std::int64_t{86'400}; },
             this_system == system_kind::posix
                 ? "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : local year 2147483648 is outside 1901 to 2099\r\n"
                 : "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : the clock's time has no local date\r\n"},
@@ -103,15 +105,17 @@ INSTANTIATE_TEST_SUITE_P(
                          "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : local year 2100 is outside 1901 to 2099"}),
     [](const ::testing::TestParamInfo<generation_fault>& param) { return std::string(param.param.name); });
 
-// Something happens to the folder while generation runs, and the new
-// roster cannot take its name: what is written is kept while it is there.
+// Something happens to the folder while generation runs. Where the new
+// roster cannot take its name, what is written is kept while it is there;
+// a folder given that is moved still gets the roster, as it was checked.
 struct late_fault {
   const char* name;
   std::function<void(const std::filesystem::path& folder)> strike;
   bool kept;
+  std::string lands_in{};  // the folder the new roster stands in once the run succeeds; "" where it fails
 };
 
-TEST_F(faults, a_name_that_cannot_be_replaced_at_the_end_keeps_the_roster_while_it_can) {
+TEST_F(faults, something_happens_to_the_folder_while_generating) {
   const std::vector<late_fault> cases{
       {"a folder takes the name",
        [](const std::filesystem::path&) {
@@ -122,17 +126,33 @@ TEST_F(faults, a_name_that_cannot_be_replaced_at_the_end_keeps_the_roster_while_
 #ifndef _WIN32  // Windows removes no folder a program works in
       {"the folder is removed", [](const std::filesystem::path& here) { std::filesystem::remove_all(here); }, false},
 #endif
+      // Windows moves no folder the program holds.
+      {"the folder given is moved",
+       [](const std::filesystem::path&) {
+         std::error_code held;
+         std::filesystem::rename("mod", "moved", held);
+       },
+       false, this_system == system_kind::posix ? "moved" : "mod"},
   };
   for (const late_fault& c : cases) {
     const test_support::temp_folder inner;
     test_support::fake_env fresh_clock;
     test_support::write_file("names.txt", ten_names);
     test_support::write_file("ministers_abc.csv", old_roster);
+    std::filesystem::create_directory("mod");
     fresh_clock.on_sleep = [&] {
       c.strike(inner.path());
       fresh_clock.on_sleep = nullptr;  // once; nothing of this function is used after
     };
-    const test_support::script_result result = test_support::run_script(session, fresh_clock);
+    const std::vector<std::string> folders{"mod"};
+    const test_support::script_result result =
+        test_support::run_script(session, fresh_clock, c.lands_in.empty() ? std::span<const std::string>() : folders);
+    if (!c.lands_in.empty()) {
+      EXPECT_EQ(result.status, 0) << result.err;
+      EXPECT_EQ(test_support::lines_of(test_support::read_file(c.lands_in + "/ministers_abc.csv")).size(), 12U);
+      EXPECT_TRUE(test_support::no_temporary_file_in(c.lands_in));
+      continue;
+    }
     const std::string kept = temporary_name_beside("ministers_abc.csv");
     EXPECT_EQ(result.status, 1) << c.name;
     EXPECT_EQ(result.err.rfind("\r\nraised VESK_MG.FILE_WRITE_ERROR : ministers_abc.csv: ", 0), 0U) << result.err;

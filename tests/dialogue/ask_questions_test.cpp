@@ -344,6 +344,13 @@ INSTANTIATE_TEST_SUITE_P(
                         "A\xC2\x81"
                         "B\n" +
                             test_support::numbered_names(9)}}},
+        dialogue_case{"a_line_too_long_to_be_a_name",
+                      "abc\nNS\nX\n" + ten_ones + "long.txt\nnames.txt\n1\n",
+                      counted + name_question + "Line 2 of the name file is too long to be a name.\r\n" + change_them +
+                          name_question + id_prompt + "\r\n",
+                      0,
+                      1252,
+                      {{"long.txt", "Name\n" + std::string(5000, 'x') + "\n" + test_support::numbered_names(9)}}},
         dialogue_case{"a_line_not_in_utf8_among_utf8_ones", "abc\nNS\nX\n" + ten_ones + "mixed.txt\nnames.txt\n1\n",
                       counted + name_question +
                           "Line 2 of the name file is not written in UTF-8, as the rest of the file is.\r\n" +
@@ -471,6 +478,11 @@ INSTANTIATE_TEST_SUITE_P(
         // Cut where the reader's room for a row's start ends, the tail would read as an ID of its own.
         first_id_beside("a_long_rows_tail_is_no_row",
                         {{"xyz.csv", roster("XYZ", 1, 0) + "1;" + std::string(30, 'x') + "7005;x\r\n"}}, "7000"),
+        // The whole field, as the game reads it: blanks, leading zeros, and no value past 32 bits.
+        first_id_beside("an_id_field_read_whole",
+                        {{"xyz.csv", roster("XYZ", 1, 0) + std::string(30, ' ') + "601;a\r\n" + std::string(32, '0') +
+                                         "605;b\r\n2147483648;c\r\n4294967897;d\r\n-2147483649;e\r\n"}},
+                        "601", "IDs 601 to 610 are already used by 2 ministers in xyz.csv.", "606"),
         first_id_beside("two_signs_are_no_id", {{"xyz.csv", roster("XYZ", 1, 0) + "+-606;f\r\n"}}, "-606"),
         first_id_beside("ids_as_the_games_readers_take_them",
                         {{"xyz.csv", roster("XYZ", 1, 0) + "+601;a\r 602;b\r\n604 ;c\n\t605;d\r-603;e\r+-606;f\r\n"}},
@@ -526,6 +538,16 @@ INSTANTIATE_TEST_SUITE_P(
                          "Counting the IDs of 0 rosters in <here>" + separator + "game" + separator + "db" + separator +
                              "ministers."})),
     case_name);
+
+#ifndef _WIN32  // names Windows does not take
+// A roster's name whose control characters would retitle or clear the terminal.
+INSTANTIATE_TEST_SUITE_P(posix_names, dialogue,
+                         ::testing::Values(first_id_beside(
+                             "control_characters_in_a_rosters_name_are_shown",
+                             {{"x\x1B]2;PWNED\x07.csv", roster("XYZ", 601, 10)}}, "601",
+                             "IDs 601 to 610 are already used by 10 ministers in x\\x1B]2;PWNED\\x07.csv.", "611")),
+                         case_name);
+#endif
 
 INSTANTIATE_TEST_SUITE_P(
     end_of_input, dialogue,

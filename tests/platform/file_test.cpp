@@ -11,6 +11,7 @@
 #include "platform/errors.hpp"
 #include "platform/text_decoding.hpp"
 #include "tests/support/console_script.hpp"
+#include "tests/support/raised.hpp"
 #include "tests/support/string_streams.hpp"
 #include "tests/support/temp_folder.hpp"
 
@@ -105,6 +106,16 @@ TEST(open_error, is_sorted_by_the_systems_code) {
   }
 }
 
+// A write that fails gives the system's own reason, a full disk or a file
+// open only for reading alike.
+TEST(file_handle, a_failed_write_names_the_systems_reason) {
+  test_support::temp_folder folder;
+  test_support::write_file("names.txt", "a\n");
+  file_handle file = open_for_reading("names.txt");
+  const std::string reason = this_system == system_kind::windows ? "Access denied" : "Bad file descriptor";
+  EXPECT_EQ(test_support::raised_by([&] { file.write_all("b"); }), "VESK_MG.FILE_WRITE_ERROR : names.txt: " + reason);
+}
+
 TEST(roster_file, replaces_the_name_whole_on_commit_with_its_last_line_completed) {
   test_support::temp_folder folder;
   test_support::fake_env clock;
@@ -122,7 +133,8 @@ TEST(roster_file, replaces_the_name_whole_on_commit_with_its_last_line_completed
   };
   for (const replace_case& c : cases) {
     {
-      roster_file file("out.csv");
+      const folder_handle here = hold_folder("");
+      roster_file file(here, "out.csv");
       file.write(c.written);
       if (c.committed) file.commit(clock);
     }
@@ -141,7 +153,8 @@ TEST(end_of_run, reports_an_unhandled_error_after_completing_the_console_line) {
     test_support::temp_folder folder;
     test_support::fake_env clock;
     const test_support::script_result result = test_support::run_body("", clock, [&fail = fail](program_io& run) {
-      roster_file file("ministers_abc.csv");
+      const folder_handle here = hold_folder("");
+      roster_file file(here, "ministers_abc.csv");
       file.write("half a row");
       run.out.write_text("Generating ministers.");
       fail();

@@ -32,6 +32,7 @@ struct output_hold {
 struct executable_options {
   std::string input{};
   long file_size_limit = -1;        // bytes a file may grow to; -1 for no limit
+  long memory_limit = -1;           // bytes of address space the program may take; -1 for no limit
   int signal_while_generating = 0;  // sent once "Generating ministers." shows
   bool non_blocking_input = false;  // in non-blocking mode, each line written once the program waits for it
   std::vector<std::string> arguments{};

@@ -85,6 +85,10 @@ pid_t program_in(pid_t child, bool as_pid_1) {
     // limit, they would spoil the build's own, so they go here instead.
     ::setenv("GCOV_PREFIX", "coverage_of_a_limited_run", 1);
   }
+  if (options.memory_limit >= 0) {
+    const rlimit limit{static_cast<rlim_t>(options.memory_limit), static_cast<rlim_t>(options.memory_limit)};
+    ::setrlimit(RLIMIT_AS, &limit);
+  }
   const rlimit no_core{0, 0};
   ::setrlimit(RLIMIT_CORE, &no_core);
   // A shell starts a program with the signals at their defaults and none

@@ -1,18 +1,20 @@
 // Preloaded into the built program (LD_PRELOAD), it records in the file
-// that VESK_MG_SYNC_LOG names, one line a call, the order in which the
-// program syncs and renames: "fsync file", "fsync folder", "rename".
+// that VESK_MG_CALL_LOG names, one line a call, the order in which the
+// program syncs and renames: "fsync file", "fsync folder", "rename"; and
+// where VESK_MG_FAIL_FCHMOD holds an errno, every fchmod fails with it.
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <string_view>
 
 namespace {
 
 void record(std::string_view what) {
-  const char* log = std::getenv("VESK_MG_SYNC_LOG");
+  const char* log = std::getenv("VESK_MG_CALL_LOG");
   if (log == nullptr) return;
   const int fd = ::open(log, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
   if (fd == -1) return;
@@ -33,6 +35,14 @@ int fsync(int fd) {
   struct stat status {};
   record(::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode) ? "fsync folder\n" : "fsync file\n");
   return next<int (*)(int)>("fsync")(fd);
+}
+
+int fchmod(int fd, mode_t mode) {
+  if (const char* failure = std::getenv("VESK_MG_FAIL_FCHMOD")) {
+    errno = std::atoi(failure);
+    return -1;
+  }
+  return next<int (*)(int, mode_t)>("fchmod")(fd, mode);
 }
 
 int rename(const char* from, const char* to) {
