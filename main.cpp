@@ -6,6 +6,7 @@
 #include "platform/console.hpp"
 #include "platform/errors.hpp"
 #include "program/command_line.hpp"
+#include "program/standard_streams.hpp"
 #include "program/system_env.hpp"
 #include "program/vesk_mg.hpp"
 

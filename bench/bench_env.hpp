@@ -7,7 +7,7 @@
 
 namespace vesk_mg::bench {
 
-class real_clock_fake_sleep final : public env {
+class real_clock_fake_sleep final : public run_environment {
  public:
   local_time local_now() override { return default_env().local_now(); }
   std::int64_t monotonic_nanoseconds() override { return monotonic_; }

@@ -9,13 +9,13 @@ namespace vesk_mg::bench {
 namespace {
 
 void bare_sleep_of_1_ms(benchmark::State& state) {
-  env& clock = default_env();
+  run_environment& clock = default_env();
   for (auto _ : state) clock.sleep_milliseconds(1);
 }
 BENCHMARK(bare_sleep_of_1_ms)->UseRealTime()->MinTime(2.0);
 
 void draw_with_its_pause(benchmark::State& state) {
-  env& clock = default_env();
+  run_environment& clock = default_env();
   for (auto _ : state) benchmark::DoNotOptimize(one_to_five_hundred_random(clock));
 }
 BENCHMARK(draw_with_its_pause)->UseRealTime()->MinTime(2.0);

@@ -107,9 +107,14 @@ void ask_counts(program_io& io, generation_request& request, alignment a, entry_
   state.first = false;
 }
 
-struct too_few_names_exception {
-  std::int64_t missing;
-};
+// too_few_names_exception: the name file holds fewer names than the run
+// uses; the user is told how many more it needs, and asked again.
+void write_too_few_names_exception(console_output& out, std::int64_t missing) {
+  out.write_line("There are too few names in name-file.");
+  out.write_text("You need ");
+  out.write_text(std::to_string(missing));
+  out.write_line(" more names in the file to generate all ministers");
+}
 
 // Tells the user, line by line, which names the game could not read as written.
 void write_refusals(console_output& out, const name_check& check) {
@@ -132,14 +137,15 @@ void ask_name_file(program_io& io, generation_request& request, std::int32_t tot
     request.name_file_name = find_name_file(io.in.read_line(whole_line), io.environment.program_folder());
     try {
       const name_check check = check_names(request.name_file_name, total, converter);
-      if (total > check.names) throw too_few_names_exception{total - check.names};
-      if (check.utf8 && !converter.available()) {
+      if (total > check.names) {
+        write_too_few_names_exception(io.out, total - check.names);
+      } else if (check.utf8 && !converter.available()) {
         // Every letter beyond ASCII would be refused; the cure is the file's encoding.
         const std::string number = std::to_string(converter.code_page());
         io.out.write_line("This system cannot write names in code page " + number + ", the game's.");
         io.out.write_line("Save the name file in code page " + number + ", then try again: ");
       } else if (check.refused.empty()) {
-        request.names_checked = check.digest;
+        request.names_digest = check.digest;
         request.names_in_utf8 = check.utf8;
         request.game_code_page = converter.code_page();
         return;
@@ -153,11 +159,6 @@ void ask_name_file(program_io& io, generation_request& request, std::int32_t tot
       io.out.write_line("Invalid filename, try again: ");
     } catch (const file_encoding_error&) {
       io.out.write_line("The name file is UTF-16 text; save it as ANSI or UTF-8, then try again: ");
-    } catch (const too_few_names_exception& shortage) {
-      io.out.write_line("There are too few names in name-file.");
-      io.out.write_text("You need ");
-      io.out.write_text(std::to_string(shortage.missing));
-      io.out.write_line(" more names in the file to generate all ministers");
     }
   }
 }

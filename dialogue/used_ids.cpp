@@ -30,7 +30,7 @@ std::optional<std::unordered_set<std::string>> listed(const roster_folders& fold
   if (folders.governing_list.empty()) return std::nullopt;
   std::unordered_set<std::string> names;
   try {
-    for (const std::string& name : names_in_list(contents_of(folders.governing_list))) names.insert(folded(name));
+    for (const std::string& name : names_in_list(list_text(folders.governing_list))) names.insert(folded(name));
   } catch (const named_error&) {  // a list that cannot be read names nothing
   }
   return names;

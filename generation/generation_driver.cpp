@@ -6,7 +6,6 @@
 
 #include "draws/get_trait.hpp"
 #include "draws/loyalty_and_year.hpp"
-#include "generation/job_counting.hpp"
 #include "generation/roster_file.hpp"
 #include "names/name_file.hpp"
 #include "platform/errors.hpp"
@@ -27,6 +26,28 @@ struct generation_work {
   alignment_jobs& remaining_of(alignment a) { return remaining[static_cast<std::size_t>(a)]; }
 };
 
+// The bookkeeping over one alignment's remaining counts, which are never
+// below zero. type_jobs: the first position, in position order, whose
+// count is above zero; an alignment still active always has one.
+std::size_t type_jobs(const alignment_jobs& jobs) {
+  return static_cast<std::size_t>(std::ranges::find_if(jobs.counts, [](std::int32_t count) { return count > 0; }) -
+                                  jobs.counts.begin());
+}
+
+std::int32_t min_one(std::int32_t count) { return count - 1; }
+
+// Once the ruling cabinet is written.
+void min_one_min(alignment_jobs& jobs) {
+  for (std::int32_t& count : jobs.counts) count = min_one(count);
+}
+
+// no_mins and all_is_zero, one check under both names: true when the
+// alignment has no minister left to write.
+bool no_mins(const alignment_jobs& jobs) {
+  return std::ranges::all_of(jobs.counts, [](std::int32_t count) { return count == 0; });
+}
+bool all_is_zero(const alignment_jobs& jobs) { return no_mins(jobs); }
+
 // Where file names tell letter case apart, a roster of the tag may stand in
 // the folder under its name in another case ("ministers_GER.csv"): that is
 // the roster this run replaces, as it would be where they do not.
@@ -39,19 +60,19 @@ std::string roster_name_in(const std::string& folder, const std::array<char, 3>&
   return other_case == names.end() ? name : *other_case;
 }
 
-// Creates the file in the folder under the first name not in use; returns
-// its path.
-std::string create_minister_file(program_io& io, const generation_request& request, const folder_handle& folder,
-                                 std::optional<roster_file>& file) {
+// Creates the file in the folder under the first name not in use.
+void create_minister_file(program_io& io, const generation_request& request, const folder_handle& folder,
+                          std::optional<roster_file>& file) {
   for (int fallback = 0;; ++fallback) {
     const std::string name = fallback == 0 ? roster_name_in(request.folder, request.tag)
                                            : minister_file_name(text_of(request.tag), fallback);
-    std::string path = path_in(request.folder, name);
     try {
       file.emplace(folder, name);
-      return path;
+      return;
     } catch (const file_use_error&) {
-      if (fallback == last_fallback_number) throw named_error("VESK_MG.MAIN.NO_FREE_FILE_NAME_ERROR", path);
+      if (fallback == last_fallback_number) {
+        throw named_error("VESK_MG.MAIN.NO_FREE_FILE_NAME_ERROR", path_in(request.folder, name));
+      }
       io.out.write_line_ends(2);
       io.out.write_line("A file with the default minister-filename exists and is in use.");
       io.out.write_text("The ministers will instead be put in a file called: ");
@@ -61,35 +82,51 @@ std::string create_minister_file(program_io& io, const generation_request& reque
   }
 }
 
-// One minister's row, its draws in the order of its fields. A ruling
-// cabinet row has "NA" where a replacement row has its start year, and
-// shows its dot once written; a replacement row shows it before its
-// personality is drawn.
-void write_row(roster_file& file, generation_work& work, alignment a, std::size_t position, bool ruling_cabinet,
-               name_source& names, program_io& io) {
-  file.write(std::to_string(work.next_id++));
-  file.write(";");
-  file.write(positions[position].title);
-  file.write(";");
-  file.write(names.next());
-  file.write(";");
-  file.write(ruling_cabinet ? "NA" : std::to_string(get_year(io.environment)));
-  file.write(";");
-  file.write(info(a).code);
-  file.write(";");
-  if (!ruling_cabinet) io.out.write_text(".");
-  file.write(get_trait(io.environment, info(a).draw_code, positions[position].draw_code));
-  file.write(";");
-  file.write(get_loyalty(io.environment));
-  file.write(";;x");
-  file.new_line();
-  if (ruling_cabinet) io.out.write_text(".");
+// One minister, as its row holds it.
+struct minister {
+  std::int64_t id;
+  std::size_t position;
+  alignment side;
+  std::string name;
+  std::string pool;  // "NA" in the ruling cabinet, else the start year
+  std::string_view personality{};
+  std::string_view loyalty{};
+};
+
+// "601;Head of State;Name;NA;NS;Personality;Loyalty;;x" and its line end.
+std::string row_of(const minister& m) {
+  std::string row = std::to_string(m.id);
+  for (const std::string_view field : {positions[m.position].title, std::string_view(m.name), std::string_view(m.pool),
+                                       info(m.side).code, m.personality, m.loyalty}) {
+    row.append(";").append(field);
+  }
+  return row.append(";;x\r\n");
 }
 
-// put_first: the ruling cabinet row of `position`.
+// The personality and the loyalty, each a draw, in the order of their fields.
+void draw_the_rest(minister& m, run_environment& clock) {
+  m.personality = get_trait(clock, info(m.side).draw_code, positions[m.position].draw_code);
+  m.loyalty = get_loyalty(clock);
+}
+
+// put_first: the ruling cabinet row of `position`, its dot shown once written.
 void put_first(roster_file& file, generation_work& work, alignment ruling, std::size_t position, name_source& names,
                program_io& io) {
-  write_row(file, work, ruling, position, true, names, io);
+  minister m{work.next_id++, position, ruling, names.next(), "NA"};
+  draw_the_rest(m, io.environment);
+  file.write(row_of(m));
+  io.out.write_text(".");
+}
+
+// A replacement row, its start year drawn after its name, and its dot
+// shown before its personality is drawn.
+void put_replacement(roster_file& file, generation_work& work, alignment a, std::size_t position, name_source& names,
+                     program_io& io) {
+  minister m{work.next_id++, position, a, names.next(), ""};
+  m.pool = std::to_string(get_year(io.environment));
+  io.out.write_text(".");
+  draw_the_rest(m, io.environment);
+  file.write(row_of(m));
 }
 
 std::optional<alignment> first_active(const generation_work& work) {
@@ -105,8 +142,7 @@ void write_rows(roster_file& file, const generation_request& request, name_sourc
   std::array<char, 3> tag = request.tag;
   upper_case(tag);
   file.write(text_of(tag));
-  file.write(";Ruling Cabinet - Start;Name;Pool;Ideology;Personality;Loyalty;Picturename;x");
-  file.new_line();
+  file.write(";Ruling Cabinet - Start;Name;Pool;Ideology;Personality;Loyalty;Picturename;x\r\n");
 
   io.out.write_line_ends(3);
   io.out.write_text("Generating ministers");
@@ -120,15 +156,14 @@ void write_rows(roster_file& file, const generation_request& request, name_sourc
   for (alignment_jobs& jobs : work.remaining) {
     if (all_is_zero(jobs)) jobs.active = false;
   }
-  file.write(";Replacements;;;;;;;x");
-  file.new_line();
+  file.write(";Replacements;;;;;;;x\r\n");
 
   // Every row takes one minister off its alignment, so the rows end when
   // no alignment has one left: at the last ID.
   while (const std::optional<alignment> a = first_active(work)) {
     alignment_jobs& jobs = work.remaining_of(*a);
     const std::size_t position = type_jobs(jobs);
-    write_row(file, work, *a, position, false, names, io);
+    put_replacement(file, work, *a, position, names, io);
     jobs.counts[position] = min_one(jobs.counts[position]);
     if (no_mins(jobs)) jobs.active = false;
   }
@@ -137,14 +172,14 @@ void write_rows(roster_file& file, const generation_request& request, name_sourc
 // Where the game loads only the rosters a list names, the list names the
 // roster written under its own name, changed only once the roster is: the
 // line that tells what was changed, or what to add by hand; "" for nothing.
-std::string keep_the_list(const generation_request& request, const std::string& roster_path, env& clock) {
+std::string keep_the_list(const generation_request& request, const std::string& roster_path, run_environment& clock) {
   const std::string name = roster_path.substr(base_name_start(roster_path));
   if (request.governing_list.empty() || request.roster_list.empty() ||
       !same_but_case(name, minister_file_name(text_of(request.tag)))) {
     return "";
   }
   try {
-    const std::string list = contents_of(request.governing_list);
+    const std::string list = list_text(request.governing_list);
     if (list_names(list, name)) return "";
     const folder_handle anywhere(no_file, "");
     roster_file file(anywhere, request.roster_list);
@@ -169,16 +204,16 @@ void main(const generation_request& request, program_io& io,  // NOLINT(bugprone
   // Should anything fail before the commit, the file is discarded as it
   // unwinds, and the name keeps the roster it held.
   std::optional<roster_file> file;
-  std::string roster_path;
   {
-    name_source names(request);
-    roster_path = create_minister_file(io, request, folder, file);
+    name_source names({request.name_file_name, request.names_digest, request.names_in_utf8, request.game_code_page});
+    create_minister_file(io, request, folder, file);
     write_rows(*file, request, names, io);
     names.check_unchanged();
   }  // the name file is closed here, before the closing lines
 
   // Nothing is reported as done before the whole roster stands under its name.
   file->commit(io.environment);
+  const std::string& roster_path = file->name();
   const std::string list_changed = keep_the_list(request, roster_path, io.environment);
   try {
     io.out.write_line_ends(2);

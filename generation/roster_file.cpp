@@ -109,7 +109,7 @@ void roster_file::flush() {
   buffered_ = 0;
 }
 
-void roster_file::commit(env& clock) {
+void roster_file::commit(run_environment& clock) {
   if (!line_ended_) write("\r\n");
   flush();
   handle_->sync_and_close();

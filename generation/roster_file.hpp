@@ -15,9 +15,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/clock.hpp"
 #include "platform/env.hpp"
 #include "platform/files.hpp"
+#include "platform/run_environment.hpp"
 
 namespace vesk_mg {
 
@@ -47,14 +47,15 @@ class roster_file {
   ~roster_file();
 
   void write(std::string_view text);
-  void new_line() { write("\r\n"); }
+  // The file's name as the user would find it, the folder as typed in front.
+  [[nodiscard]] const std::string& name() const noexcept { return name_; }
   // Flushes, syncs and closes the temporary file and renames it over the
   // name, interruptions held off; from then on the run has done what it
   // promised. While the rename fails (a program may hold the file for a
   // moment) it is tried again for about 2 s; then file_write_error is
   // raised, naming the temporary file, kept with everything written,
   // when it is still there.
-  void commit(env& clock);
+  void commit(run_environment& clock);
 
  private:
   static constexpr std::size_t buffer_size = std::size_t{64} * 1024;

@@ -1,8 +1,7 @@
 #include "names/game_text.hpp"
 
+#include <algorithm>
 #include <utility>
-
-#include "platform/text_decoding.hpp"
 
 namespace vesk_mg {
 
@@ -13,6 +12,38 @@ bool splits_a_row(char32_t c, bool utf8) {
 }
 
 }  // namespace
+
+std::optional<char32_t> next_code_point(std::string_view text, std::size_t& at) {
+  const auto lead = static_cast<unsigned char>(text[at]);
+  if (lead < 0x80) {
+    ++at;
+    return lead;
+  }
+  const std::size_t length = lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+  // The range of the second byte, narrowed where overlong forms and surrogates would begin.
+  const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+  const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+  if (length == 0 || text.size() - at < length) return std::nullopt;
+  char32_t code_point = lead & (0xFFU >> (length + 1));
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(text[at + k]);
+    if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) return std::nullopt;
+    code_point = code_point << 6 | (next & 0x3FU);
+  }
+  at += length;
+  return code_point;
+}
+
+bool is_valid_utf8(std::string_view text) {
+  for (std::size_t at = 0; at < text.size();) {
+    if (!next_code_point(text, at)) return false;
+  }
+  return true;
+}
+
+bool is_ascii(std::string_view text) {
+  return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
 
 std::optional<std::string> character_in_code_page(std::string_view character, code_page_converter& converter) {
   const unsigned code_page = converter.code_page();

@@ -5,6 +5,7 @@
 // code page; a name from any other is taken to be in that code page
 // already and copied byte for byte. Nothing here fails: a name that cannot
 // be written as the user meant it gives the first character that stops it.
+// UTF-8 is told from other bytes here, and read a code point at a time.
 #pragma once
 
 #include <cstddef>
@@ -15,6 +16,14 @@
 #include "platform/env.hpp"
 
 namespace vesk_mg {
+
+// The code point that starts at `at`, with `at` moved past it; nothing,
+// and `at` where it was, for bytes that are not well-formed UTF-8 there.
+std::optional<char32_t> next_code_point(std::string_view text, std::size_t& at);
+// True for well-formed UTF-8, plain ASCII included.
+bool is_valid_utf8(std::string_view text);
+// True when every byte is below 0x80: the same text in every code page the game reads.
+bool is_ascii(std::string_view text);
 
 // One character, given as its UTF-8, as the game will show it, checked by
 // itself as Windows converts it: one byte in a single-byte code page (two

@@ -27,11 +27,17 @@ void note(name_check& check, std::int64_t line, const game_name& name) {
   }
 }
 
-named_error changed(const generation_request& request) {
-  return {"VESK_MG.MAIN.NAME_FILE_CHANGED_ERROR", request.name_file_name + " changed after its names were checked"};
+named_error changed(const names_as_checked& checked) {
+  return {"VESK_MG.MAIN.NAME_FILE_CHANGED_ERROR", checked.file + " changed after its names were checked"};
 }
 
 }  // namespace
+
+std::size_t name_file::read_some(char* buffer, std::size_t capacity) {
+  const std::size_t got = text_.read_some(buffer, capacity);
+  if (text_.refused_utf16()) throw file_encoding_error(name());
+  return got;
+}
 
 std::string find_name_file(std::string_view typed, std::string_view program_folder, system_kind system) {
   const bool windows = system == system_kind::windows;
@@ -83,22 +89,22 @@ name_check check_names(std::string_view file_name, std::int64_t used, code_page_
 }
 
 std::string name_source::next() {
-  if (lines_.at_end_of_file()) throw changed(request_);
+  if (lines_.at_end_of_file()) throw changed(checked_);
   // A line longer than any name was not there when the names were checked.
   const std::string line = lines_.read_line(longest_name + 1);
-  if (line.size() > longest_name) throw changed(request_);
+  if (line.size() > longest_name) throw changed(checked_);
   ++line_;
   digest_ = digest_with(digest_, line);
-  game_name name = name_for_game(line, request_.names_in_utf8, converter_);
+  game_name name = name_for_game(line, checked_.utf8, converter_);
   if (name.refused) {
     throw named_error("VESK_MG.MAIN.NAME_ENCODING_ERROR",
-                      request_.name_file_name + ": line " + std::to_string(line_) + " " + why_refused(*name.refused));
+                      checked_.file + ": line " + std::to_string(line_) + " " + why_refused(*name.refused));
   }
   return std::move(name.bytes);
 }
 
 void name_source::check_unchanged() const {
-  if (digest_ != request_.names_checked) throw changed(request_);
+  if (digest_ != checked_.digest) throw changed(checked_);
 }
 
 }  // namespace vesk_mg

@@ -11,13 +11,13 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/env.hpp"
 #include "platform/files.hpp"
 #include "platform/text_decoding.hpp"
 #include "platform/text_input.hpp"
-#include "vocabulary/generation_request.hpp"
 
 namespace vesk_mg {
 
@@ -33,8 +33,8 @@ std::string find_name_file(std::string_view typed, std::string_view program_fold
 class name_file final : public byte_source {
  public:
   explicit name_file(std::string_view name)
-      : handle_(open_for_reading(name)), text_(handle_, handle_.name(), decoded_text::start::name_file) {}
-  std::size_t read_some(char* buffer, std::size_t capacity) override { return text_.read_some(buffer, capacity); }
+      : handle_(open_for_reading(name)), text_(handle_, decoded_text::utf16::refused) {}
+  std::size_t read_some(char* buffer, std::size_t capacity) override;
   [[nodiscard]] const std::string& name() const noexcept { return handle_.name(); }
 
  private:
@@ -69,7 +69,16 @@ struct name_check {
 // refused), otherwise it is taken to be in the game's code page.
 name_check check_names(std::string_view file_name, std::int64_t used, code_page_converter& converter);
 
-// The names of the request's name file, one for each row, as the game will
+// The name file as the dialogue checked it: what it takes to read the
+// same names again.
+struct names_as_checked {
+  std::string file;
+  std::uint64_t digest;  // of the lines checked
+  bool utf8;             // the names are UTF-8, to be written in the game's code page
+  unsigned code_page;    // the game's
+};
+
+// The names of the checked name file, one for each row, as the game will
 // read them. A name the game could not read as written, because the file
 // changed after the dialogue checked it, raises
 // VESK_MG.MAIN.NAME_ENCODING_ERROR naming the file, the line and what keeps
@@ -77,11 +86,11 @@ name_check check_names(std::string_view file_name, std::int64_t used, code_page_
 // are not those checked, raises VESK_MG.MAIN.NAME_FILE_CHANGED_ERROR.
 class name_source {
  public:
-  explicit name_source(const generation_request& request)
-      : request_(request),
-        file_(request.name_file_name),
+  explicit name_source(names_as_checked checked)
+      : checked_(std::move(checked)),
+        file_(checked_.file),
         lines_(file_, file_.name()),
-        converter_(request.game_code_page) {}
+        converter_(checked_.code_page) {}
 
   // The next line's name, ready to be written into the roster.
   std::string next();
@@ -89,7 +98,7 @@ class name_source {
   void check_unchanged() const;
 
  private:
-  const generation_request& request_;
+  names_as_checked checked_;
   name_file file_;
   text_input lines_;
   code_page_converter converter_;

@@ -1,4 +1,6 @@
 // env.hpp on Windows.
+#include "platform/env.hpp"
+
 #include <windows.h>
 // windows.h first: the multimedia timer header builds on it.
 #include <mmsystem.h>
@@ -6,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <cstring>
 #include <mutex>
 
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
@@ -43,8 +44,7 @@ std::wstring wide_file_name(std::string_view name) {
 std::wstring wide_path_in(native_file folder, const std::string& path) {
   if (folder == no_file) return wide_file_name(path);
   std::wstring held(32768, L'\0');
-  held.resize(::GetFinalPathNameByHandleW(reinterpret_cast<HANDLE>(folder), held.data(),
-                                          static_cast<DWORD>(held.size()), FILE_NAME_NORMALIZED));
+  held.resize(::GetFinalPathNameByHandleW(as_handle(folder), held.data(), 32768, FILE_NAME_NORMALIZED));
   return held + L"\\" + wide_file_name(path);
 }
 
@@ -57,6 +57,13 @@ std::string utf8_of(std::wstring_view wide) {
 }
 
 system_code last_error_unless(bool succeeded) { return succeeded ? 0 : ::GetLastError(); }
+
+// The handle made, or the system's reason why none was.
+system_code made(HANDLE handle, native_file& made_file) {
+  if (handle == INVALID_HANDLE_VALUE) return ::GetLastError();
+  made_file = reinterpret_cast<native_file>(handle);
+  return 0;
+}
 
 }  // namespace
 
@@ -71,12 +78,10 @@ std::string system_reason(system_code code) {
 
 system_code open_folder(const std::string& path, native_file& folder) {
   // Shared for reading and writing but not for deletion: no one moves or removes it while it is held.
-  HANDLE handle =
+  return made(
       ::CreateFileW(wide_file_name(path.empty() ? "." : path).c_str(), FILE_READ_ATTRIBUTES,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return ::GetLastError();
-  folder = reinterpret_cast<native_file>(handle);
-  return 0;
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr),
+      folder);
 }
 
 system_code open_file(native_file folder, const std::string& path, file_access access, native_file& file,
@@ -87,12 +92,9 @@ system_code open_file(native_file folder, const std::string& path, file_access a
   constexpr std::array<DWORD, 3> rights{GENERIC_READ, GENERIC_WRITE, GENERIC_WRITE};
   constexpr std::array<DWORD, 3> sharing{FILE_SHARE_READ | FILE_SHARE_WRITE, 0, FILE_SHARE_READ | FILE_SHARE_DELETE};
   const auto index = static_cast<std::size_t>(access);
-  HANDLE handle =
-      ::CreateFileW(wide_path_in(folder, path).c_str(), rights.at(index), sharing.at(index), nullptr,
-                    access == file_access::create ? CREATE_NEW : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return ::GetLastError();
-  file = reinterpret_cast<native_file>(handle);
-  return 0;
+  return made(::CreateFileW(wide_path_in(folder, path).c_str(), rights.at(index), sharing.at(index), nullptr,
+                            access == file_access::create ? CREATE_NEW : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
+              file);
 }
 
 // Devices such as CON or NUL open too; only a file on disk is a file.
@@ -123,7 +125,7 @@ system_code read_file(native_file file, char* buffer, std::size_t capacity, std:
     if (!::ReadConsoleW(as_handle(file), wide.data(), room, &read, nullptr)) return ::GetLastError();
     console_finished = read == 0 || wide[0] == L'\x1A';
     got = console_finished ? 0 : read * sizeof(wchar_t);
-    std::memcpy(buffer, wide.data(), got);
+    std::copy_n(reinterpret_cast<const char*>(wide.data()), got, buffer);
     return 0;
   }
   const DWORD code = ::ReadFile(as_handle(file), buffer, chunk(capacity), &read, nullptr) ? 0 : ::GetLastError();

@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/byte_channels.hpp"
 #include "platform/env.hpp"
-#include "platform/files.hpp"
 
 namespace vesk_mg {
 

@@ -1,10 +1,7 @@
 #include "platform/files.hpp"
 
-#include <array>
-
 #include "platform/errors.hpp"
 #include "platform/paths.hpp"
-#include "platform/text_decoding.hpp"
 
 namespace vesk_mg {
 
@@ -49,14 +46,6 @@ file_handle open_for_reading(std::string_view name) {
   if (code != 0 || facts.unusable != 0)
     throw file_use_error(describe_system_error(name, code != 0 ? code : facts.unusable));
   return file;
-}
-
-std::string contents_of(std::string_view name) {
-  file_handle file = open_for_reading(name);
-  std::string text;
-  std::array<char, 4096> chunk{};
-  while (const std::size_t got = file.read_some(chunk.data(), chunk.size())) text.append(chunk.data(), got);
-  return text;
 }
 
 folder_handle::~folder_handle() {
@@ -116,24 +105,6 @@ void keep_facts(const file_handle& file, const write_target& target, std::string
   if (const system_code code = give_facts(file.native(), *target.existing)) {
     throw file_write_error(describe_system_error(label, code));
   }
-}
-
-byte_source& standard_input() {
-  constexpr std::string_view label = "standard input";
-  static file_handle file(standard_file(standard_stream::input), label, false);
-  static decoded_text piped(file, label, decoded_text::start::piped);
-  static decoded_text typed(file, label, decoded_text::start::utf16_little_endian);
-  return this_system == system_kind::windows && is_console(standard_stream::input) ? typed : piped;
-}
-
-byte_sink& standard_output() {
-  static file_handle file(standard_file(standard_stream::output), "standard output", false);
-  return file;
-}
-
-byte_sink& standard_error() {
-  static file_handle file(standard_file(standard_stream::error), "standard error", false);
-  return file;
 }
 
 }  // namespace vesk_mg

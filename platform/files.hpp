@@ -1,6 +1,5 @@
-// Files and standard streams as byte channels: a source hands out what it
-// has and 0 at its end, a sink takes every byte or raises. An open file is
-// read and written unbuffered and untranslated. Opening sorts the system's
+// Files as byte channels, read and written unbuffered and untranslated,
+// and the folder the roster goes to, held. Opening sorts the system's
 // failures into named errors: a name that leads to no file is
 // file_name_error, a file that cannot be used as asked file_use_error; a
 // failed read or write raises file_read_error or file_write_error naming
@@ -13,21 +12,10 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/byte_channels.hpp"
 #include "platform/env.hpp"
 
 namespace vesk_mg {
-
-class byte_source {
- public:
-  virtual ~byte_source() = default;
-  virtual std::size_t read_some(char* buffer, std::size_t capacity) = 0;
-};
-
-class byte_sink {
- public:
-  virtual ~byte_sink() = default;
-  virtual void write_all(std::string_view bytes) = 0;
-};
 
 // An open file, or a standard stream; one the process was given, such as
 // standard input, is not owned and never closed.
@@ -56,10 +44,6 @@ class file_handle final : public byte_source, public byte_sink {
 // Opens a file on disk for reading; a folder, a FIFO or a device is a
 // file_use_error, and never blocks.
 file_handle open_for_reading(std::string_view name);
-
-// Everything a file on disk holds; raises as open_for_reading does, and
-// file_read_error.
-std::string contents_of(std::string_view name);
 
 // A folder held open from the check that it takes files to the roster's
 // commit, so that the roster lands in the folder that was checked wherever
@@ -110,12 +94,5 @@ std::optional<file_handle> create_new(native_file folder, const std::string& pat
 // Gives a new file the owner and group of the file it replaces, and its
 // mode whatever the umask; file_write_error naming `label`.
 void keep_facts(const file_handle& file, const write_target& target, std::string_view label);
-
-// The standard streams. Input as piped or redirected may begin with a
-// byte-order mark: a UTF-8 one is skipped, and UTF-16 is read as UTF-8. A
-// console is read as typed and written so that it shows UTF-8 as it is.
-byte_source& standard_input();
-byte_sink& standard_output();
-byte_sink& standard_error();
 
 }  // namespace vesk_mg

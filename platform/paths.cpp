@@ -1,9 +1,6 @@
 #include "platform/paths.hpp"
 
-#include <optional>
 #include <system_error>
-
-#include "platform/text_decoding.hpp"
 
 namespace vesk_mg {
 
@@ -13,14 +10,10 @@ std::filesystem::path path_of(std::string_view utf8) {
   return {std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size())};
 }
 
-namespace {
-
 std::string utf8_of(const std::filesystem::path& path) {
   const std::u8string text = path.u8string();
   return {reinterpret_cast<const char*>(text.data()), text.size()};
 }
-
-}  // namespace
 
 // No folder in front gives npos + 1, which is 0.
 std::size_t base_name_start(std::string_view path, system_kind system) {
@@ -38,20 +31,19 @@ bool file_exists(const std::string& path) {
 
 std::string shown(std::string_view path) {
   std::string text;
-  for (std::size_t at = 0; at < path.size();) {
-    const std::size_t start = at;
-    const std::optional<char32_t> c = next_code_point(path, at);
-    if (!c) ++at;  // a byte that is no UTF-8 is shown as it is, but for a C1 control's
-    const char32_t value = c ? *c : static_cast<unsigned char>(path[start]);
-    if (value >= 0x20 && value != 0x7F && (value < 0x80 || value > 0x9F)) {
-      text.append(path.substr(start, at - start));
+  for (std::size_t at = 0; at < path.size(); ++at) {
+    const auto byte = static_cast<unsigned char>(path[at]);
+    const auto before = at == 0 ? 0U : static_cast<unsigned char>(path[at - 1]);
+    // U+0080 to U+009F are C2 80 to C2 9F in UTF-8; after anything but a
+    // lead byte such a byte is no UTF-8, and a terminal may take it as C1.
+    const bool c1 = byte >= 0x80 && byte <= 0x9F && (before < 0x80 || before == 0xC2);
+    const bool c1_lead = byte == 0xC2 && at + 1 < path.size() && static_cast<unsigned char>(path[at + 1]) <= 0x9F;
+    if (byte >= 0x20 && byte != 0x7F && !c1 && !c1_lead) {
+      text.push_back(path[at]);
       continue;
     }
-    for (std::size_t k = start; k < at; ++k) {
-      const auto byte = static_cast<unsigned char>(path[k]);
-      text.append("\\x").push_back("0123456789ABCDEF"[byte >> 4]);
-      text.push_back("0123456789ABCDEF"[byte & 0xFU]);
-    }
+    text.append("\\x").push_back("0123456789ABCDEF"[byte >> 4]);
+    text.push_back("0123456789ABCDEF"[byte & 0xFU]);
   }
   return text;
 }
@@ -84,42 +76,10 @@ std::vector<std::string> names_in(std::string_view folder, bool folders) {
   return names;
 }
 
-std::filesystem::path whole(std::string_view path) {
-  std::error_code error;
-  std::filesystem::path full =
-      std::filesystem::absolute(path.empty() ? std::filesystem::path(".") : path_of(path), error).lexically_normal();
-  if (!full.has_filename() && full.has_relative_path()) full = full.parent_path();
-  return full;
-}
-
 }  // namespace
 
 std::vector<std::string> files_in(std::string_view folder) { return names_in(folder, false); }
 
 std::vector<std::string> folders_in(std::string_view folder) { return names_in(folder, true); }
-
-folder_state state_of_folder(std::string_view folder) {
-  const std::filesystem::path path = folder.empty() ? "." : path_of(folder);
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
-  const bool missing = status.type() == std::filesystem::file_type::not_found ||
-                       error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
-  if (missing || error) return {missing ? folder_state::missing : folder_state::unreadable, error.message()};
-  if (!std::filesystem::is_directory(status)) return {folder_state::not_a_folder, ""};
-  const std::filesystem::directory_iterator listed(path, error);
-  return {error ? folder_state::unreadable : folder_state::readable, error ? error.message() : ""};
-}
-
-std::string make_folder(std::string_view folder) {
-  std::error_code error;
-  std::filesystem::create_directory(path_of(folder), error);
-  return error ? error.message() : "";
-}
-
-std::string full_path(std::string_view path) { return utf8_of(whole(path)); }
-
-std::string folder_above(std::string_view path) { return utf8_of(whole(path).parent_path()); }
-
-std::string last_name(std::string_view path) { return utf8_of(whole(path).filename()); }
 
 }  // namespace vesk_mg

@@ -1,8 +1,8 @@
 // Paths as the program holds them: UTF-8 on every system, whatever the
 // system's own encoding of names, a folder as the user typed it with a name
-// joined to it, and what stands in a folder. Nothing here raises: a folder
-// that cannot be read holds nothing, a name that cannot be looked at has
-// nothing standing at it, and what can fail says why in its result.
+// joined to it, and what stands in a folder. Nothing here fails: a folder
+// that cannot be read holds nothing, and a name that cannot be looked at
+// has nothing standing at it.
 #pragma once
 
 #include <cstddef>
@@ -15,7 +15,9 @@
 
 namespace vesk_mg {
 
+// A path's UTF-8 as the standard library takes and gives it.
 std::filesystem::path path_of(std::string_view utf8);
+std::string utf8_of(const std::filesystem::path& path);
 
 // Where the last part of a path begins, after its folder: Windows also
 // parts folders with '\' and a drive with ':'.
@@ -43,24 +45,5 @@ std::string full_path_of_folder(std::string_view folder);
 std::vector<std::string> files_in(std::string_view folder);
 // The names of the folders in `folder`, links to them included, in no order.
 std::vector<std::string> folders_in(std::string_view folder);
-
-// Whether `folder` is a folder whose names can be listed, and the
-// system's words for why not: "No such file or directory".
-struct folder_state {
-  enum { readable, missing, not_a_folder, unreadable } state;
-  std::string reason;
-};
-folder_state state_of_folder(std::string_view folder);
-// Makes `folder` in a folder that stands; the system's words for why not, or "".
-std::string make_folder(std::string_view folder);
-
-// `path` whole, from the root, without "." and ".." and a separator at
-// its end: the same folder however it was typed.
-std::string full_path(std::string_view path);
-// The folder `path` stands in, itself whole: "/home/me/game" for "game/db"
-// typed in /home/me.
-std::string folder_above(std::string_view path);
-// The last part of `path` whole: "ministers" for "." typed in it.
-std::string last_name(std::string_view path);
 
 }  // namespace vesk_mg

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/errors.hpp"
-
 namespace vesk_mg {
 
 namespace {
@@ -33,43 +31,10 @@ void append_utf8(std::string& text, char32_t code_point) {
 
 }  // namespace
 
-std::optional<char32_t> next_code_point(std::string_view text, std::size_t& at) {
-  const auto lead = static_cast<unsigned char>(text[at]);
-  if (lead < 0x80) {
-    ++at;
-    return lead;
-  }
-  const std::size_t length = lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
-  // The range of the second byte, narrowed where overlong forms and surrogates would begin.
-  const unsigned low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
-  const unsigned high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
-  if (length == 0 || text.size() - at < length) return std::nullopt;
-  char32_t code_point = lead & (0xFFU >> (length + 1));
-  for (std::size_t k = 1; k < length; ++k) {
-    const auto next = static_cast<unsigned char>(text[at + k]);
-    if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) return std::nullopt;
-    code_point = code_point << 6 | (next & 0x3FU);
-  }
-  at += length;
-  return code_point;
-}
-
-bool is_valid_utf8(std::string_view text) {
-  for (std::size_t at = 0; at < text.size();) {
-    if (!next_code_point(text, at)) return false;
-  }
-  return true;
-}
-
-bool is_ascii(std::string_view text) {
-  return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-decoded_text::decoded_text(byte_source& raw, std::string_view label, start how)
+decoded_text::decoded_text(byte_source& raw, utf16 how)
     : raw_(raw),
-      label_(label),
-      utf16_refused_(how == start::name_file),
-      kind_(how == start::utf16_little_endian ? kind::utf16_little_endian : kind::unknown) {}
+      utf16_refused_(how == utf16::refused),
+      kind_(how == utf16::without_a_mark ? kind::utf16_little_endian : kind::unknown) {}
 
 void decoded_text::find_kind() {
   std::string begun;
@@ -84,7 +49,7 @@ void decoded_text::find_kind() {
     if (!begun.starts_with(utf8_mark)) pending_ = begun;
     return;
   }
-  if (utf16_refused_) throw file_encoding_error(label_);
+  refused_ = utf16_refused_;
   kind_ = little_endian ? kind::utf16_little_endian : kind::utf16_big_endian;
 }
 
@@ -113,6 +78,7 @@ void decoded_text::decode(std::string_view bytes) {
 
 std::size_t decoded_text::read_some(char* buffer, std::size_t capacity) {
   if (kind_ == kind::unknown) find_kind();
+  if (refused_) return 0;
   while (pending_begin_ == pending_.size()) {
     pending_.clear();
     pending_begin_ = 0;

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/files.hpp"
+#include "platform/byte_channels.hpp"
 
 namespace vesk_mg {
 

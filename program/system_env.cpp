@@ -3,12 +3,13 @@
 #include <cstdlib>
 
 #include "names/code_page.hpp"
+#include "program/system_clock.hpp"
 
 namespace vesk_mg {
 
 namespace {
 
-class system_env final : public env {
+class system_env final : public run_environment {
  public:
   local_time local_now() override { return clock_.local_now(wall_clock(), vesk_mg::monotonic_nanoseconds()); }
   std::int64_t monotonic_nanoseconds() override { return vesk_mg::monotonic_nanoseconds(); }
@@ -26,7 +27,7 @@ class system_env final : public env {
 
 }  // namespace
 
-env& default_env() {
+run_environment& default_env() {
   static system_env instance;
   return instance;
 }

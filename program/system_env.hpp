@@ -4,10 +4,10 @@
 // the system has none, the one Windows gives the language of the locale.
 #pragma once
 
-#include "platform/clock.hpp"
+#include "platform/run_environment.hpp"
 
 namespace vesk_mg {
 
-env& default_env();
+run_environment& default_env();
 
 }  // namespace vesk_mg

@@ -17,7 +17,7 @@ void vesk_mg(program_io& io, const roster_folders& folders, std::optional<unsign
   vesk_mg::main(ask_questions(io, folders, code_page), io, folder);
 }
 
-int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& environment,
+int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, run_environment& environment,
                 const std::function<void(program_io&)>& body) {
   console_output out(output);
   // Made before the run: there may be no memory left for it after.

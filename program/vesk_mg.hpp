@@ -8,8 +8,8 @@
 #include <functional>
 #include <optional>
 
-#include "platform/clock.hpp"
 #include "platform/console.hpp"
+#include "platform/run_environment.hpp"
 #include "rosters/roster_folders.hpp"
 
 namespace vesk_mg {
@@ -25,7 +25,7 @@ void vesk_mg(program_io& io, const roster_folders& folders = roster_folders_of({
 // is: the console, the end of the run and its report around `body`, the
 // whole program or a part of it.
 // Returns the exit status.
-int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, env& environment,
+int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, run_environment& environment,
                 const std::function<void(program_io&)>& body);
 
 }  // namespace vesk_mg

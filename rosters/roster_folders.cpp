@@ -1,7 +1,9 @@
 #include "rosters/roster_folders.hpp"
 
 #include <algorithm>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include "platform/errors.hpp"
 #include "platform/paths.hpp"
@@ -26,18 +28,29 @@ std::optional<std::string> named(std::vector<std::string> names, std::string_vie
 
 // A folder given is read as the user typed it: "" names none.
 void check_readable(const std::string& folder) {
-  const folder_state found = folder.empty() ? folder_state{folder_state::missing, ""} : state_of_folder(folder);
-  switch (found.state) {
-    case folder_state::readable:
-      return;
-    case folder_state::missing:
-      throw file_name_error("No such folder: " + folder);
-    case folder_state::not_a_folder:
-      throw file_use_error("Not a folder: " + folder);
-    case folder_state::unreadable:
-      throw file_use_error("Cannot read the folder " + folder + ": " + found.reason);
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path_of(folder), error);
+  if (folder.empty() || status.type() == std::filesystem::file_type::not_found ||
+      error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory) {
+    throw file_name_error("No such folder: " + folder);
   }
+  if (!error && !std::filesystem::is_directory(status)) throw file_use_error("Not a folder: " + folder);
+  if (!error) std::filesystem::directory_iterator(path_of(folder), error);  // can its names be listed?
+  if (error) throw file_use_error("Cannot read the folder " + folder + ": " + error.message());
 }
+
+// `path` whole, from the root, without "." and ".." and a separator at its
+// end: the same folder however it was typed.
+std::filesystem::path whole(std::string_view path) {
+  std::error_code error;
+  std::filesystem::path full = std::filesystem::absolute(path_of(path.empty() ? "." : path), error).lexically_normal();
+  return full.has_filename() || !full.has_relative_path() ? full : full.parent_path();
+}
+
+// The folder `path` stands in, whole: "/home/me/game" for "game/db" typed in /home/me.
+std::string folder_above(std::string_view path) { return utf8_of(whole(path).parent_path()); }
+// The last part of `path` whole: "ministers" for "." typed in it.
+std::string last_name(std::string_view path) { return utf8_of(whole(path).filename()); }
 
 // <folder>/db/ministers as the names stand there, where `folder` holds a
 // folder db and is so a game's or a mod's own; `exists` tells whether db
@@ -93,8 +106,8 @@ roster_folders roster_folders_of(std::span<const std::string> typed) {
     own_folder = folder;
     if (!exists) {
       if (!found.paths.empty()) continue;  // a later one whose db holds no rosters adds none
-      if (const std::string why = make_folder(*rosters); !why.empty()) {
-        throw file_use_error("Cannot make the folder " + *rosters + ": " + why);
+      if (std::error_code error; !std::filesystem::create_directory(path_of(*rosters), error) && error) {
+        throw file_use_error("Cannot make the folder " + *rosters + ": " + error.message());
       }
     }
     check_readable(*rosters);

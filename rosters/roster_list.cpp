@@ -1,7 +1,9 @@
 #include "rosters/roster_list.hpp"
 
 #include <algorithm>
+#include <array>
 
+#include "platform/files.hpp"
 #include "vocabulary/case_folding.hpp"
 
 namespace vesk_mg {
@@ -18,6 +20,14 @@ std::string_view line_end_of(std::string_view list) {
 }
 
 }  // namespace
+
+std::string list_text(std::string_view path) {
+  file_handle file = open_for_reading(path);
+  std::string text;
+  std::array<char, 4096> chunk{};
+  while (const std::size_t got = file.read_some(chunk.data(), chunk.size())) text.append(chunk.data(), got);
+  return text;
+}
 
 std::vector<std::string> names_in_list(std::string_view list) {
   std::vector<std::string> names;

@@ -3,7 +3,7 @@
 // lines that begin with '#' passed over, and lines ended as the game ends
 // them (CR LF, LF or a lone CR). A roster it does not name is never
 // loaded. Names match with letter case ignored, as on Windows. Nothing
-// here fails.
+// here fails but reading the list.
 #pragma once
 
 #include <string>
@@ -11,6 +11,10 @@
 #include <vector>
 
 namespace vesk_mg {
+
+// The list at `path` as it stands: raises file_name_error, file_use_error
+// or file_read_error as reading a file does.
+std::string list_text(std::string_view path);
 
 // The file names the list holds, without the blanks around them.
 std::vector<std::string> names_in_list(std::string_view list);

@@ -1,4 +1,4 @@
-#include "platform/clock.hpp"
+#include "program/system_clock.hpp"
 
 #include "platform/errors.hpp"
 

@@ -1,0 +1,31 @@
+// The system's local time as the draws take it: the wall clock read once
+// and the monotonic counter's time added to it, read afresh whenever the
+// two drift more than 2 s apart (a clock change, a suspended machine). A
+// local year outside 1901 to 2099, or a time with no local date, raises
+// clock_range_error.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/env.hpp"
+#include "platform/run_environment.hpp"
+
+namespace vesk_mg {
+
+// The local date and time of a wall time, checked as the draws take it.
+local_time local_time_at(std::int64_t seconds_since_1970, std::int64_t nanoseconds);
+
+struct synced_clock {
+  std::int64_t resync_after;  // 2 s in the readings' unit
+  bool synced = false;
+  std::int64_t wall_base = 0;
+  std::int64_t monotonic_base = 0;
+
+  std::int64_t now(std::int64_t wall, std::int64_t monotonic);
+  // The local time of a wall-clock reading taken with the monotonic counter
+  // at `monotonic` nanoseconds (`resync_after` in nanoseconds too). A
+  // reading past what 64-bit nanoseconds hold (2262) is taken as it is.
+  local_time local_now(wall_time wall, std::int64_t monotonic);
+};
+
+}  // namespace vesk_mg
