@@ -8,12 +8,12 @@
 #include <functional>
 #include <span>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "dialogue/ask_questions.hpp"
 #include "generation/generation_driver.hpp"
 #include "generation/roster_file.hpp"
+#include "program/vesk_mg.hpp"
 #include "tests/support/answers.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/fields.hpp"
@@ -123,16 +123,11 @@ TEST_F(faults, something_happens_to_the_folder_while_generating) {
          std::filesystem::create_directory("ministers_abc.csv");
        },
        true},
-#ifndef _WIN32  // Windows removes no folder a program works in
+#ifndef _WIN32  // Windows removes no folder a program works in, and moves none it holds (wine does)
       {"the folder is removed", [](const std::filesystem::path& here) { std::filesystem::remove_all(here); }, false},
+      {"the folder given is moved", [](const std::filesystem::path&) { std::filesystem::rename("mod", "moved"); },
+       false, "moved"},
 #endif
-      // Windows moves no folder the program holds.
-      {"the folder given is moved",
-       [](const std::filesystem::path&) {
-         std::error_code held;
-         std::filesystem::rename("mod", "moved", held);
-       },
-       false, this_system == system_kind::posix ? "moved" : "mod"},
   };
   for (const late_fault& c : cases) {
     const test_support::temp_folder inner;
@@ -163,6 +158,21 @@ TEST_F(faults, something_happens_to_the_folder_while_generating) {
     }
     EXPECT_GE(fresh_clock.slept_ms, 2000) << c.name;  // it tried again for about 2 s
   }
+}
+
+// A folder that takes no file is told before the first question, with the
+// system's own reason as it ends its sentence, and no second point.
+TEST_F(faults, a_folder_that_is_gone_is_told_before_a_question) {
+  roster_folders gone;
+  gone.paths = {"gone"};
+  const test_support::script_result result =
+      test_support::run_body(session, clock, [&](program_io& io) { vesk_mg(io, gone); });
+  const std::string report = "\r\nraised VESK_MG.FILE_NAME_ERROR : Cannot write in ";
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err.substr(0, report.size()), report);
+  EXPECT_NE(result.err.find((folder.path() / "gone").string() + ": "), std::string::npos) << result.err;
+  EXPECT_TRUE(result.err.ends_with("\r\n") && !result.err.ends_with(".\r\n")) << result.err;
 }
 
 TEST_F(faults, input_cut_off_at_any_byte_ends_by_itself) {

@@ -76,7 +76,7 @@ TEST(square_mod_n, squares_without_overflow) {
 }
 
 // A clock whose sleeps each let a fixed amount of monotonic time pass.
-class stepping_clock final : public env {
+class stepping_clock final : public run_environment {
  public:
   explicit stepping_clock(std::int64_t step_ns) : step_ns_(step_ns) {}
   std::vector<std::int64_t> requested;
@@ -113,7 +113,7 @@ TEST(pause, sleeps_whole_milliseconds_rounded_half_up_until_the_time_has_passed)
 
 TEST(pause, half_a_millisecond_left_is_a_sleep_of_one) {
   // The clock leaves exactly 0.0005 s after the first sleep, then 0.000499999 s.
-  class scripted final : public env {
+  class scripted final : public run_environment {
    public:
     std::vector<std::int64_t> readings{0, 0, 1, pause_ns};
     std::vector<std::int64_t> requested;

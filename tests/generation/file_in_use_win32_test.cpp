@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "generation/generation_driver.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/requests.hpp"
@@ -14,23 +16,33 @@ namespace vesk_mg {
 namespace {
 
 TEST(file_in_use, a_file_held_open_by_another_program_gets_the_fallback_name) {
-  test_support::temp_folder folder;
-  test_support::fake_env clock;
-  test_support::write_file("names.txt", test_support::numbered_names(10));
-  HANDLE held = ::CreateFileA("ministers_abc.csv", GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  struct holding_case {
+    DWORD access;
+    DWORD sharing;  // never FILE_SHARE_DELETE, so the roster could not be renamed over it
+  };
+  const std::vector<holding_case> cases{
+      {GENERIC_READ | GENERIC_WRITE, 0},
+      {GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE},  // as a spreadsheet that reads it
+  };
+  for (const holding_case& c : cases) {
+    test_support::temp_folder folder;
+    test_support::fake_env clock;
+    test_support::write_file("names.txt", test_support::numbered_names(10));
+    HANDLE held =
+        ::CreateFileA("ministers_abc.csv", c.access, c.sharing, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
 
-  const generation_request request = test_support::request_builder(alignment::ns, 1).build();
-  const test_support::script_result result =
-      test_support::run_body("", clock, [&](program_io& io) { vesk_mg::main(request, io); });
-  ::CloseHandle(held);
+    const generation_request request = test_support::request_builder(alignment::ns, 1).build();
+    const test_support::script_result result =
+        test_support::run_body("", clock, [&](program_io& io) { vesk_mg::main(request, io); });
+    ::CloseHandle(held);
 
-  EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_NE(result.out.find("The ministers will instead be put in a file called: 1ministers_abc.csv!\r\n"),
-            std::string::npos);
-  EXPECT_EQ(test_support::read_file("ministers_abc.csv"), "");
-  EXPECT_EQ(test_support::read_file("1ministers_abc.csv").substr(0, 4), "ABC;");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("The ministers will instead be put in a file called: 1ministers_abc.csv!\r\n"),
+              std::string::npos);
+    EXPECT_EQ(test_support::read_file("ministers_abc.csv"), "");
+    EXPECT_EQ(test_support::read_file("1ministers_abc.csv").substr(0, 4), "ABC;");
+  }
 }
 
 }  // namespace

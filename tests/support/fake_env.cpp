@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "draws/percentile_draw.hpp"
-#include "platform/clock.hpp"
+#include "platform/run_environment.hpp"
 
 namespace vesk_mg::test_support {
 

@@ -13,11 +13,11 @@
 #include <optional>
 #include <string>
 
-#include "platform/clock.hpp"
+#include "program/system_clock.hpp"
 
 namespace vesk_mg::test_support {
 
-class fake_env final : public env {
+class fake_env final : public run_environment {
  public:
   local_time now{2026, 12, 7, 0};
   std::int64_t monotonic = 0;

@@ -38,7 +38,7 @@ generation_request request_builder::build() const {
   request.last_id = static_cast<std::int32_t>(request.next_id + total - 1);
   try {  // the names as the dialogue checked them, where there are enough
     code_page_converter converter(request.game_code_page);
-    request.names_checked = check_names(request.name_file_name, total, converter).digest;
+    request.names_digest = check_names(request.name_file_name, total, converter).digest;
   } catch (const named_error&) {
   }
   return request;

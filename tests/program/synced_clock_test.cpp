@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/clock.hpp"
+#include "program/system_clock.hpp"
 
 namespace vesk_mg {
 namespace {

@@ -4,7 +4,7 @@
 #include <ctime>
 #include <string>
 
-#include "platform/clock.hpp"
+#include "program/system_clock.hpp"
 #include "platform/errors.hpp"
 #include "tests/support/raised.hpp"
 

@@ -1,0 +1,42 @@
+#include "generation/roster_file.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/fake_env.hpp"
+#include "tests/support/temp_folder.hpp"
+
+namespace vesk_mg {
+namespace {
+
+TEST(roster_file, replaces_the_name_whole_on_commit_with_its_last_line_completed) {
+  test_support::temp_folder folder;
+  test_support::fake_env clock;
+  struct replace_case {
+    std::string written;
+    bool committed;
+    std::string expected;  // what the name holds after
+  };
+  const std::vector<replace_case> cases{
+      {"", true, "\r\n"},
+      {"row", true, "row\r\n"},
+      {"row\r\n", true, "row\r\n"},
+      {std::string(200000, 'r'), true, std::string(200000, 'r') + "\r\n"},
+      {std::string(200000, 'u'), false, std::string(200000, 'r') + "\r\n"},  // never committed: as it was
+  };
+  for (const replace_case& c : cases) {
+    {
+      const folder_handle here = hold_folder("");
+      roster_file file(here, "out.csv");
+      file.write(c.written);
+      if (c.committed) file.commit(clock);
+    }
+    EXPECT_EQ(test_support::read_file("out.csv"), c.expected);
+    EXPECT_EQ(test_support::names_here(), std::vector<std::string>{"out.csv"});
+  }
+}
+
+}  // namespace
+}  // namespace vesk_mg
