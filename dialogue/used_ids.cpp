@@ -5,7 +5,6 @@
 #include <unordered_set>
 
 #include "platform/errors.hpp"
-#include "platform/files.hpp"
 #include "platform/paths.hpp"
 #include "rosters/roster_list.hpp"
 #include "rosters/roster_names.hpp"

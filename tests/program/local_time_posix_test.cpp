@@ -4,8 +4,8 @@
 #include <ctime>
 #include <string>
 
-#include "program/system_clock.hpp"
 #include "platform/errors.hpp"
+#include "program/system_clock.hpp"
 #include "tests/support/raised.hpp"
 
 namespace vesk_mg {
