@@ -4,7 +4,8 @@
 // begun or once the run is held at a chosen point, standard input that
 // does not block, standard output to a file, a signal ignored from the
 // start, the program as PID 1 of a namespace of its own, variables added
-// to its environment, the program run as nobody. A run that outlasts 20 s
+// to its environment, the program run as nobody (a copy of it that nobody
+// can reach). A run that outlasts 20 s
 // is killed (SIGKILL).
 #pragma once
 
@@ -46,6 +47,10 @@ struct executable_options {
   std::vector<std::string> environment{};     // "NAME=value", added to the program's
   bool as_nobody = false;                     // run as the user nobody, where the test runs as root
 };
+
+// Whether the user nobody may enter `folder`: a test run as root in a
+// folder of its own may be where nobody cannot follow.
+bool nobody_can_enter(const std::string& folder);
 
 struct executable_result {
   std::string out;

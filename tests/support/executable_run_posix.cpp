@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <utility>
@@ -74,6 +75,34 @@ pid_t program_in(pid_t child, bool as_pid_1) {
   return program;
 }
 
+// Root runs the program as nobody from a copy in a folder of its own that
+// everyone may enter: the build's folder may be one that nobody cannot
+// reach. A coverage build's counts, which nobody cannot write beside the
+// build's, go there too.
+class copy_for_nobody {
+ public:
+  explicit copy_for_nobody(const std::string& path) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vesk_mg_program_XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no folder for the program's copy");
+    folder_ = pattern;
+    std::filesystem::permissions(folder_, std::filesystem::perms(0755));
+    std::filesystem::copy_file(path, folder_ / "vesk_mg");
+    std::filesystem::create_directory(folder_ / "coverage");
+    std::filesystem::permissions(folder_ / "coverage", std::filesystem::perms::all);
+  }
+  copy_for_nobody(const copy_for_nobody&) = delete;
+  copy_for_nobody& operator=(const copy_for_nobody&) = delete;
+  ~copy_for_nobody() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+  [[nodiscard]] std::string program() const { return (folder_ / "vesk_mg").string(); }
+  [[nodiscard]] std::string coverage() const { return "GCOV_PREFIX=" + (folder_ / "coverage").string(); }
+
+ private:
+  std::filesystem::path folder_;
+};
+
 [[noreturn]] void become_the_program(const std::string& path, const executable_options& options, int output) {
   if (!options.output_path.empty()) output = ::open(options.output_path.c_str(), O_WRONLY);
   ::dup2(output, STDOUT_FILENO);
@@ -115,7 +144,19 @@ pid_t program_in(pid_t child, bool as_pid_1) {
 
 }  // namespace
 
-executable_result run_executable(const std::string& path, const executable_options& options) {
+bool nobody_can_enter(const std::string& folder) {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 && ::access(folder.c_str(), X_OK) == 0 ? 0 : 1);
+  int status = 1;
+  return child != -1 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+executable_result run_executable(const std::string& given_path, const executable_options& given_options) {
+  const bool as_nobody = given_options.as_nobody && ::geteuid() == 0;
+  std::optional<copy_for_nobody> copy;
+  executable_options options = given_options;
+  if (as_nobody) options.environment.push_back(copy.emplace(given_path).coverage());
+  const std::string path = as_nobody ? copy->program() : given_path;
   const pipe_ends input = make_pipe();
   const pipe_ends output = make_pipe();
   const pipe_ends errors = make_pipe();
