@@ -72,7 +72,7 @@ struct dialogue_case {
   int status = 0;
   unsigned code_page = 1252;  // the game's
   // Written beside the name files, UTF-8 names; a name that ends in '/' is a folder.
-  std::vector<std::pair<std::string, std::string>> files = {};
+  test_support::file_layout files = {};
   std::vector<std::string> folders = {};         // given on the command line
   std::optional<unsigned> given_code_page = {};  // given on the command line
   friend void PrintTo(const dialogue_case& c, std::ostream* os) { *os << c.name; }
@@ -138,11 +138,7 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
 TEST_P(dialogue, writes_exactly_its_transcript) {
   const dialogue_case& c = GetParam();
   clock.code_page = c.code_page;
-  for (const auto& [name, text] : c.files) {
-    const std::filesystem::path path(std::u8string(name.begin(), name.end()));
-    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
-    if (!name.ends_with('/')) test_support::write_file(path, text);
-  }
+  test_support::lay_out(c.files);
   const test_support::script_result result = run(c.input, c.folders, c.given_code_page);
   ASSERT_EQ(result.out.substr(0, banner().size()), banner());
   // "<here>" stands for the whole path of the folder the test works in.
@@ -351,6 +347,21 @@ INSTANTIATE_TEST_SUITE_P(
                       0,
                       1252,
                       {{"long.txt", "Name\n" + std::string(5000, 'x') + "\n" + test_support::numbered_names(9)}}},
+        dialogue_case{"a_line_as_long_as_a_name_can_be",
+                      "abc\nNS\nX\n" + ten_ones + "longest.txt\n1\n",
+                      counted + name_question + id_prompt + "\r\n",
+                      0,
+                      1252,
+                      {{"longest.txt", std::string(4096, 'x') + "\n" + test_support::numbered_names(9)}}},
+        // A line too long is refused whole, and the reading goes on at the next.
+        dialogue_case{"a_line_too_long_and_then_a_semicolon",
+                      "abc\nNS\nX\n" + ten_ones + "longer.txt\nnames.txt\n1\n",
+                      counted + name_question + "Line 1 of the name file is too long to be a name.\r\n" +
+                          spoiled_line(2, "a ';', which would split the minister's row.") + change_them +
+                          name_question + id_prompt + "\r\n",
+                      0,
+                      1252,
+                      {{"longer.txt", std::string(10000, 'a') + "\nBad;Name\n" + test_support::numbered_names(8)}}},
         dialogue_case{"a_line_not_in_utf8_among_utf8_ones", "abc\nNS\nX\n" + ten_ones + "mixed.txt\nnames.txt\n1\n",
                       counted + name_question +
                           "Line 2 of the name file is not written in UTF-8, as the rest of the file is.\r\n" +
@@ -407,7 +418,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Rosters beside the one written: a first ID whose range one of them uses
 // is refused (`used` says how), and the next free range, when there is one,
 // is the answer that follows; an ID none of them uses is taken at once.
-using roster_files = std::vector<std::pair<std::string, std::string>>;
+using roster_files = test_support::file_layout;
 // With folders given, `each_folder` is what is told of them first, one line each.
 dialogue_case first_id_beside(const char* name, roster_files files, const std::string& id, const std::string& used = "",
                               const std::string& next = "", std::vector<std::string> folders = {},
@@ -542,10 +553,16 @@ INSTANTIATE_TEST_SUITE_P(
 #ifndef _WIN32  // names Windows does not take
 // A roster's name whose control characters would retitle or clear the terminal.
 INSTANTIATE_TEST_SUITE_P(posix_names, dialogue,
-                         ::testing::Values(first_id_beside(
-                             "control_characters_in_a_rosters_name_are_shown",
-                             {{"x\x1B]2;PWNED\x07.csv", roster("XYZ", 601, 10)}}, "601",
-                             "IDs 601 to 610 are already used by 10 ministers in x\\x1B]2;PWNED\\x07.csv.", "611")),
+                         ::testing::Values(first_id_beside("control_characters_in_a_rosters_name_are_shown",
+                                                           {{"x\x1B]2;PWNED\x07.csv", roster("XYZ", 601, 10)}}, "601",
+                                                           "IDs 601 to 610 are already used by 10 ministers in "
+                                                           "x\\x1B]2;PWNED\\x07.csv.",
+                                                           "611"),
+                                           first_id_beside("a_delete_in_a_rosters_name_is_shown",
+                                                           {{"x\x7F.csv", roster("XYZ", 601, 10)}}, "601",
+                                                           "IDs 601 to 610 are already used by 10 ministers in "
+                                                           "x\\x7F.csv.",
+                                                           "611")),
                          case_name);
 #endif
 

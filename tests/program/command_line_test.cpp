@@ -49,6 +49,7 @@ TEST(command_line, answers_help_and_version_takes_folders_and_refuses_the_rest) 
       {{"--code-page=1234"}, 2, "", "No edition of the game reads code page \"1234" + no_code_page},
       {{"--code-page", "-1251"}, 2, "", "No edition of the game reads code page \"-1251" + no_code_page},
       {{"--code-page"}, 2, "", "No edition of the game reads code page \"" + no_code_page},
+      {{"--code-page", "1251x"}, 2, "", "No edition of the game reads code page \"1251x" + no_code_page},
       // A name's control characters are shown, never sent to the terminal.
       {{"x\x1B]2;PWNED\x07"}, 2, "", "No such folder: x\\x1B]2;PWNED\\x07\r\n"},
       {{"-\x9B"

@@ -21,6 +21,9 @@ TEST(end_of_run, reports_an_unhandled_error_after_completing_the_console_line) {
       {[] { throw named_error("VESK_MG.GET_YEAR.GET_YEAR_ERROR", "vesk_mg:443"); },
        "\r\nraised VESK_MG.GET_YEAR.GET_YEAR_ERROR : vesk_mg:443\r\n"},
       {[] { throw std::bad_alloc(); }, "\r\nraised VESK_MG.OUT_OF_MEMORY_ERROR\r\n"},
+      // A folder's name cannot clear the terminal that shows the report.
+      {[] { throw file_name_error("Cannot write in x\x1B[2Jy: Permission denied"); },
+       "\r\nraised VESK_MG.FILE_NAME_ERROR : Cannot write in x\\x1B[2Jy: Permission denied\r\n"},
   };
   for (const auto& [fail, report] : failures) {
     test_support::temp_folder folder;

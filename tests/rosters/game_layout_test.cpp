@@ -15,7 +15,7 @@
 namespace vesk_mg {
 namespace {
 
-using files = std::vector<std::pair<std::string, std::string>>;  // a name ending in '/' is a folder
+using files = test_support::file_layout;
 
 struct layout_case {
   const char* name;
@@ -44,10 +44,7 @@ std::string as_shown(std::string text, const std::filesystem::path& here) {
 
 TEST_P(game_layout, finds_the_rosters_and_keeps_the_list) {
   const layout_case& c = GetParam();
-  for (const auto& [name, text] : c.before) {
-    std::filesystem::create_directories(std::filesystem::path(name).parent_path());
-    if (!name.ends_with('/')) test_support::write_file(name, text);
-  }
+  test_support::lay_out(c.before);
   test_support::write_file(std::filesystem::path(c.start_in) / "names.txt", test_support::numbered_names(10));
   if (!c.start_in.empty()) std::filesystem::current_path(c.start_in);
   const test_support::script_result result = test_support::run_script(test_support::answers{}.text(), clock, c.folders);

@@ -31,6 +31,14 @@ void write_file(const std::filesystem::path& path, const std::string& bytes) {
   file << bytes;
 }
 
+void lay_out(const file_layout& files) {
+  for (const auto& [name, text] : files) {
+    const std::filesystem::path path(std::u8string(name.begin(), name.end()));
+    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
+    if (!name.ends_with('/')) write_file(path, text);
+  }
+}
+
 std::string numbered_names(int count, const std::string& line_end, int first) {
   std::string names;
   for (int i = first; i < first + count; ++i) names += "Name " + std::to_string(i) + line_end;

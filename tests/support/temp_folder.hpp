@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vesk_mg::test_support {
@@ -23,6 +24,10 @@ class temp_folder {
 };
 
 void write_file(const std::filesystem::path& path, const std::string& bytes);
+// Files, each with its text, to stand in the working folder, the folders
+// they are in made first; a name (UTF-8) that ends in '/' is a folder.
+using file_layout = std::vector<std::pair<std::string, std::string>>;
+void lay_out(const file_layout& files);
 // A name file's text: `count` names from "Name <first>" on, each line ended with `line_end`.
 std::string numbered_names(int count, const std::string& line_end = "\n", int first = 1);
 // A roster of `count` ministers of `tag`, their IDs from `first_id` on.

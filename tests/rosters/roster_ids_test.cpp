@@ -1,0 +1,97 @@
+#include "rosters/roster_ids.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_folder.hpp"
+
+namespace vesk_mg {
+namespace {
+
+const std::string header = "ABC;Ruling Cabinet - Start;Name;Pool;Ideology;Personality;Loyalty;Picturename;x\r\n";
+
+struct roster_case {
+  const char* name;
+  std::string text;
+  std::optional<std::string> tag;  // nothing: no roster
+  std::vector<std::int64_t> ids{};
+  friend void PrintTo(const roster_case& c, std::ostream* os) { *os << c.name; }
+};
+
+class roster_ids_read : public ::testing::TestWithParam<roster_case> {
+ protected:
+  test_support::temp_folder folder;
+};
+
+TEST_P(roster_ids_read, as_the_game_reads_them) {
+  const roster_case& c = GetParam();
+  test_support::write_file("roster.csv", c.text);
+  std::vector<char> block;
+  const std::optional<roster_ids> roster = read_roster("roster.csv", block);
+  ASSERT_EQ(roster.has_value(), c.tag.has_value());
+  if (!roster) return;
+  EXPECT_EQ(roster->path, "roster.csv");
+  EXPECT_EQ(roster->tag, *c.tag);
+  EXPECT_EQ(roster->ids, c.ids);
+}
+
+// A first line `size` bytes long before its line end, a roster's header.
+std::string header_of(std::size_t size) {
+  std::string line = "ABC;Ruling Cabinet - Start;";
+  return line.append(size - line.size(), 'x');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    rows, roster_ids_read,
+    ::testing::Values(
+        roster_case{"a_roster", header + "601;a\r\n602;b\r\n;Replacements;;;;;;;x\r\n", "ABC", {601, 602}},
+        roster_case{"its_header_in_any_case", "ger;ruling CABINET - start\r\n7;a\r\n", "ger", {7}},
+        roster_case{"a_header_of_another_file", "ABC;Notes\r\n601;a\r\n", std::nullopt},
+        roster_case{"a_header_of_one_field", "ABC\r\n601;a\r\n", std::nullopt},
+        roster_case{"a_header_of_255_bytes", header_of(255) + "\r\n601;a\r\n", "ABC", {601}},
+        roster_case{"a_header_of_256_bytes_is_too_long", header_of(256) + "\r\n601;a\r\n", std::nullopt},
+        roster_case{"a_header_alone_without_an_end", "ABC;Ruling Cabinet - Start", "ABC", {}},
+        roster_case{
+            "blanks_and_a_sign_around_an_id", header + "  +601 \t;a\r\n\t-5;b\r\n 0;c\r\n", "ABC", {601, -5, 0}},
+        roster_case{"a_blank_inside_an_id", header + "60 1;a\r\n", "ABC", {}},
+        roster_case{"two_signs", header + "+-606;a\r\n-;b\r\n+ 7;c\r\n", "ABC", {}},
+        roster_case{"leading_zeros", header + std::string(40, '0') + "605;a\r\n", "ABC", {605}},
+        roster_case{"the_edges_of_32_bits",
+                    header + "2147483647;a\r\n2147483648;b\r\n-2147483648;c\r\n-2147483649;d\r\n",
+                    "ABC",
+                    {2147483647, -2147483648}},
+        // 2^64 + 605: no ID, and never 605.
+        roster_case{"a_value_past_64_bits", header + "18446744073709552221;a\r\n", "ABC", {}},
+        roster_case{"an_id_with_a_tail", header + "601x;a\r\n601 x;b\r\n", "ABC", {}},
+        roster_case{"empty_first_fields", header + ";Replacements;;;;;;;x\r\n;\r\n\r\n", "ABC", {}},
+        roster_case{"the_last_line_without_an_end", header + "601", "ABC", {601}},
+        roster_case{"the_last_line_without_an_end_nor_a_field_end", header + "600;a\r\n601", "ABC", {600, 601}},
+        roster_case{"every_line_end_the_game_takes",
+                    "ABC;Ruling Cabinet - Start\r601;a\n602;b\r\n603;c\r604",
+                    "ABC",
+                    {601, 602, 603, 604}},
+        roster_case{"a_utf8_byte_order_mark", "\xEF\xBB\xBF" + header + "601;a\r\n", "ABC", {601}},
+        roster_case{"utf16_little_endian", "\xFF\xFE" + header, std::nullopt},
+        roster_case{"utf16_big_endian", "\xFE\xFF" + header, std::nullopt},
+        roster_case{"an_empty_file", "", std::nullopt},
+        // An ID that straddles the end of the first block read.
+        roster_case{"an_id_across_two_blocks",
+                    header + "0;" + std::string((std::size_t{1} << 20) - header.size() - 5, 'p') + "\n" + "601;a\r\n",
+                    "ABC",
+                    {0, 601}}),
+    [](const ::testing::TestParamInfo<roster_case>& param) { return std::string(param.param.name); });
+
+TEST(roster_ids, a_file_that_cannot_be_read_is_no_roster) {
+  const test_support::temp_folder folder;
+  std::filesystem::create_directory("folder.csv");
+  std::vector<char> block;
+  EXPECT_FALSE(read_roster("missing.csv", block));
+  EXPECT_FALSE(read_roster("folder.csv", block));
+}
+
+}  // namespace
+}  // namespace vesk_mg
