@@ -341,6 +341,25 @@ INSTANTIATE_TEST_SUITE_P(
                                       std::filesystem::perms(0666));
                             EXPECT_TRUE(test_support::no_temporary_file_in("mod"));
                           }},
+        // A link in a folder given leads from that folder, never from the one the program was started in.
+        program_fault{.name = "a_link_in_a_folder_given",
+                      .options = {.input = session, .arguments = {"mod"}},
+                      .roster = "mod/roster.csv",
+                      .out_end = "called mod/ministers_abc.csv\r\n",
+                      .stage =
+                          [] {
+                            std::filesystem::create_directory("mod");
+                            test_support::write_file("mod/roster.csv", old_roster);
+                            test_support::write_file("roster.csv", old_roster);
+                            std::filesystem::create_symlink("roster.csv", "mod/ministers_abc.csv");
+                          },
+                      .check =
+                          [] {
+                            EXPECT_TRUE(std::filesystem::is_symlink("mod/ministers_abc.csv"));
+                            EXPECT_EQ(test_support::read_file("roster.csv"), old_roster);
+                            EXPECT_EQ(test_support::read_file("ministers_abc.csv"), old_roster);
+                            EXPECT_TRUE(test_support::no_temporary_file_in("mod"));
+                          }},
         // The roster leads to a name so long that no temporary name beside it may hold it whole.
         program_fault{.name = "link_to_a_long_name",
                       .roster = long_name.c_str(),

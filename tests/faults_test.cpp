@@ -17,6 +17,7 @@
 #include "tests/support/answers.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/fields.hpp"
+#include "tests/support/string_streams.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
@@ -159,6 +160,22 @@ TEST_F(faults, something_happens_to_the_folder_while_generating) {
     EXPECT_GE(fresh_clock.slept_ms, 2000) << c.name;  // it tried again for about 2 s
   }
 }
+
+#ifndef _WIN32  // Windows moves no folder that a program holds
+// The roster goes to the folder that was checked, wherever it has gone by the time the answers end.
+TEST_F(faults, a_folder_given_and_moved_before_the_first_id_gets_the_roster) {
+  test_support::write_file("names.txt", ten_names);
+  std::filesystem::create_directory("mod");
+  const std::vector<std::string> folders{"mod"};
+  test_support::line_source input(session, [](std::string_view line) {
+    if (line == "601\r\n") std::filesystem::rename("mod", "moved");
+  });
+  const test_support::script_result result = test_support::run_script(input, clock, folders);
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(test_support::lines_of(test_support::read_file("moved/ministers_abc.csv")).size(), 12U);
+  EXPECT_FALSE(std::filesystem::exists("mod"));
+}
+#endif
 
 // A folder that takes no file is told before the first question, with the
 // system's own reason as it ends its sentence, and no second point.

@@ -473,6 +473,11 @@ INSTANTIATE_TEST_SUITE_P(
                         "IDs 2147483628 to 2147483637 are already used by 10 ministers in top.csv.", "2147483638"),
         first_id_beside("this_runs_own_roster_is_passed_over", {{"ministers_abc.csv", roster("Abc", 7000, 10)}},
                         "7000"),
+        // Copies of this run's roster, one opened by a byte-order mark, under names of their own.
+        first_id_beside("copies_of_this_runs_roster_are_passed_over",
+                        {{"ministers_abc (copy).csv", "\xEF\xBB\xBF" + roster("ABC", 7000, 10)},
+                         {"ministers_abc_old.csv", roster("abc", 7000, 10)}},
+                        "7000"),
         first_id_beside("this_runs_own_file_is_passed_over_whatever_its_tag",
                         {{"ministers_abc.csv", roster("XYZ", 7000, 10)}}, "7000"),
         first_id_beside("an_extension_in_capitals", {{"ministers_nor.CSV", roster("NOR", 7000, 10)}}, "7000",

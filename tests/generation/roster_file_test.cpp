@@ -40,5 +40,22 @@ TEST(roster_file, replaces_the_name_whole_on_commit_with_its_last_line_completed
   }
 }
 
+// ".ministers_abc.csv.<pid>.tmp" beside the roster, while the name fits in the 255 bytes a folder takes.
+TEST(roster_file, takes_a_temporary_name_that_a_user_recognises) {
+  const std::string ending = "." + std::to_string(this_process_number()) + ".tmp";
+  const std::string longest(255 - 1 - ending.size(), 'n');
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {"ministers_abc.csv", ".ministers_abc.csv" + ending},
+      {"mod/ministers_abc.csv", "mod/.ministers_abc.csv" + ending},
+      {longest, "." + longest + ending},
+      {"mod/" + longest, "mod/." + longest + ending},
+      {longest + "n", ".vesk_mg" + ending},
+      {"mod/" + longest + "n", "mod/.vesk_mg" + ending},
+  };
+  for (const auto& [path, temporary] : cases) EXPECT_EQ(temporary_name_beside(path), temporary) << path.size();
+  EXPECT_EQ(temporary_name_beside("ministers_abc.csv", 2),
+            ".ministers_abc.csv." + std::to_string(this_process_number()) + "-2.tmp");
+}
+
 }  // namespace
 }  // namespace vesk_mg

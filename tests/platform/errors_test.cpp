@@ -1,6 +1,9 @@
 #include "platform/errors.hpp"
 
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <cerrno>
 #include <filesystem>
@@ -42,10 +45,11 @@ TEST(open_error, is_sorted_as_the_system_gives_it) {
   }
 }
 
-// The codes no test here can cause, of either system: access denied to
-// root, and Windows' for a drive not there, a bad path, a name too long
-// (wine gives ERROR_FILE_NOT_FOUND), a file where a folder was named, a
-// sharing violation and a folder made where one stands.
+// The codes no test here can cause, as the system names them: access
+// denied, which root never meets, and Windows' for a drive not there, a bad
+// path, a name too long (wine gives ERROR_FILE_NOT_FOUND), a file where a
+// folder was named, a sharing violation and a file or folder made where one
+// stands.
 TEST(open_error, is_sorted_by_codes_no_test_causes) {
   struct sorting_case {
     system_code code;
@@ -54,10 +58,17 @@ TEST(open_error, is_sorted_by_codes_no_test_causes) {
     bool taken;
   };
   const std::vector<sorting_case> cases{
-      {EACCES, system_kind::posix, false, false}, {15, system_kind::windows, true, false},
-      {161, system_kind::windows, true, false},   {206, system_kind::windows, true, false},
-      {267, system_kind::windows, true, false},   {32, system_kind::windows, false, false},
-      {183, system_kind::windows, false, true},
+      {EACCES, system_kind::posix, false, false},
+#ifdef _WIN32
+      {ERROR_INVALID_DRIVE, system_kind::windows, true, false},
+      {ERROR_BAD_PATHNAME, system_kind::windows, true, false},
+      {ERROR_FILENAME_EXCED_RANGE, system_kind::windows, true, false},
+      {ERROR_DIRECTORY, system_kind::windows, true, false},
+      {ERROR_SHARING_VIOLATION, system_kind::windows, false, false},
+      {ERROR_ACCESS_DENIED, system_kind::windows, false, false},
+      {ERROR_FILE_EXISTS, system_kind::windows, false, true},
+      {ERROR_ALREADY_EXISTS, system_kind::windows, false, true},
+#endif
   };
   for (const sorting_case& c : cases) {
     EXPECT_EQ(leads_to_no_file(c.code, c.system), c.no_file) << c.code;

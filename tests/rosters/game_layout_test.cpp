@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,16 +16,21 @@
 namespace vesk_mg {
 namespace {
 
+using test_support::as_shown;
+
 using files = test_support::file_layout;
 
 struct layout_case {
   const char* name;
   files before;
-  std::vector<std::string> folders;  // given on the command line
-  std::string told;                  // what the console says before the first question
-  std::string closing;               // what it ends with
-  files after{};                     // what stands there after the run
-  std::string start_in{};            // the folder the program is started in, when not the test's
+  std::vector<std::string> folders;   // given on the command line
+  std::string told;                   // what the console says before the first question
+  std::string closing;                // what it ends with
+  files after{};                      // what stands there after the run
+  std::string start_in{};             // the folder the program is started in, when not the test's
+  std::vector<std::string> absent{};  // what does not stand there after the run
+  std::function<void()> strike{};     // what happens while the roster is written
+  int status = 0;
   friend void PrintTo(const layout_case& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -34,26 +40,23 @@ class game_layout : public ::testing::TestWithParam<layout_case> {
   test_support::fake_env clock;
 };
 
-// "/" in what the program joins is the system's separator; "<here>" the test's folder, whole.
-std::string as_shown(std::string text, const std::filesystem::path& here) {
-  const auto separator = static_cast<char>(std::filesystem::path::preferred_separator);
-  for (std::size_t at = 0; (at = text.find('|', at)) != std::string::npos;) text[at] = separator;
-  for (std::size_t at = 0; (at = text.find("<here>", at)) != std::string::npos;) text.replace(at, 6, here.string());
-  return text;
-}
-
 TEST_P(game_layout, finds_the_rosters_and_keeps_the_list) {
   const layout_case& c = GetParam();
   test_support::lay_out(c.before);
   test_support::write_file(std::filesystem::path(c.start_in) / "names.txt", test_support::numbered_names(10));
   if (!c.start_in.empty()) std::filesystem::current_path(c.start_in);
+  clock.on_sleep = [&] {
+    if (c.strike) c.strike();
+    clock.on_sleep = nullptr;  // once; nothing of this function is used after
+  };
   const test_support::script_result result = test_support::run_script(test_support::answers{}.text(), clock, c.folders);
   std::filesystem::current_path(folder.path());
-  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.status, c.status) << result.err;
   const std::string told = as_shown(c.told, folder.path());
   EXPECT_EQ(result.out.substr(test_support::banner().size(), told.size()), told);
   EXPECT_TRUE(result.out.ends_with(as_shown(c.closing, folder.path()))) << result.out.substr(result.out.size() - 300);
   for (const auto& [name, text] : c.after) EXPECT_EQ(test_support::read_file(name), text) << name;
+  for (const std::string& name : c.absent) EXPECT_FALSE(std::filesystem::exists(name)) << name;
 }
 
 std::string roster_line(const std::string& path) { return "Your ministers are in the file called " + path + "\r\n"; }
@@ -129,8 +132,84 @@ INSTANTIATE_TEST_SUITE_P(
                     roster_line("ministers_abc.csv") +
                         "Added ministers_abc.csv to the roster list <here>|db|ministers.txt.\r\n",
                     {{"db/ministers.txt", "ministers_ger.csv\nministers_abc.csv\n"}},
-                    "db/ministers"}),
+                    "db/ministers"},
+        layout_case{"a_mod_whose_names_are_in_other_cases",
+                    {{"game/db/ministers/ministers_ger.csv", game_roster}, {"game/Mods/CaseMod/DB/Ministers/", ""}},
+                    {"game/Mods/CaseMod"},
+                    "Counting the IDs of 0 rosters in game/Mods/CaseMod|DB|Ministers.\r\n"
+                    "Counting the IDs of 1 roster in <here>|game|db|ministers.\r\n\r\n",
+                    roster_line("game/Mods/CaseMod|DB|Ministers|ministers_abc.csv")},
+        layout_case{"a_stray_db_among_the_mods",
+                    {{"game/db/ministers/ministers_ger.csv", game_roster},
+                     {"game/Mods/db/", ""},
+                     {"game/Mods/MyMod/db/ministers/", ""}},
+                    {"game/Mods/MyMod"},
+                    "Counting the IDs of 0 rosters in game/Mods/MyMod|db|ministers.\r\n"
+                    "Counting the IDs of 1 roster in <here>|game|db|ministers.\r\n\r\n",
+                    roster_line("game/Mods/MyMod|db|ministers|ministers_abc.csv"),
+                    {},
+                    {},
+                    {"game/Mods/db/ministers"}},
+        layout_case{"a_later_game_whose_db_holds_no_rosters",
+                    {{"game/db/", ""}, {"elsewhere/", ""}},
+                    {"elsewhere", "game"},
+                    "Counting the IDs of 0 rosters in elsewhere.\r\n\r\n",
+                    roster_line("elsewhere|ministers_abc.csv"),
+                    {},
+                    {},
+                    {"game/db/ministers"}},
+        layout_case{"a_mod_given_second_looks_for_nothing_above",
+                    {{"game/db/ministers/ministers_ger.csv", game_roster},
+                     {"game/Mods/MyMod/db/ministers/", ""},
+                     {"elsewhere/", ""}},
+                    {"elsewhere", "game/Mods/MyMod"},
+                    "Counting the IDs of 0 rosters in elsewhere.\r\n"
+                    "Counting the IDs of 0 rosters in game/Mods/MyMod|db|ministers.\r\n\r\n",
+                    roster_line("elsewhere|ministers_abc.csv")},
+        layout_case{"a_ministers_folder_outside_a_db_given_alone",
+                    {{"game/db/ministers/ministers_ger.csv", game_roster}, {"game/Mods/MyMod/ministers/", ""}},
+                    {"game/Mods/MyMod/ministers"},
+                    "Counting the IDs of 0 rosters in game/Mods/MyMod/ministers.\r\n\r\n",
+                    roster_line("game/Mods/MyMod/ministers|ministers_abc.csv")},
+        // A roster named only in a comment is not loaded, and its IDs are free.
+        layout_case{"a_commented_name_lists_no_roster",
+                    {{"game/db/ministers/ministers_ita.csv", test_support::roster("ITA", 601, 10)},
+                     {"game/db/ministers.txt", "#ministers_ita.csv\n"}},
+                    {"game"},
+                    "Counting the IDs of 0 rosters in game|db|ministers.\r\n\r\n",
+                    roster_line("game|db|ministers|ministers_abc.csv") +
+                        "Added ministers_abc.csv to the roster list <here>|game|db|ministers.txt.\r\n",
+                    {{"game/db/ministers.txt", "#ministers_ita.csv\nministers_abc.csv\n"}}},
+        // Where the first folder can have no list, none is changed, and nothing is said of one.
+        layout_case{"a_plain_folder_before_a_game_with_a_list",
+                    {{"game/db/ministers/", ""}, {"game/db/ministers.txt", "ministers_ger.csv\n"}, {"elsewhere/", ""}},
+                    {"elsewhere", "game"},
+                    "Counting the IDs of 0 rosters in elsewhere.\r\n"
+                    "Counting the IDs of 0 rosters in game|db|ministers.\r\n\r\n",
+                    roster_line("elsewhere|ministers_abc.csv"),
+                    {{"game/db/ministers.txt", "ministers_ger.csv\n"}}}),
     [](const ::testing::TestParamInfo<layout_case>& param) { return std::string(param.param.name); });
+
+#ifndef _WIN32  // Windows removes no folder that a program holds
+// The mod's rosters' folder goes while the roster is written: the run
+// fails, and no list is written for a roster that does not stand.
+INSTANTIATE_TEST_SUITE_P(
+    posix_rows, game_layout,
+    ::testing::Values(layout_case{"the_mods_rosters_folder_removed_during_the_run",
+                                  {{"game/db/ministers/", ""},
+                                   {"game/db/ministers.txt", "ministers_ger.csv\n"},
+                                   {"game/Mods/MyMod/db/ministers/", ""}},
+                                  {"game/Mods/MyMod"},
+                                  "Counting the IDs of 0 rosters in game/Mods/MyMod|db|ministers.\r\n"
+                                  "Counting the IDs of 0 rosters in <here>|game|db|ministers.\r\n\r\n",
+                                  "..........\r\n",
+                                  {{"game/db/ministers.txt", "ministers_ger.csv\n"}},
+                                  {},
+                                  {"game/Mods/MyMod/db/ministers.txt", "game/Mods/MyMod/db/ministers"},
+                                  [] { std::filesystem::remove_all("game/Mods/MyMod/db/ministers"); },
+                                  1}),
+    [](const ::testing::TestParamInfo<layout_case>& param) { return std::string(param.param.name); });
+#endif
 
 }  // namespace
 }  // namespace vesk_mg

@@ -13,6 +13,8 @@
 namespace vesk_mg {
 namespace {
 
+using test_support::as_shown;
+
 struct folders_case {
   const char* name;
   std::vector<std::string> typed;
@@ -41,13 +43,6 @@ class roster_folders_found : public ::testing::TestWithParam<folders_case> {
     test_support::write_file("names.txt", "a\n");
   }
 };
-
-std::string as_shown(std::string text, const std::filesystem::path& here) {
-  const auto separator = static_cast<char>(std::filesystem::path::preferred_separator);
-  for (std::size_t at = 0; (at = text.find('|', at)) != std::string::npos;) text[at] = separator;
-  for (std::size_t at = 0; (at = text.find("<here>", at)) != std::string::npos;) text.replace(at, 6, here.string());
-  return text;
-}
 
 TEST_P(roster_folders_found, as_the_game_keeps_them) {
   const folders_case& c = GetParam();

@@ -48,8 +48,12 @@ class deadline {
 }  // namespace
 
 script_result run_body(const std::string& input, fake_env& clock, const std::function<void(program_io&)>& body) {
-  const deadline bound(std::chrono::seconds(30));
   string_source source(input);
+  return run_body(source, clock, body);
+}
+
+script_result run_body(byte_source& source, fake_env& clock, const std::function<void(program_io&)>& body) {
+  const deadline bound(std::chrono::seconds(30));
   string_sink out_sink;
   string_sink err_sink;
   const int status = run_program(source, out_sink, err_sink, clock, body);
@@ -57,6 +61,11 @@ script_result run_body(const std::string& input, fake_env& clock, const std::fun
 }
 
 script_result run_script(const std::string& input, fake_env& clock, std::span<const std::string> folders) {
+  string_source source(input);
+  return run_script(source, clock, folders);
+}
+
+script_result run_script(byte_source& input, fake_env& clock, std::span<const std::string> folders) {
   return run_body(input, clock, [&](program_io& io) { vesk_mg(io, roster_folders_of(folders)); });
 }
 

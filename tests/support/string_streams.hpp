@@ -2,6 +2,8 @@
 // fuzzer, read from a fixed text and written into one that can be looked at.
 #pragma once
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,26 @@ class string_source final : public byte_source {
 
  private:
   std::string text_;
+  std::size_t position_ = 0;
+};
+
+// Hands out one line a read, and runs `before_line` with a line just
+// before it hands that line out: something can happen between two answers.
+class line_source final : public byte_source {
+ public:
+  line_source(std::string text, std::function<void(std::string_view line)> before_line)
+      : text_(std::move(text)), before_line_(std::move(before_line)) {}
+  std::size_t read_some(char* buffer, std::size_t capacity) override {
+    const std::size_t end = std::min(text_.find('\n', position_), text_.size() - 1) + 1;
+    const std::string_view line = std::string_view(text_).substr(position_, std::min(end - position_, capacity));
+    if (!line.empty()) before_line_(line);
+    position_ += line.copy(buffer, line.size());
+    return line.size();
+  }
+
+ private:
+  std::string text_;
+  std::function<void(std::string_view line)> before_line_;
   std::size_t position_ = 0;
 };
 

@@ -39,6 +39,13 @@ void lay_out(const file_layout& files) {
   }
 }
 
+std::string as_shown(std::string text, const std::filesystem::path& here) {
+  const auto separator = static_cast<char>(std::filesystem::path::preferred_separator);
+  for (std::size_t at = 0; (at = text.find('|', at)) != std::string::npos;) text[at] = separator;
+  for (std::size_t at = 0; (at = text.find("<here>", at)) != std::string::npos;) text.replace(at, 6, here.string());
+  return text;
+}
+
 std::string numbered_names(int count, const std::string& line_end, int first) {
   std::string names;
   for (int i = first; i < first + count; ++i) names += "Name " + std::to_string(i) + line_end;

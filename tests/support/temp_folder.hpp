@@ -28,6 +28,9 @@ void write_file(const std::filesystem::path& path, const std::string& bytes);
 // they are in made first; a name (UTF-8) that ends in '/' is a folder.
 using file_layout = std::vector<std::pair<std::string, std::string>>;
 void lay_out(const file_layout& files);
+// A path as the program shows it, written in a test: '|' for the system's
+// separator, "<here>" for `here` whole.
+std::string as_shown(std::string text, const std::filesystem::path& here);
 // A name file's text: `count` names from "Name <first>" on, each line ended with `line_end`.
 std::string numbered_names(int count, const std::string& line_end = "\n", int first = 1);
 // A roster of `count` ministers of `tag`, their IDs from `first_id` on.
