@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
                                   : vesk_mg::run_program(vesk_mg::standard_input(), vesk_mg::standard_output(),
                                                          vesk_mg::standard_error(), vesk_mg::default_env(),
                                                          [&](vesk_mg::program_io& io) {
-                                                           vesk_mg::vesk_mg(io, asked.folders, asked.code_page);
+                                                           vesk_mg::vesk_mg(io, asked.folders, asked.rosters, asked.code_page);
                                                          });
   // A window of its own, as a double-click or a folder dropped on the
   // program gives it, would close with the last line unread.

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "bench/bench_env.hpp"
-#include "generation/generation_driver.hpp"
 #include "program/vesk_mg.hpp"
 #include "tests/support/requests.hpp"
 #include "tests/support/string_streams.hpp"
@@ -37,13 +36,13 @@ void generate_ministers(benchmark::State& state) {
   real_clock_fake_sleep clock;
   null_sink console_sink;
   // Built once: building checks the names, as the dialogue does, and that is not generation's work.
-  const generation_request request = test_support::request_builder(alignment::ns, 1)
+  const test_support::built_request request = test_support::request_builder(alignment::ns, 1)
                                          .tag("ben")
                                          .counts(alignment::ns, {1, 1, 1, 1, 1, 1, 1, 1, 1, ministers - 9})
                                          .build();
   for (auto _ : state) {
     test_support::string_source no_input("");
-    if (run_program(no_input, console_sink, console_sink, clock, [&](program_io& io) { vesk_mg::main(request, io); }) !=
+    if (run_program(no_input, console_sink, console_sink, clock, [&](program_io& io) { test_support::generate(request, io); }) !=
         0) {
       state.SkipWithError("the generation failed");
     }

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogue/used_ids.hpp"
+#include "rosters/used_ids.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg::bench {

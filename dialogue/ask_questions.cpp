@@ -6,7 +6,6 @@
 #include <string>
 
 #include "dialogue/get_jobs.hpp"
-#include "dialogue/used_ids.hpp"
 #include "names/game_text.hpp"
 #include "names/name_file.hpp"
 #include "platform/errors.hpp"
@@ -129,14 +128,14 @@ void write_refusals(console_output& out, const name_check& check) {
   out.write_line("Change these names, then try again: ");
 }
 
-void ask_name_file(program_io& io, generation_request& request, std::int32_t total, unsigned code_page) {
+names_as_checked ask_name_file(program_io& io, std::int32_t total, unsigned code_page) {
   code_page_converter converter(code_page);
   for (;;) {
     io.out.write_line("What is the name of the file where minister-names are found?");
     io.out.write_text("NOTE: Filename is case sensitive!: ");
-    request.name_file_name = find_name_file(io.in.read_line(whole_line), io.environment.program_folder());
+    const std::string file = find_name_file(io.in.read_line(whole_line), io.environment.program_folder());
     try {
-      const name_check check = check_names(request.name_file_name, total, converter);
+      const name_check check = check_names(file, total, converter);
       if (total > check.names) {
         write_too_few_names_exception(io.out, total - check.names);
       } else if (check.utf8 && !converter.available()) {
@@ -145,10 +144,7 @@ void ask_name_file(program_io& io, generation_request& request, std::int32_t tot
         io.out.write_line("This system cannot write names in code page " + number + ", the game's.");
         io.out.write_line("Save the name file in code page " + number + ", then try again: ");
       } else if (check.refused.empty()) {
-        request.names_digest = check.digest;
-        request.names_in_utf8 = check.utf8;
-        request.game_code_page = converter.code_page();
-        return;
+        return {file, check.digest, check.utf8, converter.code_page()};
       } else {
         write_refusals(io.out, check);
       }
@@ -203,7 +199,6 @@ void ask_first_id(program_io& io, generation_request& request, std::int32_t tota
         continue;
       }
       request.next_id = first_id;
-      request.last_id = static_cast<std::int32_t>(last_id);
       return;
     } catch (const number_format_error&) {
       io.out.write_line_ends(1);
@@ -215,27 +210,22 @@ void ask_first_id(program_io& io, generation_request& request, std::int32_t tota
 }
 
 // With folders given, how many rosters of each count, so that a wrong folder shows at once.
-void write_counted(console_output& out, const roster_folders& folders, const rosters_read& rosters) {
-  if (!folders.given) return;
-  for (std::size_t i = 0; i < folders.paths.size(); ++i) {
-    out.write_line("Counting the IDs of " + std::to_string(rosters.counted[i]) +
-                   (rosters.counted[i] == 1 ? " roster in " : " rosters in ") + shown(folders.paths[i]) + ".");
+void write_counted(console_output& out, const rosters_read& rosters) {
+  for (const folder_count& counted : rosters.counted) {
+    out.write_line("Counting the IDs of " + std::to_string(counted.rosters) +
+                   (counted.rosters == 1 ? " roster in " : " rosters in ") + shown(counted.folder) + ".");
   }
   out.write_line_ends(1);
 }
 
 }  // namespace
 
-generation_request ask_questions(program_io& io, const roster_folders& folders, std::optional<unsigned> code_page) {
+dialogue_answers ask_questions(program_io& io, const rosters_read& rosters, bool tell_counts, unsigned code_page) {
   generation_request request;
-  request.folder = folders.paths.front();
-  request.roster_list = folders.own_list;
-  request.governing_list = folders.governing_list;
   entry_state state;
 
   write_banner(io.out);
-  const rosters_read rosters = read_rosters(folders);
-  write_counted(io.out, folders, rosters);
+  if (tell_counts) write_counted(io.out, rosters);
   ask_tag(io, request);
   const alignment ruling = ask_alignments(io, request);
 
@@ -246,9 +236,9 @@ generation_request ask_questions(program_io& io, const roster_folders& folders, 
   }
   io.out.write_line_ends(1);
 
-  ask_name_file(io, request, state.total, code_page.value_or(io.environment.game_code_page()));
+  names_as_checked names = ask_name_file(io, state.total, code_page);
   ask_first_id(io, request, state.total, rosters);
-  return request;
+  return {request, std::move(names)};
 }
 
 }  // namespace vesk_mg

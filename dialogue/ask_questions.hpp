@@ -6,20 +6,24 @@
 // the named error for the end-of-run report.
 #pragma once
 
-#include <optional>
-
+#include "names/name_file.hpp"
 #include "platform/console.hpp"
-#include "rosters/roster_folders.hpp"
+#include "rosters/used_ids.hpp"
 #include "vocabulary/generation_request.hpp"
 
 namespace vesk_mg {
 
-// The whole dialogue, from the banner to the first ID; returns the request.
-// The roster goes to the first of `folders`, and the rosters of all of
-// them count for its IDs: with folders given, one line for each before the
-// first question says how many. Names are checked for `code_page`, or
-// where none is given for the one the environment gives.
-generation_request ask_questions(program_io& io, const roster_folders& folders = roster_folders_of({}),
-                                 std::optional<unsigned> code_page = std::nullopt);
+// What the dialogue hands on: the user's answers, and the names of the
+// name file as it checked them.
+struct dialogue_answers {
+  generation_request request;
+  names_as_checked names;
+};
+
+// The whole dialogue, from the banner to the first ID. A first ID whose
+// range one of `rosters` uses is refused; where `tell_counts` is set, one
+// line for each folder they were read in says how many count, before the
+// first question. Names are checked for the game's `code_page`.
+dialogue_answers ask_questions(program_io& io, const rosters_read& rosters, bool tell_counts, unsigned code_page);
 
 }  // namespace vesk_mg

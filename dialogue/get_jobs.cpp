@@ -75,6 +75,8 @@ std::int32_t get_jobs(program_io& io, alignment_jobs& jobs, std::int32_t total, 
     } catch (const total_too_large&) {
       io.out.write_line("Input aborted, try again: ");
       jobs.counts = {};
+    } catch (const file_write_error&) {
+      throw;  // the console takes no more: no typo, and nothing to start over
     } catch (const named_error&) {
       // At the end of input this discard fails in turn and ends the entry.
       io.out.write_line("An unknown error occurred, try again: ");

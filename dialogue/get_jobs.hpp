@@ -3,7 +3,8 @@
 // count must be at least 1; otherwise it must not be negative. An answer
 // that is not a number, or a count that would carry the total past
 // 2147483647, aborts the attempt and the entry starts again from the first
-// position. End of input leaves the call with end_of_input_error.
+// position, and so does a failure to read. End of input leaves the call
+// with end_of_input_error, a failure to write to the console with its own.
 #pragma once
 
 #include <cstdint>

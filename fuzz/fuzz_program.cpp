@@ -33,8 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   vesk_mg::test_support::string_sink out_sink;
   vesk_mg::test_support::string_sink err_sink;
   vesk_mg::test_support::fake_env clock;
-  const int status =
-      vesk_mg::run_program(source, out_sink, err_sink, clock, [](vesk_mg::program_io& io) { vesk_mg::vesk_mg(io); });
+  const int status = vesk_mg::run_program(source, out_sink, err_sink, clock, [](vesk_mg::program_io& io) {
+    const vesk_mg::roster_folders here = vesk_mg::roster_folders_of({});
+    vesk_mg::vesk_mg(io, here, vesk_mg::read_rosters(here), std::nullopt);
+  });
 
   const bool done = out_sink.text().find("\r\nDONE!\r\nYour ministers are in the file called ") != std::string::npos;
   if (status == 0 && (!done || !err_sink.text().empty())) std::abort();

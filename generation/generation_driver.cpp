@@ -6,11 +6,10 @@
 
 #include "draws/get_trait.hpp"
 #include "draws/loyalty_and_year.hpp"
-#include "generation/roster_file.hpp"
-#include "names/name_file.hpp"
 #include "platform/errors.hpp"
 #include "platform/paths.hpp"
-#include "rosters/roster_list.hpp"
+#include "rosters/list_keeping.hpp"
+#include "rosters/replaced_file.hpp"
 #include "rosters/roster_names.hpp"
 #include "vocabulary/case_folding.hpp"
 
@@ -48,30 +47,18 @@ bool no_mins(const alignment_jobs& jobs) {
 }
 bool all_is_zero(const alignment_jobs& jobs) { return no_mins(jobs); }
 
-// Where file names tell letter case apart, a roster of the tag may stand in
-// the folder under its name in another case ("ministers_GER.csv"): that is
-// the roster this run replaces, as it would be where they do not.
-std::string roster_name_in(const std::string& folder, const std::array<char, 3>& tag) {
-  std::string name = minister_file_name(text_of(tag));
-  if (file_exists(path_in(folder, name))) return name;
-  std::vector<std::string> names = files_in(folder);
-  std::ranges::sort(names);
-  const auto other_case = std::ranges::find_if(names, [&](const std::string& n) { return same_but_case(n, name); });
-  return other_case == names.end() ? name : *other_case;
-}
-
 // Creates the file in the folder under the first name not in use.
 void create_minister_file(program_io& io, const generation_request& request, const folder_handle& folder,
-                          std::optional<roster_file>& file) {
+                          std::optional<replaced_file>& file) {
   for (int fallback = 0;; ++fallback) {
-    const std::string name = fallback == 0 ? roster_name_in(request.folder, request.tag)
+    const std::string name = fallback == 0 ? roster_name_in(folder.path(), text_of(request.tag))
                                            : minister_file_name(text_of(request.tag), fallback);
     try {
       file.emplace(folder, name);
       return;
     } catch (const file_use_error&) {
       if (fallback == last_fallback_number) {
-        throw named_error("VESK_MG.MAIN.NO_FREE_FILE_NAME_ERROR", path_in(request.folder, name));
+        throw named_error("VESK_MG.MAIN.NO_FREE_FILE_NAME_ERROR", path_in(folder.path(), name));
       }
       io.out.write_line_ends(2);
       io.out.write_line("A file with the default minister-filename exists and is in use.");
@@ -110,7 +97,7 @@ void draw_the_rest(minister& m, run_environment& clock) {
 }
 
 // put_first: the ruling cabinet row of `position`, its dot shown once written.
-void put_first(roster_file& file, generation_work& work, alignment ruling, std::size_t position, name_source& names,
+void put_first(replaced_file& file, generation_work& work, alignment ruling, std::size_t position, name_source& names,
                program_io& io) {
   minister m{work.next_id++, position, ruling, names.next(), "NA"};
   draw_the_rest(m, io.environment);
@@ -120,7 +107,7 @@ void put_first(roster_file& file, generation_work& work, alignment ruling, std::
 
 // A replacement row, its start year drawn after its name, and its dot
 // shown before its personality is drawn.
-void put_replacement(roster_file& file, generation_work& work, alignment a, std::size_t position, name_source& names,
+void put_replacement(replaced_file& file, generation_work& work, alignment a, std::size_t position, name_source& names,
                      program_io& io) {
   minister m{work.next_id++, position, a, names.next(), ""};
   m.pool = std::to_string(get_year(io.environment));
@@ -137,7 +124,7 @@ std::optional<alignment> first_active(const generation_work& work) {
 }
 
 // The header, the ruling cabinet, the section line and the replacements.
-void write_rows(roster_file& file, const generation_request& request, name_source& names, program_io& io) {
+void write_rows(replaced_file& file, const generation_request& request, name_source& names, program_io& io) {
   generation_work work{request.next_id, request.jobs};
   std::array<char, 3> tag = request.tag;
   upper_case(tag);
@@ -169,52 +156,30 @@ void write_rows(roster_file& file, const generation_request& request, name_sourc
   }
 }
 
-// Where the game loads only the rosters a list names, the list names the
-// roster written under its own name, changed only once the roster is: the
-// line that tells what was changed, or what to add by hand; "" for nothing.
-std::string keep_the_list(const generation_request& request, const std::string& roster_path, run_environment& clock) {
-  const std::string name = roster_path.substr(base_name_start(roster_path));
-  if (request.governing_list.empty() || request.roster_list.empty() ||
-      !same_but_case(name, minister_file_name(text_of(request.tag)))) {
-    return "";
-  }
-  try {
-    const std::string list = list_text(request.governing_list);
-    if (list_names(list, name)) return "";
-    const folder_handle anywhere(no_file, "");
-    roster_file file(anywhere, request.roster_list);
-    file.write(list_with(list, name));
-    file.commit(clock);
-  } catch (const named_error& error) {
-    return "The roster list could not be changed (" + shown(error.message()) + "): add " + shown(name) +
-           " to it by hand.";
-  }
-  return "Added " + shown(name) + " to the roster list " + shown(request.roster_list) +
-         (request.roster_list == request.governing_list ? "." : ", made from " + shown(request.governing_list) + ".");
-}
-
 }  // namespace
 
-void main(const generation_request& request, program_io& io) {  // NOLINT(bugprone-exception-escape)
-  main(request, io, hold_folder(request.folder));
-}
-
-void main(const generation_request& request, program_io& io,  // NOLINT(bugprone-exception-escape)
-          const folder_handle& folder) {
+void main(const generation_request& request, const names_as_checked& checked,  // NOLINT(bugprone-exception-escape)
+          program_io& io, const folder_handle& folder, const roster_folders& found) {
   // Should anything fail before the commit, the file is discarded as it
   // unwinds, and the name keeps the roster it held.
-  std::optional<roster_file> file;
-  {
-    name_source names({request.name_file_name, request.names_digest, request.names_in_utf8, request.game_code_page});
+  std::optional<replaced_file> file;
+  try {
+    name_source names(checked);
     create_minister_file(io, request, folder, file);
     write_rows(*file, request, names, io);
     names.check_unchanged();
+  } catch (const named_error& error) {
+    const std::string left = file ? file->abandon() : "";
+    if (left.empty()) throw;
+    throw named_error(error.full_name(), error.message() + left);
   }  // the name file is closed here, before the closing lines
 
   // Nothing is reported as done before the whole roster stands under its name.
   file->commit(io.environment);
   const std::string& roster_path = file->name();
-  const std::string list_changed = keep_the_list(request, roster_path, io.environment);
+  const std::string roster_name = roster_path.substr(base_name_start(roster_path));
+  const std::string list_changed =
+      names_the_roster_of(roster_name, text_of(request.tag)) ? keep_the_list(found, roster_name, io.environment) : "";
   try {
     io.out.write_line_ends(2);
     io.out.write_line("DONE!");

@@ -3,26 +3,29 @@
 // rows, the section line and every replacement row, one name and its
 // draws per minister, and prints the progress dots and the closing lines.
 // The request is read, never changed. The file replaces its name whole,
-// and only once every row is written and on the disk. A name file that
-// runs out or is not as the dialogue checked it, a failed write, a draw's
-// guard or no free file name after the 999th fallback raise named errors
-// that end the run, and the name keeps what it held before. A console
-// that fails once the roster has its name raises its error with "; the
-// ministers are in <file>" added.
+// and only once every row is written and on the disk; a roster under its
+// own name is then added to the list of rosters the game loads, where one
+// governs. A name file that runs out or is not as the dialogue checked it,
+// a failed write, a draw's guard or no free file name after the 999th
+// fallback raise named errors that end the run, and the name keeps what
+// it held before; should its temporary file stay, the report names it. A
+// console that fails once the roster has its name raises its error with
+// "; the ministers are in <file>" added.
 #pragma once
 
+#include "names/name_file.hpp"
 #include "platform/console.hpp"
 #include "platform/files.hpp"
+#include "rosters/roster_folders.hpp"
 #include "vocabulary/generation_request.hpp"
 
 namespace vesk_mg {
 
 // main: the generation driver, writing the whole minister file for the
-// request into `folder`, held since it was checked, or else the request's
-// own folder. It raises named errors by design; it is not the program's
-// entry point, whatever its name.
-void main(const generation_request& request, program_io& io,  // NOLINT(bugprone-exception-escape)
-          const folder_handle& folder);
-void main(const generation_request& request, program_io& io);  // NOLINT(bugprone-exception-escape)
+// request, with the names as the dialogue checked them, into `folder`,
+// held since it was checked, the first of `found`. It raises named errors
+// by design; it is not the program's entry point, whatever its name.
+void main(const generation_request& request, const names_as_checked& names,  // NOLINT(bugprone-exception-escape)
+          program_io& io, const folder_handle& folder, const roster_folders& found);
 
 }  // namespace vesk_mg

@@ -5,17 +5,16 @@
 #include "names/game_text.hpp"
 #include "platform/errors.hpp"
 #include "platform/paths.hpp"
+#include "vocabulary/digest.hpp"
 
 namespace vesk_mg {
 
 namespace {
 
 constexpr std::size_t refused_lines_shown = 10;
-// The separator is a line feed, which no line holds.
-std::uint64_t digest_with(std::uint64_t digest, std::string_view line) {
-  constexpr std::uint64_t prime = 0x100000001B3;
-  for (const char c : line) digest = (digest ^ static_cast<unsigned char>(c)) * prime;
-  return (digest ^ '\n') * prime;
+// Each line and a line feed, which no line holds, so that the same bytes in other lines differ.
+std::uint64_t digest_with_line(std::uint64_t digest, std::string_view line) {
+  return digest_with(digest_with(digest, line), "\n");
 }
 
 void note(name_check& check, std::int64_t line, const game_name& name) {
@@ -77,7 +76,7 @@ name_check check_names(std::string_view file_name, std::int64_t used, code_page_
       note(as_utf8, line, {{}, too_long});
       continue;
     }
-    digest = digest_with(digest, name);
+    digest = digest_with_line(digest, name);
     utf8 = utf8 || (!is_ascii(name) && is_valid_utf8(name));
     note(as_bytes, line, name_for_game(name, false, converter));
     note(as_utf8, line, name_for_game(name, true, converter));
@@ -94,7 +93,7 @@ std::string name_source::next() {
   const std::string line = lines_.read_line(longest_name + 1);
   if (line.size() > longest_name) throw changed(checked_);
   ++line_;
-  digest_ = digest_with(digest_, line);
+  digest_ = digest_with_line(digest_, line);
   game_name name = name_for_game(line, checked_.utf8, converter_);
   if (name.refused) {
     throw named_error("VESK_MG.MAIN.NAME_ENCODING_ERROR",

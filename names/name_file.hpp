@@ -18,6 +18,7 @@
 #include "platform/files.hpp"
 #include "platform/text_decoding.hpp"
 #include "platform/text_input.hpp"
+#include "vocabulary/digest.hpp"
 
 namespace vesk_mg {
 
@@ -42,10 +43,10 @@ class name_file final : public byte_source {
   decoded_text text_;
 };
 
-// The digest of no line: 64-bit FNV-1a, taken over each line the run uses
-// and a separator, so that generation can tell the file changed since the
+// The digest of no line: a digest is taken over each line the run uses and
+// a separator, so that generation can tell the file changed since the
 // dialogue checked it while the request holds nothing but the digest.
-inline constexpr std::uint64_t no_names_digest = 0xCBF29CE484222325;
+inline constexpr std::uint64_t no_names_digest = empty_digest;
 
 struct refused_line {
   std::int64_t line;  // from 1 at the file's first line

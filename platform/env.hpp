@@ -64,6 +64,15 @@ system_code sync_file(native_file file);
 system_code close_file(native_file file);
 // Renames `from` over `to` in one step, and sees the rename reach the disk.
 system_code rename_file(native_file folder, const std::string& from, const std::string& to);
+// Renames `from` over `to` as rename_file does, and where the file system
+// can swap two names in one step, keeps what stood at `to` at `from`
+// (`kept` says whether it did): what a rename replaced can then be looked
+// at. `to` must stand there. On Windows the kept file passes through
+// `from` with ".old" added.
+system_code rename_keeping(native_file folder, const std::string& from, const std::string& to, bool& kept);
+// Renames `from` to `to` where nothing stands at `to`, in one step; where
+// something does, it fails with the code says_taken knows.
+system_code rename_to_new(native_file folder, const std::string& from, const std::string& to);
 system_code remove_file(native_file folder, const std::string& path);
 // The path a link at `path` leads to, followed to its end and whole;
 // `path` where it is no link.

@@ -2,6 +2,7 @@
 #include "platform/env.hpp"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <iconv.h>
 #include <poll.h>
 #include <sys/prctl.h>
@@ -122,16 +123,44 @@ system_code sync_file(native_file file) { return ::fsync(static_cast<int>(file))
 
 system_code close_file(native_file file) { return ::close(static_cast<int>(file)) == 0 || errno == EINTR ? 0 : errno; }
 
-system_code rename_file(native_file folder, const std::string& from, const std::string& to) {
-  if (::renameat(in(folder), from.c_str(), in(folder), to.c_str()) != 0) return errno;
-  // The rename itself reaches the disk with its folder.
-  const std::size_t base = to.rfind('/');
-  const std::string parent = base == std::string::npos ? "." : to.substr(0, base + 1);
+namespace {
+
+// A rename reaches the disk with the folder that holds its name.
+void sync_folder_of(native_file folder, const std::string& path) {
+  const std::size_t base = path.rfind('/');
+  const std::string parent = base == std::string::npos ? "." : path.substr(0, base + 1);
   const int fd = ::openat(in(folder), parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd != -1) {
     ::fsync(fd);
     ::close(fd);
   }
+}
+
+}  // namespace
+
+system_code rename_file(native_file folder, const std::string& from, const std::string& to) {
+  if (::renameat(in(folder), from.c_str(), in(folder), to.c_str()) != 0) return errno;
+  sync_folder_of(folder, to);
+  return 0;
+}
+
+system_code rename_keeping(native_file folder, const std::string& from, const std::string& to, bool& kept) {
+  kept = ::renameat2(in(folder), from.c_str(), in(folder), to.c_str(), RENAME_EXCHANGE) == 0;
+  // A file system that cannot swap (FAT, some network ones) only renames.
+  if (!kept && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return errno;
+  if (!kept) return rename_file(folder, from, to);
+  sync_folder_of(folder, to);
+  return 0;
+}
+
+system_code rename_to_new(native_file folder, const std::string& from, const std::string& to) {
+  // A file system that cannot refuse in the rename itself refuses in a link.
+  if (::renameat2(in(folder), from.c_str(), in(folder), to.c_str(), RENAME_NOREPLACE) != 0) {
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return errno;
+    if (::linkat(in(folder), from.c_str(), in(folder), to.c_str(), 0) != 0) return errno;
+    ::unlinkat(in(folder), from.c_str(), 0);
+  }
+  sync_folder_of(folder, to);
   return 0;
 }
 

@@ -160,6 +160,23 @@ system_code rename_file(native_file folder, const std::string& from, const std::
                                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
 }
 
+system_code rename_keeping(native_file folder, const std::string& from, const std::string& to, bool& kept) {
+  kept = false;
+  const std::wstring replacement = wide_path_in(folder, from);
+  const std::wstring backup = replacement + L".old";
+  if (!::ReplaceFileW(wide_path_in(folder, to).c_str(), replacement.c_str(), backup.c_str(),
+                      REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr)) {
+    return ::GetLastError();
+  }
+  kept = ::MoveFileExW(backup.c_str(), replacement.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+  return 0;
+}
+
+system_code rename_to_new(native_file folder, const std::string& from, const std::string& to) {
+  return last_error_unless(
+      ::MoveFileExW(wide_path_in(folder, from).c_str(), wide_path_in(folder, to).c_str(), MOVEFILE_WRITE_THROUGH));
+}
+
 system_code remove_file(native_file folder, const std::string& path) {
   return last_error_unless(::DeleteFileW(wide_path_in(folder, path).c_str()));
 }

@@ -61,25 +61,29 @@ std::string full_path_of_folder(std::string_view folder) {
   return error ? "the folder the program was started in" : utf8_of(full);
 }
 
-namespace {
-
-std::vector<std::string> names_in(std::string_view folder, bool folders) {
-  std::vector<std::string> names;
+system_code list_folder(std::string_view folder, folder_names& names) {
+  names = {};
   std::error_code error;
   for (std::filesystem::directory_iterator entry(folder.empty() ? "." : path_of(folder), error), end;
        !error && entry != end; entry.increment(error)) {
     std::error_code ignored;
-    if (folders ? entry->is_directory(ignored) : entry->is_regular_file(ignored)) {
-      names.push_back(utf8_of(entry->path().filename()));
-    }
+    if (entry->is_regular_file(ignored)) names.files.push_back(utf8_of(entry->path().filename()));
+    if (entry->is_directory(ignored)) names.folders.push_back(utf8_of(entry->path().filename()));
   }
-  return names;
+  return error.value();
 }
 
-}  // namespace
+system_code look_at(std::string_view path, bool& is_folder) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path_of(path), error);
+  is_folder = std::filesystem::is_directory(status);
+  return error.value();
+}
 
-std::vector<std::string> files_in(std::string_view folder) { return names_in(folder, false); }
-
-std::vector<std::string> folders_in(std::string_view folder) { return names_in(folder, true); }
+system_code make_folder(std::string_view path) {
+  std::error_code error;
+  std::filesystem::create_directory(path_of(path), error);
+  return error.value();
+}
 
 }  // namespace vesk_mg

@@ -1,8 +1,8 @@
 // Paths as the program holds them: UTF-8 on every system, whatever the
 // system's own encoding of names, a folder as the user typed it with a name
 // joined to it, and what stands in a folder. Nothing here fails: a folder
-// that cannot be read holds nothing, and a name that cannot be looked at
-// has nothing standing at it.
+// that cannot be listed gives the system's code, and a name that cannot be
+// looked at has nothing standing at it.
 #pragma once
 
 #include <cstddef>
@@ -40,10 +40,20 @@ std::string path_in(std::string_view folder, std::string_view name);
 // where the system has no path for that.
 std::string full_path_of_folder(std::string_view folder);
 
-// The names of the regular files in `folder`, links to them included, in
-// no order; nothing is opened, so a FIFO never blocks.
-std::vector<std::string> files_in(std::string_view folder);
-// The names of the folders in `folder`, links to them included, in no order.
-std::vector<std::string> folders_in(std::string_view folder);
+// What stands in a folder: the names of its regular files and of its
+// folders, links to either included, in no order. Nothing is opened, so a
+// FIFO never blocks.
+struct folder_names {
+  std::vector<std::string> files;
+  std::vector<std::string> folders;
+};
+// The names in `folder` ("" for the working folder), or the system's code
+// for why it cannot be listed.
+system_code list_folder(std::string_view folder, folder_names& names);
+// Whether `path` names a folder, a link followed: 0 and `is_folder` set or
+// not, or the system's code for why nothing can be looked at there.
+system_code look_at(std::string_view path, bool& is_folder);
+// Makes the folder `path`, or gives the system's code for why it cannot.
+system_code make_folder(std::string_view path);
 
 }  // namespace vesk_mg

@@ -29,8 +29,11 @@ class decoded_text final : public byte_source {
   // True once the text has shown itself UTF-16 where that is refused.
   [[nodiscard]] bool refused_utf16() const noexcept { return refused_; }
 
- private:
+  // How the text was written, once its first bytes are read.
   enum class kind { unknown, plain, utf16_little_endian, utf16_big_endian };
+  [[nodiscard]] kind written_as() const noexcept { return kind_; }
+
+ private:
 
   void find_kind();
   void decode(std::string_view bytes);

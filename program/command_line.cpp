@@ -83,11 +83,11 @@ command_line answer_command_line(std::span<const std::string> arguments, byte_si
       }
       if (argument == "--version") {
         output.write_all("vesk_mg " VESK_MG_VERSION "\r\n");
-        return {{}, {}, exit_normal};
+        return {{}, {}, {}, exit_normal};
       }
       if (help) {
         output.write_all(usage);
-        return {{}, {}, exit_normal};
+        return {{}, {}, {}, exit_normal};
       }
       if (argument == code_page_option || argument.starts_with(std::string(code_page_option) + "=")) {
         const bool apart = argument == code_page_option;
@@ -97,24 +97,25 @@ command_line answer_command_line(std::span<const std::string> arguments, byte_si
         if (!asked.code_page) {
           error_output.write_all("No edition of the game reads code page \"" + shown(value) +
                                  "\": --code-page takes 1250 to 1258, 874, 932, 936, 949 or 950.\r\n");
-          return {{}, {}, exit_usage};
+          return {{}, {}, {}, exit_usage};
         }
         continue;
       }
       error_output.write_all("Unknown option: " + shown(argument) +
                              "\r\nvesk_mg --help tells what the program takes.\r\n");
-      return {{}, {}, exit_usage};
+      return {{}, {}, {}, exit_usage};
     }
     try {
       asked.folders = roster_folders_of(typed);
-    } catch (const named_error& folder_error) {  // a folder not there or not to be read: its line
+      asked.rosters = read_rosters(asked.folders);
+    } catch (const named_error& folder_error) {  // a folder or list not there or not to be read: its line
       error_output.write_all(shown(folder_error.message()) + "\r\n");
-      return {{}, {}, exit_usage};
+      return {{}, {}, {}, exit_usage};
     }
     return asked;
   } catch (const named_error& error) {
     write_report(error_output, report_text(error.full_name(), error.message()));
-    return {{}, {}, exit_after_report};
+    return {{}, {}, {}, exit_after_report};
   }
 }
 

@@ -6,9 +6,10 @@
 // --code-page N names the code page of the game's edition, and -- ends the
 // options: what follows is folders. --help (-h,
 // and /? on Windows) and --version answer and end the run with status 0.
-// A folder that is not there or cannot be read, an option of no meaning
-// here or a code page the game has no edition in gets a line that names
-// it on standard error and status 2, before anything is asked or written.
+// A folder that is not there or cannot be read, a list of rosters that
+// cannot be read, an option of no meaning here or a code page the game
+// has no edition in gets a line that names it on standard error and
+// status 2, before anything is asked or written.
 // A console that fails here gets the end-of-run report and status 1, as
 // anywhere else.
 #pragma once
@@ -20,11 +21,13 @@
 
 #include "platform/files.hpp"
 #include "rosters/roster_folders.hpp"
+#include "rosters/used_ids.hpp"
 
 namespace vesk_mg {
 
 struct command_line {
   roster_folders folders;             // where the roster goes, and whose rosters count
+  rosters_read rosters;               // read from them
   std::optional<unsigned> code_page;  // the game's, where the user names it
   std::optional<int> status;          // the run ends here with it
 };

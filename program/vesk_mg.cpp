@@ -5,16 +5,19 @@
 
 #include "dialogue/ask_questions.hpp"
 #include "generation/generation_driver.hpp"
-#include "generation/roster_file.hpp"
 #include "platform/errors.hpp"
+#include "rosters/replaced_file.hpp"
 
 namespace vesk_mg {
 
-void vesk_mg(program_io& io, const roster_folders& folders, std::optional<unsigned> code_page) {
+void vesk_mg(program_io& io, const roster_folders& found, const rosters_read& rosters,
+             std::optional<unsigned> code_page) {
   // Held from its check to the roster's commit: the roster lands in the folder that was checked.
-  const folder_handle folder = hold_folder(folders.paths.front());
+  const folder_handle folder = hold_folder(found.folders.front().path);
   check_folder_takes_files(folder);
-  vesk_mg::main(ask_questions(io, folders, code_page), io, folder);
+  const dialogue_answers answers =
+      ask_questions(io, rosters, found.given, code_page.value_or(io.environment.game_code_page()));
+  vesk_mg::main(answers.request, answers.names, io, folder, found);
 }
 
 int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, run_environment& environment,

@@ -11,15 +11,17 @@
 #include "platform/console.hpp"
 #include "platform/run_environment.hpp"
 #include "rosters/roster_folders.hpp"
+#include "rosters/used_ids.hpp"
 
 namespace vesk_mg {
 
-// vesk_mg: the program's entry procedure, the dialogue handing its request
+// vesk_mg: the program's entry procedure, the dialogue handing its answers
 // to the generation driver, once the folder is known to take the roster:
-// the first of `folders`. Names are written in `code_page`, where it is
-// given, else in the one the environment gives.
-void vesk_mg(program_io& io, const roster_folders& folders = roster_folders_of({}),
-             std::optional<unsigned> code_page = std::nullopt);
+// the first of `found`, whose rosters, `rosters`, were read before.
+// Names are written in `code_page`, where it is given, else in the one the
+// environment gives.
+void vesk_mg(program_io& io, const roster_folders& found, const rosters_read& rosters,
+             std::optional<unsigned> code_page);
 
 // One whole run over the given channels and environment, wired as the program
 // is: the console, the end of the run and its report around `body`, the

@@ -1,12 +1,11 @@
 #include "rosters/roster_folders.hpp"
 
-#include <algorithm>
 #include <filesystem>
 #include <optional>
-#include <system_error>
 
 #include "platform/errors.hpp"
 #include "platform/paths.hpp"
+#include "rosters/roster_names.hpp"
 #include "vocabulary/case_folding.hpp"
 
 namespace vesk_mg {
@@ -14,29 +13,27 @@ namespace vesk_mg {
 namespace {
 
 constexpr std::string_view db_folder = "db";
-constexpr std::string_view rosters_folder = "ministers";
+constexpr std::string_view rosters_folder_name = "ministers";
 constexpr std::string_view list_file = "ministers.txt";
+constexpr std::string_view mods_folder = "mods";
 
-// The name among `names` that is `name`, letter case ignored: the name
-// itself where it stands, else the first in byte order.
-std::optional<std::string> named(std::vector<std::string> names, std::string_view name) {
-  std::ranges::sort(names);
-  if (std::ranges::binary_search(names, name)) return std::string(name);
-  const auto found = std::ranges::find_if(names, [&](const std::string& n) { return same_but_case(n, name); });
-  return found == names.end() ? std::nullopt : std::optional<std::string>(*found);
+// What stands in `folder`, or the line that refuses it.
+folder_names listed(const std::string& folder) {
+  folder_names names;
+  if (const system_code code = list_folder(folder, names)) {
+    throw file_use_error(describe_system_error("Cannot read the folder " + folder, code));
+  }
+  return names;
 }
 
 // A folder given is read as the user typed it: "" names none.
 void check_readable(const std::string& folder) {
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path_of(folder), error);
-  if (folder.empty() || status.type() == std::filesystem::file_type::not_found ||
-      error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory) {
-    throw file_name_error("No such folder: " + folder);
-  }
-  if (!error && !std::filesystem::is_directory(status)) throw file_use_error("Not a folder: " + folder);
-  if (!error) std::filesystem::directory_iterator(path_of(folder), error);  // can its names be listed?
-  if (error) throw file_use_error("Cannot read the folder " + folder + ": " + error.message());
+  bool is_folder = false;
+  const system_code code = folder.empty() ? 0 : look_at(folder, is_folder);
+  if (folder.empty() || (code != 0 && leads_to_no_file(code))) throw file_name_error("No such folder: " + folder);
+  if (code != 0) throw file_use_error(describe_system_error("Cannot read the folder " + folder, code));
+  if (!is_folder) throw file_use_error("Not a folder: " + folder);
+  listed(folder);
 }
 
 // `path` whole, from the root, without "." and ".." and a separator at its
@@ -52,36 +49,84 @@ std::string folder_above(std::string_view path) { return utf8_of(whole(path).par
 // The last part of `path` whole: "ministers" for "." typed in it.
 std::string last_name(std::string_view path) { return utf8_of(whole(path).filename()); }
 
-// <folder>/db/ministers as the names stand there, where `folder` holds a
-// folder db and is so a game's or a mod's own; `exists` tells whether db
-// holds the ministers folder.
-std::optional<std::string> rosters_folder_of(const std::string& folder, bool& exists) {
-  const std::optional<std::string> db = named(folders_in(folder), db_folder);
-  if (!db) return std::nullopt;
-  const std::string db_path = path_in(folder, *db);
-  const std::optional<std::string> ministers = named(folders_in(db_path), rosters_folder);
+// The db folder of a game's or a mod's own folder, as the names stand there.
+std::optional<std::string> db_of(const std::string& folder) {
+  const std::optional<std::string> db = name_among(listed(folder).folders, db_folder);
+  return db ? std::optional<std::string>(path_in(folder, *db)) : std::nullopt;
+}
+
+// The rosters' folder of a db folder, as the names stand there; `exists`
+// tells whether the db holds it.
+std::string rosters_in(const std::string& db, bool& exists) {
+  const std::optional<std::string> ministers = name_among(listed(db).folders, rosters_folder_name);
   exists = ministers.has_value();
-  return path_in(db_path, ministers.value_or(std::string(rosters_folder)));
+  return path_in(db, ministers.value_or(std::string(rosters_folder_name)));
 }
 
-// The list beside a rosters' folder named ministers: the one there, or
-// where it would stand when `or_where` is set; "" for another folder.
-std::string list_beside(const std::string& folder, bool or_where) {
-  if (!same_but_case(last_name(folder), rosters_folder)) return "";
-  const std::string above = folder_above(folder);
-  const std::optional<std::string> list = named(files_in(above), list_file);
-  return list ? path_in(above, *list) : or_where ? path_in(above, list_file) : "";
-}
-
-// The game's rosters' folder one or two folders above a mod's own folder.
+// The game's rosters' folder, whole, one or two folders above a mod's own folder.
 std::optional<std::string> game_above(std::string folder) {
   for (int up = 0; up < 2; ++up) {
     folder = folder_above(folder);
     bool exists = false;
-    std::optional<std::string> rosters = rosters_folder_of(folder, exists);
-    if (rosters && exists) return rosters;
+    if (const std::optional<std::string> db = db_of(folder)) {
+      std::string rosters = rosters_in(*db, exists);
+      if (exists) return rosters;
+    }
   }
   return std::nullopt;
+}
+
+// The folder that holds a game's mods: nothing is made in it.
+bool holds_the_mods(const std::string& folder) {
+  if (!same_but_case(last_name(folder), mods_folder)) return false;
+  const std::optional<std::string> db = db_of(folder_above(folder));
+  bool exists = false;
+  if (db) rosters_in(*db, exists);
+  return exists;
+}
+
+void make(const std::string& folder) {
+  if (const system_code code = make_folder(folder)) {
+    throw file_use_error(describe_system_error("Cannot make the folder " + folder, code));
+  }
+}
+
+// A game's or a mod's own folder, or a db folder standing for one, and its rosters' folder.
+struct own_folder {
+  std::string whole;  // the own folder, where the game is looked for above
+  std::string db;     // as the user would find them
+  std::string rosters;
+  bool exists = false;  // the rosters' folder is there
+};
+
+std::optional<own_folder> own_folder_of(const std::string& folder) {
+  own_folder own;
+  if (same_but_case(last_name(folder), db_folder)) {
+    own = {folder_above(folder), folder, "", false};
+  } else if (const std::optional<std::string> db = db_of(folder)) {
+    own = {utf8_of(whole(folder)), *db, "", false};
+  } else {
+    return std::nullopt;
+  }
+  own.rosters = rosters_in(own.db, own.exists);
+  return own;
+}
+
+// A new mod's own folder: one given alone, without db, below a game, and
+// no rosters' folder of its own. Its db/ministers is to be made.
+std::optional<own_folder> new_mod_of(const std::string& folder) {
+  if (same_but_case(last_name(folder), rosters_folder_name) || !game_above(folder)) return std::nullopt;
+  const std::string db = path_in(folder, db_folder);
+  return own_folder{utf8_of(whole(folder)), db, path_in(db, rosters_folder_name), false};
+}
+
+// Makes what a rosters' folder to be made lacks, but never in the folder of the game's mods.
+void make_rosters_folder(const own_folder& own, const std::string& typed) {
+  if (holds_the_mods(own.whole)) {
+    throw file_use_error("Not a mod's folder: " + typed + " holds the game's mods; give the folder of one of them");
+  }
+  if (bool is_folder = false; look_at(own.db, is_folder) != 0) make(own.db);
+  make(own.rosters);
 }
 
 }  // namespace
@@ -89,43 +134,57 @@ std::optional<std::string> game_above(std::string folder) {
 roster_folders roster_folders_of(std::span<const std::string> typed) {
   roster_folders found;
   found.given = !typed.empty();
-  std::string own_folder;  // a game's or a mod's, of the last folder given; "" for none
+  std::string mod;  // the own folder of the one folder given, where the game is looked for above
   for (const std::string& folder : typed) {
     check_readable(folder);
-    bool exists = false;
-    const std::optional<std::string> rosters = rosters_folder_of(folder, exists);
-    own_folder.clear();
-    if (!rosters) {
-      found.paths.push_back(folder);
-      if (same_but_case(last_name(folder), rosters_folder) &&
-          same_but_case(last_name(folder_above(folder)), db_folder)) {
-        own_folder = folder_above(folder_above(folder));
-      }
+    std::optional<own_folder> own = own_folder_of(folder);
+    if (!own && typed.size() == 1) own = new_mod_of(folder);
+    if (!own) {
+      // A db/ministers given is a game's or a mod's, and its own folder two above.
+      const bool in_layout = same_but_case(last_name(folder), rosters_folder_name) &&
+                             same_but_case(last_name(folder_above(folder)), db_folder);
+      if (in_layout) mod = folder_above(folder_above(folder));
+      found.folders.push_back({folder, in_layout});
       continue;
     }
-    own_folder = folder;
-    if (!exists) {
-      if (!found.paths.empty()) continue;  // a later one whose db holds no rosters adds none
-      if (std::error_code error; !std::filesystem::create_directory(path_of(*rosters), error) && error) {
-        throw file_use_error("Cannot make the folder " + *rosters + ": " + error.message());
-      }
+    mod = own->whole;
+    if (!own->exists) {
+      if (!found.folders.empty()) continue;  // a later one whose db holds no rosters adds none
+      make_rosters_folder(*own, folder);
     }
-    check_readable(*rosters);
-    found.paths.push_back(*rosters);
+    check_readable(own->rosters);
+    found.folders.push_back({own->rosters, true});
   }
-  if (typed.size() == 1 && !own_folder.empty()) {
-    if (const std::optional<std::string> game = game_above(own_folder)) {
+  if (typed.size() == 1 && !mod.empty()) {
+    if (const std::optional<std::string> game = game_above(mod)) {
       check_readable(*game);
-      found.paths.push_back(*game);
+      found.folders.push_back({*game, true});
     }
   }
-  if (found.paths.empty()) found.paths.emplace_back();
-  for (const std::string& folder : found.paths) {
-    found.governing_list = list_beside(folder, false);
-    if (!found.governing_list.empty()) break;
-  }
-  found.own_list = list_beside(found.paths.front(), true);
+  if (found.folders.empty()) found.folders.emplace_back();
   return found;
 }
+
+namespace {
+
+// The list beside a rosters' folder named ministers: the one there, or
+// where it would stand when `or_where` is set; "" for another folder.
+std::string list_beside(const std::string& folder, bool or_where) {
+  if (!same_but_case(last_name(folder), rosters_folder_name)) return "";
+  const std::string above = folder_above(folder);
+  const std::optional<std::string> list = name_among(listed(above).files, list_file);
+  return list ? path_in(above, *list) : or_where ? path_in(above, list_file) : "";
+}
+
+}  // namespace
+
+std::string governing_list(const roster_folders& found) {
+  for (const rosters_folder& folder : found.folders) {
+    if (std::string list = list_beside(folder.path, false); !list.empty()) return list;
+  }
+  return "";
+}
+
+std::string own_list(const roster_folders& found) { return list_beside(found.folders.front().path, true); }
 
 }  // namespace vesk_mg

@@ -7,10 +7,14 @@
 // mod's list takes the place of the game's. Folder and file names match
 // with letter case ignored, as on Windows.
 //
-// A folder given that is not there, is no folder or cannot be read raises
-// file_name_error ("No such folder: X") or file_use_error ("Not a folder:
-// X", "Cannot read the folder X: Permission denied"), its message the line
-// that tells the user. Nothing is read of the rosters themselves here.
+// Every folder that has to be searched is searched, or refused: a folder
+// given that is not there raises file_name_error ("No such folder: X"),
+// one that is no folder, cannot be listed, or is the folder of the game's
+// mods, where nothing is made, raises file_use_error ("Not a folder: X",
+// "Cannot read the folder X: Permission denied"); its message is the line
+// that tells the user. The same holds for a game's or a mod's db and for
+// the folders above a mod that the game is looked for in. Nothing is read
+// of the rosters themselves here.
 #pragma once
 
 #include <span>
@@ -19,24 +23,38 @@
 
 namespace vesk_mg {
 
+// A folder whose rosters count, as the user would find it: a folder given
+// as typed, or its db/ministers joined to it, and the game's found above a
+// mod whole. "" is the folder the program was started in.
+struct rosters_folder {
+  std::string path;
+  bool in_layout = false;  // a game's or a mod's db/ministers, not a plain folder
+};
+
 struct roster_folders {
-  // The rosters' folders whose rosters count, the one the roster goes to
-  // first and the game's last, each as the user would find it: a folder
-  // given as typed, or its db/ministers joined to it, and the game's found
-  // above a mod whole. "" is the folder the program was started in.
-  std::vector<std::string> paths;
-  bool given = false;          // named by the user, and so told as they are counted
-  std::string governing_list;  // the list that names the rosters the game loads, "" for none
-  std::string own_list;        // the list the first folder has, or would have; "" where it can have none
+  // The one the roster goes to first, the game's last.
+  std::vector<rosters_folder> folders;
+  bool given = false;  // named by the user, and so told as they are counted
 };
 
 // The folders given, as typed; none for the folder the program was started
 // in. A folder that holds a folder db is a game's or a mod's own folder,
 // and its rosters' folder is db/ministers, made in the first folder given
-// where db holds none (a new mod). With one folder given, a game's or a
-// mod's own folder or the db/ministers of one, the game is looked for one
-// and two folders above the mod's own folder: the first that holds
-// db/ministers is it, and its rosters count after the mod's.
+// where db holds none; a folder named db stands for the folder it is in.
+// With one folder given, a game's or a mod's own folder or the db/ministers
+// of one, the game is looked for one and two folders above the mod's own
+// folder: the first that holds db/ministers is it, and its rosters count
+// after the mod's. One folder given that holds no db, below such a game, is
+// a new mod's own folder: its db/ministers is made.
 roster_folders roster_folders_of(std::span<const std::string> typed);
+
+// The list that names the rosters the game loads, as it stands now: the
+// first folder's, or else the first later folder's that has one (the mod's
+// before the game's); "" where none governs. A folder that cannot be
+// listed raises as above.
+std::string governing_list(const roster_folders& found);
+// Where the first folder's own list stands or would stand; "" where that
+// folder, not named ministers, can have none.
+std::string own_list(const roster_folders& found);
 
 }  // namespace vesk_mg

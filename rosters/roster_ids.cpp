@@ -74,6 +74,36 @@ class id_field {
   std::int64_t magnitude_ = 0;
 };
 
+// The IDs of a roster as its rows give them, runs merged as they come: a
+// row one above the last extends its run, a row with the one ID of its run
+// again counts once more. Kept in bounds however the rows come.
+class id_runs {
+ public:
+  void add(std::int64_t id) {
+    if (!runs_.empty()) {
+      id_range& run = runs_.back();
+      if (run.times == 1 && id == run.last + 1) {
+        run.last = id;
+        return;
+      }
+      if (run.first == run.last && id == run.first) {
+        ++run.times;
+        return;
+      }
+    }
+    if (runs_.size() == next_merge_) {
+      runs_ = normalized(std::move(runs_));
+      next_merge_ = std::max(next_merge_, 2 * runs_.size());
+    }
+    runs_.push_back({id, id});
+  }
+  std::vector<id_range> ranges() && { return normalized(std::move(runs_)); }
+
+ private:
+  std::vector<id_range> runs_;
+  std::size_t next_merge_ = 4096;
+};
+
 std::string_view field(std::string_view line, std::size_t index) {
   for (; index > 0 && line.find(';') != std::string_view::npos; --index) line.remove_prefix(line.find(';') + 1);
   return index > 0 ? "" : line.substr(0, line.find(';'));
@@ -81,11 +111,37 @@ std::string_view field(std::string_view line, std::size_t index) {
 
 }  // namespace
 
+std::vector<id_range> normalized(std::vector<id_range> ranges) {
+  // Where the times change: +times at a range's first ID, -times past its last.
+  std::vector<std::pair<std::int64_t, std::int64_t>> edges;
+  edges.reserve(2 * ranges.size());
+  for (const id_range& range : ranges) {
+    edges.emplace_back(range.first, range.times);
+    edges.emplace_back(range.last + 1, -range.times);
+  }
+  std::ranges::sort(edges);
+  std::vector<id_range> merged;
+  std::int64_t times = 0;
+  for (std::size_t i = 0; i < edges.size();) {
+    const std::int64_t at = edges[i].first;
+    for (; i < edges.size() && edges[i].first == at; ++i) times += edges[i].second;
+    if (times == 0 || i == edges.size()) continue;
+    const std::int64_t last = edges[i].first - 1;
+    if (!merged.empty() && merged.back().times == times && merged.back().last + 1 == at) {
+      merged.back().last = last;
+    } else {
+      merged.push_back({at, last, times});
+    }
+  }
+  return merged;
+}
+
 std::optional<roster_ids> read_roster(const std::string& path, std::vector<char>& block) {
   block.resize(block_size);
   try {
     file_handle file = open_for_reading(path);
     roster_ids roster{path, "", {}};
+    id_runs ids;
     std::string header;
     bool in_header = true;
     bool first_block = true;
@@ -115,7 +171,7 @@ std::optional<roster_ids> read_roster(const std::string& path, std::vector<char>
         if (in_first_field) {
           at = id.take(at, end);
           if (at == end) break;
-          if (const std::optional<std::int64_t> value = id.value()) roster.ids.push_back(*value);
+          if (const std::optional<std::int64_t> value = id.value()) ids.add(*value);
           id = {};
           in_first_field = false;
         }
@@ -128,10 +184,9 @@ std::optional<roster_ids> read_roster(const std::string& path, std::vector<char>
     }
     // A header or a last line may end with the file, without a line end.
     if (in_header && !same_but_case(field(header, 1), "Ruling Cabinet - Start")) return std::nullopt;
-    if (const std::optional<std::int64_t> value = id.value(); !in_header && in_first_field && value) {
-      roster.ids.push_back(*value);
-    }
+    if (const std::optional<std::int64_t> value = id.value(); !in_header && in_first_field && value) ids.add(*value);
     roster.tag = field(header, 0);
+    roster.ids = std::move(ids).ranges();
     return roster;
   } catch (const named_error&) {
     return std::nullopt;

@@ -9,7 +9,8 @@
 // header is short: a first line that does not end within 256 bytes is no
 // roster's, and is read no further. A file that cannot be read, is UTF-16
 // or is not a roster gives nothing; nothing here fails but for want of
-// memory.
+// memory. IDs are kept as ranges, consecutive ones merged, so that a huge
+// roster of one ID again and again takes no more room than one of a few.
 #pragma once
 
 #include <cstdint>
@@ -19,11 +20,24 @@
 
 namespace vesk_mg {
 
+// Each ID from `first` to `last`, used by `times` rows.
+struct id_range {
+  std::int64_t first;
+  std::int64_t last;
+  std::int64_t times = 1;
+
+  friend bool operator==(const id_range&, const id_range&) = default;
+};
+
 struct roster_ids {
   std::string path;  // named from where the program was started
   std::string tag;   // the first field of its header
-  std::vector<std::int64_t> ids;
+  std::vector<id_range> ids;  // in ID order, none overlapping another
 };
+
+// Ranges in any order, overlapping or not, as disjoint ranges in ID order,
+// the times of each ID added up and neighbours used as often merged.
+std::vector<id_range> normalized(std::vector<id_range> ranges);
 
 // `block` is room to read into, kept from one roster to the next.
 std::optional<roster_ids> read_roster(const std::string& path, std::vector<char>& block);

@@ -12,7 +12,7 @@
 
 #include "dialogue/ask_questions.hpp"
 #include "generation/generation_driver.hpp"
-#include "generation/roster_file.hpp"
+#include "rosters/replaced_file.hpp"
 #include "program/vesk_mg.hpp"
 #include "tests/support/answers.hpp"
 #include "tests/support/console_script.hpp"
@@ -48,9 +48,10 @@ TEST_P(generation_faults, end_the_run_and_leave_the_old_roster_as_it_was) {
   test_support::write_file("names.txt", ten_names);
   test_support::write_file("ministers_abc.csv", old_roster);
   const test_support::script_result result = test_support::run_body(session, clock, [&](program_io& io) {
-    const generation_request request = ask_questions(io);
+    const roster_folders here = roster_folders_of({});
+    const dialogue_answers answers = ask_questions(io, read_rosters(here), false, 1252);
     GetParam().strike(clock);
-    vesk_mg::main(request, io);
+    vesk_mg::main(answers.request, answers.names, io, hold_folder(""), here);
   });
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err.rfind(GetParam().report, 0), 0U) << result.err;
@@ -181,9 +182,9 @@ TEST_F(faults, a_folder_given_and_moved_before_the_first_id_gets_the_roster) {
 // system's own reason as it ends its sentence, and no second point.
 TEST_F(faults, a_folder_that_is_gone_is_told_before_a_question) {
   roster_folders gone;
-  gone.paths = {"gone"};
+  gone.folders = {{"gone"}};
   const test_support::script_result result =
-      test_support::run_body(session, clock, [&](program_io& io) { vesk_mg(io, gone); });
+      test_support::run_body(session, clock, [&](program_io& io) { vesk_mg(io, gone, {}, std::nullopt); });
   const std::string report = "\r\nraised VESK_MG.FILE_NAME_ERROR : Cannot write in ";
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, "");

@@ -1,16 +1,13 @@
-// The record of every choice the dialogue makes, handed to generation as
-// it stands: generation reads it and never changes it. The dialogue
-// guarantees what generation relies on: a lower-case tag, a ruling
-// alignment whose ten counts are each at least 1, no count below zero,
-// a name file that held enough names, each one the game can read, when it
-// was checked (whose digest it holds), and last_id = next_id + total - 1
-// within 32 bits.
+// The record of every choice the user makes in the dialogue, handed to
+// generation as it stands: generation reads it and never changes it. The
+// dialogue guarantees what generation relies on: a lower-case tag, a
+// ruling alignment whose ten counts are each at least 1, no count below
+// zero, and a last ID, the first ID and the total less one, within 32 bits.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "vocabulary/alignment.hpp"
@@ -25,16 +22,8 @@ struct alignment_jobs {
 };
 
 struct generation_request {
-  std::string folder;              // where the roster goes, as typed; "" for the working folder
-  std::string roster_list;         // the list of the rosters the game loads that the folder has or would have, or ""
-  std::string governing_list;      // the list that names them now, "" where the game keeps none
-  std::string name_file_name;      // the name file, as found from what the user typed
-  std::uint64_t names_digest = 0;  // the digest of the lines the dialogue checked
-  bool names_in_utf8 = false;      // its names are UTF-8, to be written in the game's code page
-  unsigned game_code_page = 1252;  // the code page the game reads the roster in
-  std::array<char, 3> tag{};       // lower case
-  std::int32_t next_id = 0;        // the first ID, as entered
-  std::int32_t last_id = 0;        // the ID of the last minister
+  std::array<char, 3> tag{};                           // lower case
+  std::int32_t next_id = 0;                            // the first ID, as entered
   std::array<alignment_jobs, alignment_count> jobs{};  // indexed by alignment
   std::optional<alignment> ruling;                     // the first alignment entered
 

@@ -82,7 +82,7 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
  protected:
   test_support::temp_folder folder;
   test_support::fake_env clock;
-  std::optional<generation_request> handed_over;
+  std::optional<dialogue_answers> handed_over;
 
   void SetUp() override {
     const std::string forty = test_support::numbered_names(40);
@@ -130,8 +130,10 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
 
   test_support::script_result run(const std::string& input, const std::vector<std::string>& folders = {},
                                   std::optional<unsigned> code_page = {}) {
-    return test_support::run_body(
-        input, clock, [&](program_io& io) { handed_over = ask_questions(io, roster_folders_of(folders), code_page); });
+    return test_support::run_body(input, clock, [&](program_io& io) {
+      const roster_folders found = roster_folders_of(folders);
+      handed_over = ask_questions(io, read_rosters(found), found.given, code_page.value_or(clock.code_page));
+    });
   }
 };
 
@@ -598,12 +600,11 @@ TEST_F(dialogue_request, hands_over_every_choice) {
               .text());
   ASSERT_EQ(result.status, 0);
   ASSERT_TRUE(handed_over);
-  const generation_request& request = *handed_over;
+  const generation_request& request = handed_over->request;
   EXPECT_EQ(text_of(request.tag), "ger");
   EXPECT_EQ(request.ruling, alignment::sc);
-  EXPECT_EQ(request.name_file_name, "names.txt");
+  EXPECT_EQ(handed_over->names.file, "names.txt");
   EXPECT_EQ(request.next_id, 1000);
-  EXPECT_EQ(request.last_id, 1013);
   for (std::size_t a = 0; a < alignment_count; ++a) {
     const auto which = static_cast<alignment>(a);
     const bool chosen =
@@ -615,12 +616,17 @@ TEST_F(dialogue_request, hands_over_every_choice) {
   EXPECT_EQ(request.jobs_of(alignment::pa).counts, (std::array<std::int32_t, 10>{0, 0, 0, 0, 0, 0, 0, 0, 0, 3}));
 }
 
+// The range of a first ID ends at it and the total less one.
 TEST_F(dialogue_request, first_id_and_total_give_the_last_id) {
+  test_support::write_file("x.csv", test_support::roster("XYZ", 40, 2));
   const test_support::script_result result =
-      run(test_support::answers{.counts = {{2, 2, 2, 2, 2, 2, 2, 2, 2, 11}}, .first_id = " 12abc"}.text());
+      run(test_support::answers{.counts = {{2, 2, 2, 2, 2, 2, 2, 2, 2, 11}}, .first_id = " 12abc\n42"}.text());
   ASSERT_EQ(result.status, 0);
-  EXPECT_EQ(handed_over->next_id, 12);
-  EXPECT_EQ(handed_over->last_id, 12 + 29 - 1);
+  EXPECT_TRUE(result.out.ends_with(id_prompt + "\r\nIDs 12 to 40 are already used by 1 minister in x.csv.\r\n"
+                                               "The next 29 free IDs in a row start at 42.\r\n" +
+                                   id_prompt + "\r\n"))
+      << result.out;
+  EXPECT_EQ(handed_over->request.next_id, 42);
 }
 
 TEST_F(dialogue_request, hands_over_how_the_names_are_written) {
@@ -628,8 +634,8 @@ TEST_F(dialogue_request, hands_over_how_the_names_are_written) {
   clock.code_page = 1250;  // where "Łukasz" has a place
   for (const auto& [file, utf8] : cases) {
     ASSERT_EQ(run(test_support::answers{.name_files = {file}}.text()).status, 0) << file;
-    EXPECT_EQ(handed_over->names_in_utf8, utf8) << file;
-    EXPECT_EQ(handed_over->game_code_page, 1250U) << file;
+    EXPECT_EQ(handed_over->names.utf8, utf8) << file;
+    EXPECT_EQ(handed_over->names.code_page, 1250U) << file;
   }
 }
 

@@ -32,9 +32,9 @@ TEST(file_in_use, a_file_held_open_by_another_program_gets_the_fallback_name) {
         ::CreateFileA("ministers_abc.csv", c.access, c.sharing, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
 
-    const generation_request request = test_support::request_builder(alignment::ns, 1).build();
+    const test_support::built_request request = test_support::request_builder(alignment::ns, 1).build();
     const test_support::script_result result =
-        test_support::run_body("", clock, [&](program_io& io) { vesk_mg::main(request, io); });
+        test_support::run_body("", clock, [&](program_io& io) { test_support::generate(request, io); });
     ::CloseHandle(held);
 
     EXPECT_EQ(result.status, 0) << result.err;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "generation/roster_file.hpp"
+#include "rosters/replaced_file.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/fields.hpp"
 #include "tests/support/requests.hpp"
@@ -22,8 +22,8 @@ class generation : public ::testing::Test {
   test_support::temp_folder folder;
   test_support::fake_env clock;
 
-  generation_result run(const generation_request& request) {
-    return test_support::run_body("", clock, [&](program_io& io) { vesk_mg::main(request, io); });
+  generation_result run(const test_support::built_request& request) {
+    return test_support::run_body("", clock, [&](program_io& io) { test_support::generate(request, io); });
   }
 
   static void write_names(int count) { test_support::write_file("names.txt", test_support::numbered_names(count)); }
@@ -37,7 +37,7 @@ const std::string header = "ABC;Ruling Cabinet - Start;Name;Pool;Ideology;Person
 TEST_F(generation, writes_the_worked_example_line_for_line) {
   test_support::write_file(
       "names.txt", "Helge Brannvik\nOttar Selmund\nC\nD\nE\nF\nG\nH\nI\nJ\nIvar Kjellsand\nRuna Falkvik\nunused\n");
-  const generation_request request = request_builder(alignment::ns, 601)
+  const test_support::built_request request = request_builder(alignment::ns, 601)
                                          .counts(alignment::ns, {2, 1, 1, 1, 1, 1, 1, 1, 1, 1})
                                          .counts(alignment::fa, {0, 0, 1, 0, 0, 0, 0, 0, 0, 0})
                                          .build();
@@ -76,7 +76,7 @@ TEST_F(generation, writes_the_worked_example_line_for_line) {
 
 TEST_F(generation, ruling_cabinet_alone_makes_twelve_lines) {
   write_names(10);
-  const generation_request request = request_builder(alignment::lwr, -3).build();
+  const test_support::built_request request = request_builder(alignment::lwr, -3).build();
   const generation_result result = run(request);
   ASSERT_EQ(result.status, 0);
   const std::vector<std::string> lines = lines_of(test_support::read_file("ministers_abc.csv"));
@@ -91,7 +91,7 @@ TEST_F(generation, ruling_cabinet_alone_makes_twelve_lines) {
 
 TEST_F(generation, groups_replacements_in_the_fixed_order_and_positions_within) {
   write_names(40);
-  const generation_request request = request_builder(alignment::sc, 1)
+  const test_support::built_request request = request_builder(alignment::sc, 1)
                                          .counts(alignment::sc, {2, 1, 1, 1, 1, 1, 1, 1, 1, 2})
                                          .counts(alignment::pa, {0, 1, 0, 0, 0, 0, 0, 0, 0, 0})
                                          .counts(alignment::fa, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
@@ -122,7 +122,7 @@ TEST_F(generation, names_are_copied_byte_for_byte_whole) {
                            "\xEF\xBB\xBF"
                            "  spaced  \r\n\r\nRen\xE9 in ANSI\r\n" +
                                long_name + "\r\nE\nF\nG\nH\nI\nlast without end");
-  const generation_request request = request_builder(alignment::ns, 1).build();
+  const test_support::built_request request = request_builder(alignment::ns, 1).build();
   ASSERT_EQ(run(request).status, 0);
   const std::vector<std::string> lines = lines_of(test_support::read_file("ministers_abc.csv"));
   const std::vector<std::string> starts{"1;Head of State;  spaced  ;NA;", "2;Head of Government;;NA;",
@@ -205,8 +205,7 @@ TEST_F(generation, falls_back_to_numbered_names_while_files_are_in_use) {
           "The ministers will instead be put in a file called: " +
           std::to_string(k + 1) + "ministers_abc.csv!\r\n";
     }
-    generation_request request = request_builder(alignment::ns, 1).build();
-    request.folder = c.folder;
+    const test_support::built_request request = request_builder(alignment::ns, 1).folder(c.folder).build();
     const std::size_t files_before = test_support::names_here().size() + (std::filesystem::exists(c.used) ? 0 : 1);
     const generation_result result = run(request);
     ASSERT_EQ(result.status, 0) << result.err;
@@ -227,7 +226,7 @@ TEST_F(generation, a_writable_existing_file_is_replaced_silently) {
   // Kept for the user by an earlier run of the same process number.
   const std::string kept = temporary_name_beside("ministers_abc.csv");
   test_support::write_file(kept, "kept\r\n");
-  const generation_request request = request_builder(alignment::ns, 1).build();
+  const test_support::built_request request = request_builder(alignment::ns, 1).build();
   const generation_result result = run(request);
   ASSERT_EQ(result.status, 0);
   EXPECT_EQ(result.out.find("in use"), std::string::npos);
@@ -239,7 +238,7 @@ TEST_F(generation, no_free_name_after_the_last_fallback_ends_the_run) {
   write_names(10);
   std::filesystem::create_directory("ministers_abc.csv");
   for (int k = 1; k <= 999; ++k) std::filesystem::create_directory(std::to_string(k) + "ministers_abc.csv");
-  const generation_request request = request_builder(alignment::ns, 1).build();
+  const test_support::built_request request = request_builder(alignment::ns, 1).build();
   const generation_result result = run(request);
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "\r\nraised VESK_MG.MAIN.NO_FREE_FILE_NAME_ERROR : 999ministers_abc.csv\r\n");
@@ -250,7 +249,7 @@ TEST_F(generation, no_free_name_after_the_last_fallback_ends_the_run) {
 
 TEST_F(generation, a_name_that_cannot_be_created_is_not_a_file_in_use) {
   write_names(10);
-  const generation_request request = request_builder(alignment::ns, 1).tag("n/a").build();  // no such folder
+  const test_support::built_request request = request_builder(alignment::ns, 1).tag("n/a").build();  // no such folder
   const generation_result result = run(request);
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err.find("\r\nraised VESK_MG.FILE_NAME_ERROR : ministers_n/a.csv"), 0U) << result.err;
@@ -260,7 +259,7 @@ TEST_F(generation, a_name_that_cannot_be_created_is_not_a_file_in_use) {
 TEST_F(generation, a_name_file_that_runs_out_leaves_the_old_roster) {
   write_names(11);
   test_support::write_file("ministers_abc.csv", "the old roster\r\n");
-  const generation_request request =
+  const test_support::built_request request =
       request_builder(alignment::ns, 601).counts(alignment::ns, {2, 2, 1, 1, 1, 1, 1, 1, 1, 1}).build();
   const generation_result result = run(request);
   EXPECT_EQ(result.status, 1);
@@ -272,7 +271,7 @@ TEST_F(generation, a_name_file_that_runs_out_leaves_the_old_roster) {
 }
 
 TEST_F(generation, a_name_file_gone_before_generation_ends_the_run) {
-  const generation_request request = request_builder(alignment::ns, 1).build();
+  const test_support::built_request request = request_builder(alignment::ns, 1).build();
   const generation_result result = run(request);
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err.find("\r\nraised VESK_MG.FILE_NAME_ERROR : names.txt"), 0U) << result.err;

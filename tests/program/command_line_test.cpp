@@ -70,7 +70,9 @@ TEST(command_line, answers_help_and_version_takes_folders_and_refuses_the_rest) 
     const std::vector<std::string> folders = !c.folders.empty()    ? c.folders
                                              : c.arguments.empty() ? std::vector<std::string>{""}
                                                                    : c.arguments;
-    EXPECT_EQ(asked.folders.paths, c.status ? std::vector<std::string>{} : folders) << c.arguments.size();
+    std::vector<std::string> paths;
+    for (const rosters_folder& found : asked.folders.folders) paths.push_back(found.path);
+    EXPECT_EQ(paths, c.status ? std::vector<std::string>{} : folders) << c.arguments.size();
     EXPECT_EQ(asked.code_page, c.code_page) << c.arguments.size();
     EXPECT_EQ(out.text().substr(0, c.out.size()), c.out) << c.arguments.size();
     EXPECT_EQ(out.text().empty(), c.out.empty()) << c.arguments.size();

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "generation/roster_file.hpp"
+#include "rosters/replaced_file.hpp"
 #include "platform/errors.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/string_streams.hpp"
@@ -30,7 +30,7 @@ TEST(end_of_run, reports_an_unhandled_error_after_completing_the_console_line) {
     test_support::fake_env clock;
     const test_support::script_result result = test_support::run_body("", clock, [&fail = fail](program_io& run) {
       const folder_handle here = hold_folder("");
-      roster_file file(here, "ministers_abc.csv");
+      replaced_file file(here, "ministers_abc.csv");
       file.write("half a row");
       run.out.write_text("Generating ministers.");
       fail();

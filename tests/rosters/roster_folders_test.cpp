@@ -35,9 +35,10 @@ class roster_folders_found : public ::testing::TestWithParam<folders_case> {
   void SetUp() override {
     // A game with two mods, a new mod, a game whose names are in other
     // cases, a stray db among the mods, and a game whose db holds no rosters.
-    for (const char* made : {"game/db/ministers", "game/Mods/MyMod/db/ministers", "game/Mods/db",
-                             "game/OldMod/db/ministers", "game/Mods/NewMod/db", "game/Mods/MyMod/ministers",
-                             "cased/Db/MINISTERS", "cased/mods/CaseMod/DB/Ministers", "bare/db", "elsewhere"}) {
+    for (const char* made :
+         {"game/db/ministers", "game/Mods/MyMod/db/ministers", "game/Mods/db", "game/OldMod/db/ministers",
+          "game/Mods/NewMod/db", "game/Mods/MyMod/ministers", "cased/Db/MINISTERS", "cased/mods/CaseMod/DB/Ministers",
+          "bare/db", "elsewhere", "game/Mods/Fresh", "game/Fresh", "elsewhere/inside"}) {
       std::filesystem::create_directories(made);
     }
     test_support::write_file("names.txt", "a\n");
@@ -50,10 +51,12 @@ TEST_P(roster_folders_found, as_the_game_keeps_them) {
   const roster_folders found = roster_folders_of(c.typed);
   std::vector<std::string> paths;
   for (const std::string& path : c.paths) paths.push_back(as_shown(path, folder.path()));
-  EXPECT_EQ(found.paths, paths);
+  std::vector<std::string> found_paths;
+  for (const rosters_folder& found_folder : found.folders) found_paths.push_back(found_folder.path);
+  EXPECT_EQ(found_paths, paths);
   EXPECT_EQ(found.given, !c.typed.empty());
-  EXPECT_EQ(found.governing_list, as_shown(c.governing_list, folder.path()));
-  EXPECT_EQ(found.own_list, as_shown(c.own_list, folder.path()));
+  EXPECT_EQ(governing_list(found), as_shown(c.governing_list, folder.path()));
+  EXPECT_EQ(own_list(found), as_shown(c.own_list, folder.path()));
   for (const std::string& made : c.made) EXPECT_TRUE(std::filesystem::is_directory(made)) << made;
   for (const std::string& not_made : c.not_made) EXPECT_FALSE(std::filesystem::exists(not_made)) << not_made;
 }
@@ -106,6 +109,37 @@ INSTANTIATE_TEST_SUITE_P(
         // A later folder whose db holds no rosters adds none, and none is made in it.
         folders_case{
             "a_later_db_without_rosters", {"elsewhere", "bare"}, {"elsewhere"}, "", "", {}, {"bare/db/ministers"}},
+        // A new mod, with no db yet, one or two folders below the game (D40).
+        folders_case{"a_new_mod_without_db",
+                     {"game/Mods/Fresh"},
+                     {"game/Mods/Fresh|db|ministers", "<here>|game|db|ministers"},
+                     "",
+                     "<here>|game|Mods|Fresh|db|ministers.txt",
+                     {"game/Mods/Fresh/db/ministers"}},
+        folders_case{"a_new_mod_one_below_the_game",
+                     {"game/Fresh"},
+                     {"game/Fresh|db|ministers", "<here>|game|db|ministers"},
+                     "",
+                     "<here>|game|Fresh|db|ministers.txt",
+                     {"game/Fresh/db/ministers"}},
+        // A folder with no game above is a plain folder, and nothing is made in it.
+        folders_case{
+            "a_plain_folder_alone", {"elsewhere/inside"}, {"elsewhere/inside"}, "", "", {}, {"elsewhere/inside/db"}},
+        // A db folder stands for the folder it is in: no db/db.
+        folders_case{"a_mods_db_given",
+                     {"game/Mods/MyMod/db"},
+                     {"game/Mods/MyMod/db|ministers", "<here>|game|db|ministers"},
+                     "",
+                     "<here>|game|Mods|MyMod|db|ministers.txt",
+                     {},
+                     {"game/Mods/MyMod/db/db"}},
+        folders_case{"the_games_db_given",
+                     {"game/db"},
+                     {"game/db|ministers"},
+                     "",
+                     "<here>|game|db|ministers.txt",
+                     {},
+                     {"game/db/db"}},
         folders_case{"the_game_has_a_list",
                      {"game/Mods/MyMod"},
                      {"game/Mods/MyMod|db|ministers", "<here>|game|db|ministers"},
@@ -127,6 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(roster_folders, a_folder_that_is_not_there_or_no_folder_is_refused) {
   const test_support::temp_folder folder;
   test_support::write_file("names.txt", "a\n");
+  test_support::lay_out(
+      {{"game/db/ministers/", ""}, {"game/Mods/db/", ""}, {"other/db/ministers/", ""}, {"other/mods/", ""}});
   struct refused_case {
     std::vector<std::string> typed;
     std::string raised;
@@ -137,6 +173,14 @@ TEST(roster_folders, a_folder_that_is_not_there_or_no_folder_is_refused) {
       {{".", "missing"}, "VESK_MG.FILE_NAME_ERROR : No such folder: missing"},
       {{"names.txt/inside"}, "VESK_MG.FILE_NAME_ERROR : No such folder: names.txt/inside"},
       {{"names.txt"}, "VESK_MG.FILE_USE_ERROR : Not a folder: names.txt"},
+      // Nothing is made in the folder of a game's mods.
+      {{"game/Mods"},
+       "VESK_MG.FILE_USE_ERROR : Not a mod's folder: game/Mods holds the game's mods; give the folder of one of them"},
+      {{"game/Mods/db"},
+       "VESK_MG.FILE_USE_ERROR : Not a mod's folder: game/Mods/db holds the game's mods; give the folder of one of "
+       "them"},
+      {{"other/mods"},
+       "VESK_MG.FILE_USE_ERROR : Not a mod's folder: other/mods holds the game's mods; give the folder of one of them"},
   };
   for (const refused_case& c : cases) {
     EXPECT_EQ(test_support::raised_by([&] { (void)roster_folders_of(c.typed); }), c.raised) << c.typed.back();

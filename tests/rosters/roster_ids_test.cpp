@@ -10,6 +10,12 @@
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
+
+// A range as a failing row shows it.
+void PrintTo(const id_range& range, std::ostream* os) {
+  *os << range.first << ".." << range.last << "x" << range.times;
+}
+
 namespace {
 
 const std::string header = "ABC;Ruling Cabinet - Start;Name;Pool;Ideology;Personality;Loyalty;Picturename;x\r\n";
@@ -18,7 +24,7 @@ struct roster_case {
   const char* name;
   std::string text;
   std::optional<std::string> tag;  // nothing: no roster
-  std::vector<std::int64_t> ids{};
+  std::vector<id_range> ids{};
   friend void PrintTo(const roster_case& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -48,33 +54,35 @@ std::string header_of(std::size_t size) {
 INSTANTIATE_TEST_SUITE_P(
     rows, roster_ids_read,
     ::testing::Values(
-        roster_case{"a_roster", header + "601;a\r\n602;b\r\n;Replacements;;;;;;;x\r\n", "ABC", {601, 602}},
-        roster_case{"its_header_in_any_case", "ger;ruling CABINET - start\r\n7;a\r\n", "ger", {7}},
+        roster_case{"a_roster", header + "601;a\r\n602;b\r\n;Replacements;;;;;;;x\r\n", "ABC", {{601, 602}}},
+        roster_case{"its_header_in_any_case", "ger;ruling CABINET - start\r\n7;a\r\n", "ger", {{7, 7}}},
         roster_case{"a_header_of_another_file", "ABC;Notes\r\n601;a\r\n", std::nullopt},
         roster_case{"a_header_of_one_field", "ABC\r\n601;a\r\n", std::nullopt},
-        roster_case{"a_header_of_255_bytes", header_of(255) + "\r\n601;a\r\n", "ABC", {601}},
+        roster_case{"a_header_of_255_bytes", header_of(255) + "\r\n601;a\r\n", "ABC", {{601, 601}}},
         roster_case{"a_header_of_256_bytes_is_too_long", header_of(256) + "\r\n601;a\r\n", std::nullopt},
         roster_case{"a_header_alone_without_an_end", "ABC;Ruling Cabinet - Start", "ABC", {}},
-        roster_case{
-            "blanks_and_a_sign_around_an_id", header + "  +601 \t;a\r\n\t-5;b\r\n 0;c\r\n", "ABC", {601, -5, 0}},
+        roster_case{"blanks_and_a_sign_around_an_id",
+                    header + "  +601 \t;a\r\n\t-5;b\r\n 0;c\r\n",
+                    "ABC",
+                    {{-5, -5}, {0, 0}, {601, 601}}},
         roster_case{"a_blank_inside_an_id", header + "60 1;a\r\n", "ABC", {}},
         roster_case{"two_signs", header + "+-606;a\r\n-;b\r\n+ 7;c\r\n", "ABC", {}},
-        roster_case{"leading_zeros", header + std::string(40, '0') + "605;a\r\n", "ABC", {605}},
+        roster_case{"leading_zeros", header + std::string(40, '0') + "605;a\r\n", "ABC", {{605, 605}}},
         roster_case{"the_edges_of_32_bits",
                     header + "2147483647;a\r\n2147483648;b\r\n-2147483648;c\r\n-2147483649;d\r\n",
                     "ABC",
-                    {2147483647, -2147483648}},
+                    {{-2147483648, -2147483648}, {2147483647, 2147483647}}},
         // 2^64 + 605: no ID, and never 605.
         roster_case{"a_value_past_64_bits", header + "18446744073709552221;a\r\n", "ABC", {}},
         roster_case{"an_id_with_a_tail", header + "601x;a\r\n601 x;b\r\n", "ABC", {}},
         roster_case{"empty_first_fields", header + ";Replacements;;;;;;;x\r\n;\r\n\r\n", "ABC", {}},
-        roster_case{"the_last_line_without_an_end", header + "601", "ABC", {601}},
-        roster_case{"the_last_line_without_an_end_nor_a_field_end", header + "600;a\r\n601", "ABC", {600, 601}},
+        roster_case{"the_last_line_without_an_end", header + "601", "ABC", {{601, 601}}},
+        roster_case{"the_last_line_without_an_end_nor_a_field_end", header + "600;a\r\n601", "ABC", {{600, 601}}},
         roster_case{"every_line_end_the_game_takes",
                     "ABC;Ruling Cabinet - Start\r601;a\n602;b\r\n603;c\r604",
                     "ABC",
-                    {601, 602, 603, 604}},
-        roster_case{"a_utf8_byte_order_mark", "\xEF\xBB\xBF" + header + "601;a\r\n", "ABC", {601}},
+                    {{601, 604}}},
+        roster_case{"a_utf8_byte_order_mark", "\xEF\xBB\xBF" + header + "601;a\r\n", "ABC", {{601, 601}}},
         roster_case{"utf16_little_endian", "\xFF\xFE" + header, std::nullopt},
         roster_case{"utf16_big_endian", "\xFE\xFF" + header, std::nullopt},
         roster_case{"an_empty_file", "", std::nullopt},
@@ -82,8 +90,28 @@ INSTANTIATE_TEST_SUITE_P(
         roster_case{"an_id_across_two_blocks",
                     header + "0;" + std::string((std::size_t{1} << 20) - header.size() - 5, 'p') + "\n" + "601;a\r\n",
                     "ABC",
-                    {0, 601}}),
+                    {{0, 0}, {601, 601}}},
+        // Consecutive IDs merge into ranges, and an ID used again counts again.
+        roster_case{"ids_again_and_again", header + "7\r\n7\r\n7\r\n", "ABC", {{7, 7, 3}}},
+        roster_case{
+            "ranges_that_overlap", header + "1\n2\n3\n2\n3\n4\n9\n", "ABC", {{1, 1}, {2, 3, 2}, {4, 4}, {9, 9}}},
+        roster_case{"ids_in_any_order", header + "3\n1\n2\n", "ABC", {{1, 3}}}),
     [](const ::testing::TestParamInfo<roster_case>& param) { return std::string(param.param.name); });
+
+// Ranges as disjoint ones in ID order, the times of each ID added up.
+TEST(roster_ids, ranges_are_normalized) {
+  const std::vector<std::pair<std::vector<id_range>, std::vector<id_range>>> cases{
+      {{}, {}},
+      {{{5, 9}}, {{5, 9}}},
+      {{{5, 9}, {1, 4}}, {{1, 9}}},
+      {{{1, 4}, {6, 9}}, {{1, 4}, {6, 9}}},
+      {{{1, 4}, {3, 6}}, {{1, 2}, {3, 4, 2}, {5, 6}}},
+      {{{1, 4, 2}, {5, 5, 2}}, {{1, 5, 2}}},
+      {{{7, 7, 3}, {7, 7, 2}}, {{7, 7, 5}}},
+      {{{-2147483648, 2147483647}}, {{-2147483648, 2147483647}}},
+  };
+  for (const auto& [ranges, merged] : cases) EXPECT_EQ(normalized(ranges), merged) << ranges.size();
+}
 
 TEST(roster_ids, a_file_that_cannot_be_read_is_no_roster) {
   const test_support::temp_folder folder;

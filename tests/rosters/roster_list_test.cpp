@@ -2,62 +2,129 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
+
+#include "tests/support/raised.hpp"
+#include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
 namespace {
 
-TEST(roster_list, names_one_file_a_line_passing_over_comments_and_blank_lines) {
-  struct names_case {
-    std::string list;
-    std::vector<std::string> names;
-  };
-  const std::vector<names_case> cases{
-      {"", {}},
-      {"ministers_ger.csv\r\nministers_ita.csv\r\n", {"ministers_ger.csv", "ministers_ita.csv"}},
-      {"ministers_ger.csv\nministers_ita.csv", {"ministers_ger.csv", "ministers_ita.csv"}},
-      {"ministers_ger.csv\rministers_ita.csv\r", {"ministers_ger.csv", "ministers_ita.csv"}},
-      {"# the game's\r\n\r\n  \t\r\n#ministers_ita.csv\r\n  # indented\r\nministers_ger.csv", {"ministers_ger.csv"}},
-      {" \tmy roster.csv  \r\n", {"my roster.csv"}},
-      {"a.csv # not a comment\n", {"a.csv # not a comment"}},
-  };
-  for (const names_case& c : cases) EXPECT_EQ(names_in_list(c.list), c.names) << c.list;
+using encoding = list_form::encoding;
+
+std::string utf16(const std::string& ascii, encoding order) {
+  std::string text = order == encoding::utf16_little_endian ? "\xFF\xFE" : "\xFE\xFF";
+  for (const char c : ascii)
+    text += order == encoding::utf16_little_endian ? std::string{c, '\0'} : std::string{'\0', c};
+  return text;
+}
+
+struct list_case {
+  const char* name;
+  std::string text;
+  std::vector<std::string> names;  // folded, in byte order
+  list_form form{};
+  friend void PrintTo(const list_case& c, std::ostream* os) { *os << c.name; }
+};
+
+class roster_list_read : public ::testing::TestWithParam<list_case> {
+ protected:
+  test_support::temp_folder folder;
+};
+
+TEST_P(roster_list_read, as_the_game_reads_it) {
+  const list_case& c = GetParam();
+  test_support::write_file("ministers.txt", c.text);
+  const roster_list list = read_roster_list("ministers.txt");
+  std::vector<std::string> names(list.names.begin(), list.names.end());
+  std::ranges::sort(names);
+  EXPECT_EQ(names, c.names);
+  EXPECT_EQ(list.form.written_in, c.form.written_in);
+  EXPECT_EQ(list.form.line_end, c.form.line_end);
+  EXPECT_EQ(list.form.ends_open, c.form.ends_open);
+}
+
+const std::string longest(255, 'n');
+
+INSTANTIATE_TEST_SUITE_P(
+    rows, roster_list_read,
+    ::testing::Values(
+        list_case{"empty", "", {}},
+        list_case{"crlf", "ministers_ger.csv\r\nMinisters_ITA.csv\r\n", {"ministers_ger.csv", "ministers_ita.csv"}},
+        list_case{"lf_and_an_open_end",
+                  "ministers_ger.csv\nministers_ita.csv",
+                  {"ministers_ger.csv", "ministers_ita.csv"},
+                  {encoding::plain, "\n", true}},
+        list_case{"lone_crs", "a.csv\rb.csv\r", {"a.csv", "b.csv"}, {encoding::plain, "\r", false}},
+        list_case{"the_first_line_end_sets_the_form", "a.csv\nb.csv\r\n", {"a.csv", "b.csv"}, {encoding::plain, "\n"}},
+        list_case{"comments_blanks_and_blank_lines",
+                  "# the game's\r\n\r\n  \t\r\n#ministers_ita.csv\r\n  # indented\r\n \tmy roster.csv  \r\nx.csv # no "
+                  "comment\r\n",
+                  {"my roster.csv", "x.csv # no comment"}},
+        list_case{"names_once_whatever_their_case", "a.csv\nA.CSV\na.csv\n", {"a.csv"}, {encoding::plain, "\n"}},
+        list_case{"a_utf8_byte_order_mark", "\xEF\xBB\xBFministers_ger.csv\r\n", {"ministers_ger.csv"}},
+        list_case{"utf16_little_endian",
+                  utf16("a.csv\r\nb.csv", encoding::utf16_little_endian),
+                  {"a.csv", "b.csv"},
+                  {encoding::utf16_little_endian, "\r\n", true}},
+        list_case{"utf16_big_endian",
+                  utf16("a.csv\nb.csv\n", encoding::utf16_big_endian),
+                  {"a.csv", "b.csv"},
+                  {encoding::utf16_big_endian, "\n"}},
+        // A line as long as a file name may be names one; a longer line, none.
+        list_case{"lines_longer_than_a_file_name",
+                  longest + "\r\n" + longest + "x\r\n" + std::string(100000, 'x') + "\r\nlast.csv\r\n" + longest + "xy",
+                  {"last.csv", longest},
+                  {encoding::plain, "\r\n", true}}),
+    [](const ::testing::TestParamInfo<list_case>& param) { return std::string(param.param.name); });
+
+TEST(roster_list, of_too_many_names_or_unreadable_is_refused) {
+  const test_support::temp_folder folder;
+  std::string many;
+  for (std::size_t i = 0; i <= most_listed_names; ++i) many += std::to_string(i) + ".csv\n";
+  test_support::write_file("many.txt", many);
+  test_support::write_file("enough.txt", many.substr(many.find('\n') + 1) + "1.CSV\n");
+  std::filesystem::create_directory("folder.txt");
+  EXPECT_EQ(test_support::raised_by([] { (void)read_roster_list("many.txt"); }),
+            "VESK_MG.FILE_USE_ERROR : Cannot read the roster list many.txt: it names more than 65536 files");
+  EXPECT_EQ(read_roster_list("enough.txt").names.size(), most_listed_names);
+  EXPECT_EQ(test_support::raised_by([] {
+              (void)read_roster_list("folder.txt");
+            }).rfind("VESK_MG.FILE_USE_ERROR : Cannot read the roster list folder.txt: ", 0),
+            0U);
+  EXPECT_EQ(test_support::raised_by([] {
+              (void)read_roster_list("missing.txt");
+            }).rfind("VESK_MG.FILE_NAME_ERROR : Cannot read the roster list missing.txt: ", 0),
+            0U);
 }
 
 TEST(roster_list, names_a_file_with_letter_case_ignored) {
-  struct named_case {
-    std::string list;
-    std::string file;
-    bool named;
-  };
-  const std::vector<named_case> cases{
-      {"ministers_abc.csv\n", "ministers_abc.csv", true},
-      {"MINISTERS_ABC.CSV\n", "ministers_abc.csv", true},
-      {"#ministers_abc.csv\n", "ministers_abc.csv", false},
-      {"ministers_abc.csv.old\n", "ministers_abc.csv", false},
-      {"", "ministers_abc.csv", false},
-  };
-  for (const named_case& c : cases) EXPECT_EQ(list_names(c.list, c.file), c.named) << c.list;
+  const test_support::temp_folder folder;
+  test_support::write_file("ministers.txt", "MINISTERS_ABC.CSV\n#ministers_ita.csv\nministers_ger.csv.old\n");
+  const roster_list list = read_roster_list("ministers.txt");
+  EXPECT_TRUE(list.names_file("ministers_abc.csv"));
+  EXPECT_FALSE(list.names_file("ministers_ita.csv"));
+  EXPECT_FALSE(list.names_file("ministers_ger.csv"));
 }
 
-TEST(roster_list, takes_a_name_in_its_own_line_ends) {
-  struct with_case {
-    std::string list;
-    std::string after;
+TEST(roster_list, takes_a_name_in_its_own_form) {
+  struct addition_case {
+    list_form form;
+    std::string addition;
   };
-  const std::vector<with_case> cases{
-      {"", "ministers_abc.csv\r\n"},
-      {"ministers_ger.csv\n", "ministers_ger.csv\nministers_abc.csv\n"},
-      {"ministers_ger.csv\r\n", "ministers_ger.csv\r\nministers_abc.csv\r\n"},
-      {"ministers_ger.csv\r", "ministers_ger.csv\rministers_abc.csv\r"},
-      // The last line gets its end first.
-      {"# mine\nministers_ger.csv", "# mine\nministers_ger.csv\nministers_abc.csv\n"},
-      {"ministers_ger.csv", "ministers_ger.csv\r\nministers_abc.csv\r\n"},
-      // The first line end sets the list's own.
-      {"a.csv\r\nb.csv\nc.csv", "a.csv\r\nb.csv\nc.csv\r\nministers_abc.csv\r\n"},
+  const std::vector<addition_case> cases{
+      {{encoding::plain, "\r\n", false}, "ministers_abc.csv\r\n"},
+      {{encoding::plain, "\n", false}, "ministers_abc.csv\n"},
+      {{encoding::plain, "\r", true}, "\rministers_abc.csv\r"},
+      {{encoding::utf16_little_endian, "\r\n", true}, std::string("\r\0\n\0a\0\r\0\n\0", 10)},
+      {{encoding::utf16_big_endian, "\n", false}, std::string("\0a\0\n", 4)},
   };
-  for (const with_case& c : cases) EXPECT_EQ(list_with(c.list, "ministers_abc.csv"), c.after) << c.list;
+  for (const addition_case& c : cases) {
+    const std::string name = c.form.written_in == encoding::plain ? "ministers_abc.csv" : "a";
+    EXPECT_EQ(addition_naming(c.form, name), c.addition) << c.form.line_end.size() << c.form.ends_open;
+  }
 }
 
 }  // namespace

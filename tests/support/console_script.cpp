@@ -66,7 +66,10 @@ script_result run_script(const std::string& input, fake_env& clock, std::span<co
 }
 
 script_result run_script(byte_source& input, fake_env& clock, std::span<const std::string> folders) {
-  return run_body(input, clock, [&](program_io& io) { vesk_mg(io, roster_folders_of(folders)); });
+  return run_body(input, clock, [&](program_io& io) {
+    const roster_folders found = roster_folders_of(folders);
+    vesk_mg(io, found, read_rosters(found), std::nullopt);
+  });
 }
 
 std::string banner() {

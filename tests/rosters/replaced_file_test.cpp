@@ -1,4 +1,4 @@
-#include "generation/roster_file.hpp"
+#include "rosters/replaced_file.hpp"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 namespace vesk_mg {
 namespace {
 
-TEST(roster_file, replaces_the_name_whole_on_commit_with_its_last_line_completed) {
+TEST(replaced_file, replaces_the_name_whole_on_commit_with_its_last_line_completed) {
   test_support::temp_folder folder;
   test_support::fake_env clock;
   struct replace_case {
@@ -31,7 +31,7 @@ TEST(roster_file, replaces_the_name_whole_on_commit_with_its_last_line_completed
     test_support::write_file("out.csv", before);
     {
       const folder_handle here = hold_folder("");
-      roster_file file(here, "out.csv");
+      replaced_file file(here, "out.csv");
       file.write(c.written);
       if (c.committed) file.commit(clock);
     }
@@ -41,7 +41,7 @@ TEST(roster_file, replaces_the_name_whole_on_commit_with_its_last_line_completed
 }
 
 // ".ministers_abc.csv.<pid>.tmp" beside the roster, while the name fits in the 255 bytes a folder takes.
-TEST(roster_file, takes_a_temporary_name_that_a_user_recognises) {
+TEST(replaced_file, takes_a_temporary_name_that_a_user_recognises) {
   const std::string ending = "." + std::to_string(this_process_number()) + ".tmp";
   const std::string longest(255 - 1 - ending.size(), 'n');
   const std::vector<std::pair<std::string, std::string>> cases{

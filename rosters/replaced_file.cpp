@@ -1,4 +1,4 @@
-#include "generation/roster_file.hpp"
+#include "rosters/replaced_file.hpp"
 
 #include <algorithm>
 #include <utility>
@@ -52,7 +52,7 @@ void check_folder_takes_files(const folder_handle& folder) {
   }
 }
 
-roster_file::roster_file(const folder_handle& folder, std::string_view name)
+replaced_file::replaced_file(const folder_handle& folder, std::string_view name)
     : folder_(folder),
       name_(path_in(folder.path(), name)),
       target_(probe_for_writing(folder.native(), name, name_)),
@@ -78,21 +78,30 @@ roster_file::roster_file(const folder_handle& folder, std::string_view name)
   }
 }
 
-roster_file::~roster_file() { discard(); }
+replaced_file::~replaced_file() { discard(); }
 
-void roster_file::discard() {
-  if (kept_ || temporary_path_.empty()) return;
+system_code replaced_file::discard() {
+  if (kept_ || temporary_path_.empty()) return 0;
   handle_.reset();
-  remove_file(target_folder_, temporary_path_);
+  const system_code removed = remove_file(target_folder_, temporary_path_);
   remove_on_interruption(no_file, "");
-  temporary_path_.clear();
+  kept_ = removed != 0;
+  return removed;
 }
 
-std::string roster_file::shown_path(const std::string& path) const {
+std::string replaced_file::abandon() {
+  const std::string path = temporary_path_;
+  const system_code removed = discard();
+  return removed == 0 ? "" : "; the unfinished file " + shown_path(path) + " could not be removed: " + system_reason(removed);
+}
+
+std::string replaced_file::shown_path(const std::string& path) const {
   return target_.in_folder ? path_in(folder_.path(), path) : path;
 }
 
-void roster_file::write(std::string_view text) {
+std::string replaced_file::replaced_path() const { return shown_path(target_.path); }
+
+void replaced_file::write(std::string_view text) {
   if (text.empty()) return;
   line_ended_ = text.back() == '\n' || text.back() == '\r';
   if (buffered_ + text.size() > buffer_.size()) flush();
@@ -104,25 +113,28 @@ void roster_file::write(std::string_view text) {
   }
 }
 
-void roster_file::flush() {
+void replaced_file::flush() {
   handle_->write_all({buffer_.data(), buffered_});
   buffered_ = 0;
 }
 
-void roster_file::commit(run_environment& clock) {
-  if (!line_ended_) write("\r\n");
+bool replaced_file::rename_as(rename_kind kind, run_environment& clock, bool& kept) {
   flush();
   handle_->sync_and_close();
   const std::int64_t start = clock.monotonic_nanoseconds();
   for (;;) {
     system_code failed = 0;
     hold_interruptions_during([&] {
-      failed = rename_file(target_folder_, temporary_path_, target_.path);
+      failed = kind == rename_kind::replacing ? rename_file(target_folder_, temporary_path_, target_.path)
+               : kind == rename_kind::new_name
+                   ? rename_to_new(target_folder_, temporary_path_, target_.path)
+                   : rename_keeping(target_folder_, temporary_path_, target_.path, kept);
       if (failed != 0) return;
       remove_on_interruption(no_file, "");
       end_quietly_on_interruption();
     });
     if (failed == 0) break;
+    if (kind == rename_kind::new_name && says_taken(failed)) return false;
     if (clock.monotonic_nanoseconds() - start >= retry_for_ns) {
       std::string message = describe_system_error(name_, failed);
       // A file that has gone with its folder is not named as kept.
@@ -137,6 +149,27 @@ void roster_file::commit(run_environment& clock) {
     clock.sleep_milliseconds(retry_every_ms);
   }
   kept_ = true;
+  return true;
+}
+
+void replaced_file::commit(run_environment& clock) {
+  if (!line_ended_) write("\r\n");
+  bool kept = false;
+  rename_as(rename_kind::replacing, clock, kept);
+}
+
+std::string replaced_file::commit_keeping_replaced(run_environment& clock) {
+  bool kept = false;
+  rename_as(rename_kind::keeping_replaced, clock, kept);
+  return kept ? temporary_path_ : "";
+}
+
+bool replaced_file::commit_as_new(run_environment& clock) {
+  bool kept = false;
+  if (rename_as(rename_kind::new_name, clock, kept)) return true;
+  kept_ = false;
+  discard();
+  return false;
 }
 
 }  // namespace vesk_mg

@@ -10,7 +10,9 @@
 // field is this run's tag is the roster being replaced, or a copy of it,
 // and is passed over. Its IDs are the first fields of its other lines that
 // are whole numbers. A file that cannot be read, or is not a roster, is
-// passed over without a word: nothing here fails but for want of memory.
+// passed over without a word; a folder that cannot be listed, or a list
+// that cannot be read, raises file_use_error with the line that tells the
+// user, as finding the folders does.
 #pragma once
 
 #include <cstddef>
@@ -18,7 +20,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "rosters/roster_folders.hpp"
@@ -26,18 +27,31 @@
 
 namespace vesk_mg {
 
-// The rosters the game loads from `folders`, read once before the first
+// How many rosters count in one folder, named as the user would find it.
+struct folder_count {
+  std::string folder;
+  std::size_t rosters = 0;
+};
+
+// The rosters the game loads from the folders, read once before the first
 // question, and how many of them each folder gives.
 struct rosters_read {
   std::vector<roster_ids> rosters;
-  std::vector<std::size_t> counted;  // one for each folder, in order
+  std::vector<folder_count> counted;  // one for each folder, in order
 };
 
-rosters_read read_rosters(const roster_folders& folders);
+rosters_read read_rosters(const roster_folders& found);
+
+// Where each ID is used: a range of IDs of one roster.
+struct id_use {
+  id_range ids;
+  std::size_t roster;  // its index in `rosters`
+};
 
 struct used_ids {
   std::vector<std::string> rosters;
-  std::vector<std::pair<std::int64_t, std::size_t>> ids;  // each with its roster's index, in ID order
+  std::vector<id_use> uses;     // by first ID
+  std::vector<id_range> taken;  // every ID used, by first ID, none overlapping
 };
 
 // The IDs the rosters use that this run's roster, of `tag`, does not replace.
