@@ -231,12 +231,6 @@ const std::string deep_folder = [] {
 }();
 const std::string deep_roster = deep_folder + "/ministers_abc.csv";
 
-std::string in_utf16_little_endian(const std::string& ascii) {
-  std::string text = "\xFF\xFE";
-  for (const char c : ascii) text += {c, '\0'};
-  return text;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     rows, program_faults,
     ::testing::Values(
@@ -278,7 +272,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "\r\nraised VESK_MG.FILE_WRITE_ERROR : standard output: No space left on device\r\n",
                       nullptr},
         program_fault{"utf8_answers_file", {.input = "\xEF\xBB\xBF" + session}},
-        program_fault{"utf16_answers_file", {.input = in_utf16_little_endian(session)}},
+        program_fault{"utf16_answers_file", {.input = test_support::in_utf16(session)}},
         // A file an earlier run of the same process number kept for the user.
         program_fault{.name = "a_file_kept_at_the_temporary_name",
                       .options = {.before_input =

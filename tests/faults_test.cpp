@@ -12,8 +12,8 @@
 
 #include "dialogue/ask_questions.hpp"
 #include "generation/generation_driver.hpp"
-#include "rosters/replaced_file.hpp"
 #include "program/vesk_mg.hpp"
+#include "rosters/replaced_file.hpp"
 #include "tests/support/answers.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/fields.hpp"

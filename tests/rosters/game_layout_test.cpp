@@ -11,6 +11,7 @@
 
 #include "tests/support/answers.hpp"
 #include "tests/support/console_script.hpp"
+#include "tests/support/string_streams.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
@@ -133,6 +134,31 @@ INSTANTIATE_TEST_SUITE_P(
                         "Added ministers_abc.csv to the roster list <here>|db|ministers.txt.\r\n",
                     {{"db/ministers.txt", "ministers_ger.csv\nministers_abc.csv\n"}},
                     "db/ministers"},
+        // A new mod, its folder still empty: its db/ministers is made, and the game counts.
+        layout_case{"a_new_mod_without_db",
+                    {{"game/db/ministers/ministers_ger.csv", game_roster}, {"game/Mods/Fresh/", ""}},
+                    {"game/Mods/Fresh"},
+                    "Counting the IDs of 0 rosters in game/Mods/Fresh|db|ministers.\r\n"
+                    "Counting the IDs of 1 roster in <here>|game|db|ministers.\r\n\r\n",
+                    roster_line("game/Mods/Fresh|db|ministers|ministers_abc.csv")},
+        // Lists as the game's tools write them: a byte-order mark, and UTF-16, added to in UTF-16.
+        layout_case{"a_list_opened_by_a_byte_order_mark",
+                    {{"game/db/ministers/ministers_ger.csv", game_roster},
+                     {"game/db/ministers.txt", "\xEF\xBB\xBFministers_ger.csv\r\n"}},
+                    {"game"},
+                    "Counting the IDs of 1 roster in game|db|ministers.\r\n\r\n",
+                    roster_line("game|db|ministers|ministers_abc.csv") +
+                        "Added ministers_abc.csv to the roster list <here>|game|db|ministers.txt.\r\n",
+                    {{"game/db/ministers.txt", "\xEF\xBB\xBFministers_ger.csv\r\nministers_abc.csv\r\n"}}},
+        layout_case{"a_list_in_utf16",
+                    {{"game/db/ministers/ministers_ger.csv", game_roster},
+                     {"game/db/ministers.txt", test_support::in_utf16("m.csv\r\n")},
+                     {"game/db/ministers/m.csv", test_support::roster("MMM", 1, 1)}},
+                    {"game"},
+                    "Counting the IDs of 1 roster in game|db|ministers.\r\n\r\n",
+                    roster_line("game|db|ministers|ministers_abc.csv") +
+                        "Added ministers_abc.csv to the roster list <here>|game|db|ministers.txt.\r\n",
+                    {{"game/db/ministers.txt", test_support::in_utf16("m.csv\r\nministers_abc.csv\r\n")}}},
         layout_case{"a_mod_whose_names_are_in_other_cases",
                     {{"game/db/ministers/ministers_ger.csv", game_roster}, {"game/Mods/CaseMod/DB/Ministers/", ""}},
                     {"game/Mods/CaseMod"},
@@ -210,6 +236,28 @@ INSTANTIATE_TEST_SUITE_P(
                                   1}),
     [](const ::testing::TestParamInfo<layout_case>& param) { return std::string(param.param.name); });
 #endif
+
+// Two runs on one mod, for two tags: one ends while the other waits at its
+// questions, and the mod's list names both rosters after.
+TEST(game_layouts, two_runs_on_one_mod_both_keep_the_list) {
+  const test_support::temp_folder folder;
+  test_support::lay_out({{"game/db/ministers/", ""},
+                         {"game/db/ministers.txt", "ministers_ger.csv\n"},
+                         {"game/Mods/MyMod/db/ministers/", ""},
+                         {"names.txt", test_support::numbered_names(10)}});
+  const std::vector<std::string> mod{"game/Mods/MyMod"};
+  test_support::fake_env clock;
+  test_support::line_source waits_at_its_questions(test_support::answers{}.text(), [&](std::string_view line) {
+    if (line != "601\n") return;
+    test_support::fake_env other_clock;
+    EXPECT_EQ(test_support::run_script(test_support::answers{.tag = "xyz", .first_id = "701"}.text(), other_clock, mod)
+                  .status,
+              0);
+  });
+  EXPECT_EQ(test_support::run_script(waits_at_its_questions, clock, mod).status, 0);
+  EXPECT_EQ(test_support::read_file("game/Mods/MyMod/db/ministers.txt"),
+            "ministers_ger.csv\nministers_xyz.csv\nministers_abc.csv\n");
+}
 
 }  // namespace
 }  // namespace vesk_mg

@@ -19,6 +19,7 @@ std::int64_t fake_env::monotonic_nanoseconds() {
   // A wait reads the clock once or twice a sleep; no waiting loop reads it a thousand times.
   if (++reads_since_sleep_ > 1000)
     throw std::logic_error("the monotonic clock is read again and again, never slept on");
+  if (on_clock_read) on_clock_read();
   return monotonic;
 }
 

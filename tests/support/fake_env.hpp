@@ -25,7 +25,8 @@ class fake_env final : public run_environment {
   // When set, every reading is this wall clock time, synced and converted
   // as the real clock's readings are.
   std::optional<std::int64_t> wall_seconds;
-  std::function<void()> on_sleep;  // something that happens while the program sleeps
+  std::function<void()> on_sleep;       // something that happens while the program sleeps
+  std::function<void()> on_clock_read;  // or as it reads the monotonic clock
   int sleeps = 0;
   std::int64_t slept_ms = 0;
   unsigned code_page = 1252;  // the game's, as the user's system gives it

@@ -60,6 +60,12 @@ std::string roster(const std::string& tag, int first_id, int count) {
   return text + ";Replacements;;;;;;;x\r\n";
 }
 
+std::string in_utf16(std::string_view ascii) {
+  std::string text = "\xFF\xFE";
+  for (const char c : ascii) text += {c, '\0'};
+  return text;
+}
+
 std::string read_file(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

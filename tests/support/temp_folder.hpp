@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -35,6 +36,9 @@ std::string as_shown(std::string text, const std::filesystem::path& here);
 std::string numbered_names(int count, const std::string& line_end = "\n", int first = 1);
 // A roster of `count` ministers of `tag`, their IDs from `first_id` on.
 std::string roster(const std::string& tag, int first_id, int count);
+// ASCII text as Windows' tools write UTF-16: a byte-order mark, then two
+// bytes a character, the low one first.
+std::string in_utf16(std::string_view ascii);
 std::string read_file(const std::filesystem::path& path);
 // The names in the working folder, sorted: a leftover temporary file shows.
 std::vector<std::string> names_here();
