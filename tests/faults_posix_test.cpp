@@ -21,6 +21,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/errors.hpp"
+#include "rosters/replaced_file.hpp"
 #include "tests/support/answers.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/executable_run.hpp"
@@ -63,27 +65,22 @@ TEST_P(unwritable_folders, end_the_run_before_a_question) {
     ASSERT_TRUE(c.needs_root && ::geteuid() != 0) << c.stage;
     GTEST_SKIP() << "'" << c.stage << "' takes a privilege only root has";
   }
-  const pid_t child = ::fork();
-  ASSERT_NE(child, -1);
-  if (child == 0) {
-    // Root writes anywhere, so a folder closed to writing is met as an ordinary user.
-    if (std::string_view(c.stage).find("chmod") != std::string_view::npos && ::geteuid() == 0 &&
-        (::setgid(65534) != 0 || ::setuid(65534) != 0))
-      ::_exit(99);
-    const test_support::script_result result = test_support::run_script(session, clock, c.folders);
-    std::string expected = "\r\nraised VESK_MG." + c.report + "\r\n";
-    for (const auto& [mark, value] :
-         {std::pair<std::string, std::string>{"<here>", here}, {"<pid>", std::to_string(::getpid())}}) {
-      if (const std::size_t at = expected.find(mark); at != std::string::npos) expected.replace(at, mark.size(), value);
-    }
-    ::_exit(result.status == 1 && result.err == expected && result.out.empty() ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  const bool held = test_support::holds_apart(
+      [&] {
+        const test_support::script_result result = test_support::run_script(session, clock, c.folders);
+        std::string expected = "\r\nraised VESK_MG." + c.report + "\r\n";
+        for (const auto& [mark, value] :
+             {std::pair<std::string, std::string>{"<here>", here}, {"<pid>", std::to_string(::getpid())}}) {
+          if (const std::size_t at = expected.find(mark); at != std::string::npos)
+            expected.replace(at, mark.size(), value);
+        }
+        return result.status == 1 && result.err == expected && result.out.empty();
+      },
+      std::string_view(c.stage).find("chmod") != std::string_view::npos);
   std::filesystem::create_directories(here);
   std::filesystem::current_path(here);
   [[maybe_unused]] const int undone = std::system("chattr -a . 2>/dev/null; chmod 755 . given 2>/dev/null");
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_TRUE(held);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -174,7 +171,7 @@ TEST_P(program_faults, never_harm_the_roster) {
   const test_support::executable_result result = test_support::run_executable(c.program, options);
   EXPECT_EQ(result.exit_status, c.ended >= 0 ? c.ended : -1) << result.err;
   EXPECT_EQ(result.signal, c.ended < 0 ? -c.ended : 0);
-  EXPECT_EQ(result.err, c.report);
+  EXPECT_EQ(result.err, test_support::as_shown(c.report, std::filesystem::current_path()));
   EXPECT_EQ(result.out.find("DONE!") != std::string::npos, c.ended == 0 && !c.closing_lines_cut) << result.out;
   if (c.ended == 0 && !c.closing_lines_cut) {
     const std::string closing =
@@ -423,6 +420,40 @@ INSTANTIATE_TEST_SUITE_P(
                       .report = "Cannot read the folder shut/in: Permission denied\r\n",
                       .roster = nullptr,
                       .stage = [] { ASSERT_EQ(std::system("mkdir -p shut/in && chmod 600 shut"), 0); }},
+        // Every folder that must be searched is searched or refused, and so is a list that cannot be read.
+        program_fault{.name = "a_mods_db_that_cannot_be_listed",
+                      .options = {.arguments = {"game/Mods/MyMod"}, .as_nobody = true},
+                      .ended = 2,
+                      .report = "Cannot read the folder game/Mods/MyMod/db: Permission denied\r\n",
+                      .roster = nullptr,
+                      .stage =
+                          [] {
+                            ASSERT_EQ(std::system("mkdir -p game/db/ministers game/Mods/MyMod/db/ministers && "
+                                                  "chmod 311 game/Mods/MyMod/db"),
+                                      0);
+                          }},
+        program_fault{.name = "the_games_db_that_cannot_be_listed",
+                      .options = {.arguments = {"game/Mods/MyMod"}, .as_nobody = true},
+                      .ended = 2,
+                      .report = "Cannot read the folder <here>/game/db: Permission denied\r\n",
+                      .roster = nullptr,
+                      .stage =
+                          [] {
+                            ASSERT_EQ(std::system("mkdir -p game/db/ministers game/Mods/MyMod/db/ministers && "
+                                                  "chmod 311 game/db"),
+                                      0);
+                          }},
+        program_fault{.name = "a_list_that_cannot_be_read",
+                      .options = {.arguments = {"game"}, .as_nobody = true},
+                      .ended = 2,
+                      .report = "Cannot read the roster list <here>/game/db/ministers.txt: Permission denied\r\n",
+                      .roster = nullptr,
+                      .stage =
+                          [] {
+                            ASSERT_EQ(std::system("mkdir -p game/db/ministers && touch game/db/ministers.txt && "
+                                                  "chmod 000 game/db/ministers.txt"),
+                                      0);
+                          }},
         // Interrupted before the roster stands, a run leaves every list as it was.
         program_fault{
             .name = "interrupted_in_a_mod_leaves_the_lists",
@@ -484,6 +515,53 @@ INSTANTIATE_TEST_SUITE_P(
                             std::filesystem::resize_file("names.txt", std::uintmax_t{100} << 30);
                           }}),
     [](const ::testing::TestParamInfo<program_fault>& param) { return std::string(param.param.name); });
+
+// A failure after which the temporary file cannot be removed, whatever the
+// reason, names the file that stays in its report.
+TEST(program_leftovers, a_temporary_file_that_stays_is_named) {
+  const test_support::temp_folder folder;
+  std::filesystem::permissions(".", std::filesystem::perms::all);
+  EXPECT_TRUE(test_support::holds_apart(
+      [] {
+        test_support::write_file("names.txt", test_support::numbered_names(10));
+        std::filesystem::create_directory("mod");
+        test_support::fake_env clock;
+        // The folder closes to changes, and the clock fails, as the roster is written.
+        clock.on_sleep = [&] {
+          std::filesystem::permissions("mod", std::filesystem::perms(0555));
+          throw clock_range_error("the clock's time has no local date");
+        };
+        const std::vector<std::string> folders{"mod"};
+        const test_support::script_result result = test_support::run_script(session, clock, folders);
+        const std::string left = "mod/" + temporary_name_beside("ministers_abc.csv");
+        std::filesystem::permissions("mod", std::filesystem::perms::owner_all);
+        return result.status == 1 && std::filesystem::exists(left) &&
+               result.err ==
+                   "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : the clock's time has no local date; the unfinished "
+                   "file " +
+                       left + " could not be removed: Permission denied\r\n";
+      },
+      true));
+}
+
+// A mod deeper than the system names a path whole: the folders above it,
+// where its game would be, cannot be searched, and the run says so.
+TEST(program_depth, a_mod_too_deep_to_look_above_is_refused) {
+  const test_support::temp_folder folder;
+  const std::string name(200, 'd');
+  for (std::string whole = folder.path().string(); whole.size() <= 4096 + name.size(); whole += "/" + name) {
+    std::filesystem::create_directory(name);
+    std::filesystem::current_path(name);
+  }
+  std::filesystem::create_directories("mod/db/ministers");
+  const test_support::executable_result result =
+      test_support::run_executable(VESK_MG_EXECUTABLE, {.arguments = {"mod"}});
+  std::filesystem::current_path(folder.path());
+  EXPECT_EQ(result.exit_status, 2);
+  EXPECT_EQ(result.err.rfind("Cannot read the folder " + folder.path().string() + "/ddd", 0), 0U) << result.err;
+  EXPECT_TRUE(result.err.ends_with(": File name too long\r\n")) << result.err;
+  EXPECT_EQ(result.out, "");
+}
 
 TEST(program_race, two_runs_for_one_tag_leave_one_whole_roster) {
   test_support::temp_folder folder;

@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "program/vesk_mg.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/requests.hpp"
+#include "tests/support/string_streams.hpp"
 
 namespace vesk_mg {
 namespace {
@@ -136,6 +138,19 @@ INSTANTIATE_TEST_SUITE_P(
                   0,
                   1}),
     [](const ::testing::TestParamInfo<jobs_case>& param) { return std::string(param.param.name); });
+
+// A console that fails to take a prompt is no typo: the run ends with its report.
+TEST(get_jobs, a_failed_write_ends_the_run) {
+  test_support::fake_env clock;
+  test_support::string_source input(ones);
+  test_support::flaky_sink console(3);  // the second prompt
+  test_support::string_sink errors;
+  alignment_jobs jobs;
+  const int status = run_program(input, console, errors, clock, [&](program_io& io) { get_jobs(io, jobs, 0, true); });
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(errors.text(), "\r\nraised VESK_MG.FILE_WRITE_ERROR : standard output: Input/output error\r\n");
+  EXPECT_EQ(console.text(), attempt(0, 0) + "\r\n");
+}
 
 }  // namespace
 }  // namespace vesk_mg

@@ -52,6 +52,11 @@ struct executable_options {
 // folder of its own may be where nobody cannot follow.
 bool nobody_can_enter(const std::string& folder);
 
+// Whether `check` holds, run in a process of its own, as the user nobody
+// where the test runs as root and `as_nobody` is set: root writes
+// anywhere, so a folder closed to writing is met as an ordinary user.
+bool holds_apart(const std::function<bool()>& check, bool as_nobody);
+
 struct executable_result {
   std::string out;
   std::string err;

@@ -151,6 +151,16 @@ bool nobody_can_enter(const std::string& folder) {
   return child != -1 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+bool holds_apart(const std::function<bool()>& check, bool as_nobody) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (as_nobody && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+    ::_exit(check() ? 0 : 1);
+  }
+  int status = 1;
+  return child != -1 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 executable_result run_executable(const std::string& given_path, const executable_options& given_options) {
   const bool as_nobody = given_options.as_nobody && ::geteuid() == 0;
   std::optional<copy_for_nobody> copy;

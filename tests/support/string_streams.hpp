@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/errors.hpp"
 #include "platform/files.hpp"
 
 namespace vesk_mg::test_support {
@@ -51,6 +52,23 @@ class string_sink final : public byte_sink {
   [[nodiscard]] const std::string& text() const noexcept { return text_; }
 
  private:
+  std::string text_;
+};
+
+// A console that takes every write but one: the `failing`-th (from 1)
+// raises file_write_error, as a console that stops for a moment does.
+class flaky_sink final : public byte_sink {
+ public:
+  explicit flaky_sink(int failing) : failing_(failing) {}
+  void write_all(std::string_view bytes) override {
+    if (++writes_ == failing_) throw file_write_error("standard output: Input/output error");
+    text_.append(bytes);
+  }
+  [[nodiscard]] const std::string& text() const noexcept { return text_; }
+
+ private:
+  int failing_;
+  int writes_ = 0;
   std::string text_;
 };
 
