@@ -37,13 +37,13 @@ void generate_ministers(benchmark::State& state) {
   null_sink console_sink;
   // Built once: building checks the names, as the dialogue does, and that is not generation's work.
   const test_support::built_request request = test_support::request_builder(alignment::ns, 1)
-                                         .tag("ben")
-                                         .counts(alignment::ns, {1, 1, 1, 1, 1, 1, 1, 1, 1, ministers - 9})
-                                         .build();
+                                                  .tag("ben")
+                                                  .counts(alignment::ns, {1, 1, 1, 1, 1, 1, 1, 1, 1, ministers - 9})
+                                                  .build();
   for (auto _ : state) {
     test_support::string_source no_input("");
-    if (run_program(no_input, console_sink, console_sink, clock, [&](program_io& io) { test_support::generate(request, io); }) !=
-        0) {
+    if (run_program(no_input, console_sink, console_sink, clock,
+                    [&](program_io& io) { test_support::generate(request, io); }) != 0) {
       state.SkipWithError("the generation failed");
     }
   }
