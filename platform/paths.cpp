@@ -54,6 +54,53 @@ std::string path_in(std::string_view folder, std::string_view name) {
   return path.append(name);
 }
 
+namespace {
+
+// Windows' prefix that hands a path to the file system as it stands, which
+// the standard library does not know: a path is made whole without it.
+constexpr std::string_view verbatim = R"(\\?\)";
+constexpr std::string_view verbatim_share = R"(\\?\UNC\)";
+
+struct verbatim_path {
+  std::string_view prefix;  // "" for none
+  std::string ordinary;     // the same path without it: \\server\share for \\?\UNC\server\share
+};
+
+verbatim_path split(std::string_view path) {
+  if (this_system != system_kind::windows || !path.starts_with(verbatim)) return {"", std::string(path)};
+  if (path.starts_with(verbatim_share))
+    return {verbatim_share, R"(\\)" + std::string(path.substr(verbatim_share.size()))};
+  return {verbatim, std::string(path.substr(verbatim.size()))};
+}
+
+std::string joined(std::string_view prefix, const std::filesystem::path& ordinary) {
+  const std::string path = utf8_of(ordinary);
+  return std::string(prefix) + (prefix == verbatim_share ? path.substr(path.find_first_not_of(R"(\/)")) : path);
+}
+
+// A share's path is whole as it stands.
+std::filesystem::path whole(std::string_view path) {
+  std::error_code error;
+  const std::filesystem::path typed = path_of(path.empty() ? "." : path);
+  const bool share = this_system == system_kind::windows && path.starts_with(R"(\\)");
+  std::filesystem::path full = (share ? typed : std::filesystem::absolute(typed, error)).lexically_normal();
+  return full.has_filename() || !full.has_relative_path() ? full : full.parent_path();
+}
+
+}  // namespace
+
+std::string whole_path(std::string_view path) {
+  const verbatim_path split_path = split(path);
+  return joined(split_path.prefix, whole(split_path.ordinary));
+}
+
+std::string folder_above(std::string_view path) {
+  const verbatim_path split_path = split(path);
+  return joined(split_path.prefix, whole(split_path.ordinary).parent_path());
+}
+
+std::string last_name(std::string_view path) { return utf8_of(whole(split(path).ordinary).filename()); }
+
 std::string full_path_of_folder(std::string_view folder) {
   std::error_code error;
   const std::filesystem::path full =

@@ -35,6 +35,15 @@ std::string shown(std::string_view path);
 // "mymod/ministers/ministers_abc.csv".
 std::string path_in(std::string_view folder, std::string_view name);
 
+// `path` whole, from the root, without "." and ".." and a separator at its
+// end: the same folder however it was typed, a Windows path that begins
+// with \\?\ or \\?\UNC\ included.
+std::string whole_path(std::string_view path);
+// The folder `path` stands in, whole: "/home/me/game" for "game/db" typed in /home/me.
+std::string folder_above(std::string_view path);
+// The last part of `path` whole: "ministers" for "." typed in it.
+std::string last_name(std::string_view path);
+
 // `folder` ("" for the working folder) as a user recognises it wherever
 // they are: its full path, or "the folder the program was started in"
 // where the system has no path for that.

@@ -1,6 +1,5 @@
 #include "rosters/roster_folders.hpp"
 
-#include <filesystem>
 #include <optional>
 
 #include "platform/errors.hpp"
@@ -35,19 +34,6 @@ void check_readable(const std::string& folder) {
   if (!is_folder) throw file_use_error("Not a folder: " + folder);
   listed(folder);
 }
-
-// `path` whole, from the root, without "." and ".." and a separator at its
-// end: the same folder however it was typed.
-std::filesystem::path whole(std::string_view path) {
-  std::error_code error;
-  std::filesystem::path full = std::filesystem::absolute(path_of(path.empty() ? "." : path), error).lexically_normal();
-  return full.has_filename() || !full.has_relative_path() ? full : full.parent_path();
-}
-
-// The folder `path` stands in, whole: "/home/me/game" for "game/db" typed in /home/me.
-std::string folder_above(std::string_view path) { return utf8_of(whole(path).parent_path()); }
-// The last part of `path` whole: "ministers" for "." typed in it.
-std::string last_name(std::string_view path) { return utf8_of(whole(path).filename()); }
 
 // The db folder of a game's or a mod's own folder, as the names stand there.
 std::optional<std::string> db_of(const std::string& folder) {
@@ -104,7 +90,7 @@ std::optional<own_folder> own_folder_of(const std::string& folder) {
   if (same_but_case(last_name(folder), db_folder)) {
     own = {folder_above(folder), folder, "", false};
   } else if (const std::optional<std::string> db = db_of(folder)) {
-    own = {utf8_of(whole(folder)), *db, "", false};
+    own = {whole_path(folder), *db, "", false};
   } else {
     return std::nullopt;
   }
@@ -117,7 +103,7 @@ std::optional<own_folder> own_folder_of(const std::string& folder) {
 std::optional<own_folder> new_mod_of(const std::string& folder) {
   if (same_but_case(last_name(folder), rosters_folder_name) || !game_above(folder)) return std::nullopt;
   const std::string db = path_in(folder, db_folder);
-  return own_folder{utf8_of(whole(folder)), db, path_in(db, rosters_folder_name), false};
+  return own_folder{whole_path(folder), db, path_in(db, rosters_folder_name), false};
 }
 
 // Makes what a rosters' folder to be made lacks, but never in the folder of the game's mods.

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
 namespace {
@@ -30,6 +33,36 @@ TEST(shown, writes_control_characters_visibly) {
       {"\xC2", "\xC2"},
   };
   for (const auto& [path, text] : cases) EXPECT_EQ(shown(path), text) << text;
+}
+
+// A folder is the same however it was typed, and the game is looked for
+// above it alike; on Windows a path may be handed to the file system as it
+// stands, behind \\?\.
+TEST(paths, are_made_whole_however_they_were_typed) {
+  const test_support::temp_folder folder;
+  std::filesystem::create_directories("game/Mods");
+  struct whole_case {
+    std::string typed;
+    std::string whole;  // "|" the separator, "<here>" the test's folder whole
+    std::string above;
+    std::string last;
+  };
+  const std::vector<whole_case> cases{
+      {"game/Mods", "<here>|game|Mods", "<here>|game", "Mods"},
+      {"game/Mods/", "<here>|game|Mods", "<here>|game", "Mods"},
+      {"game/./Mods/../Mods", "<here>|game|Mods", "<here>|game", "Mods"},
+      {"", "<here>", folder.path().parent_path().string(), folder.path().filename().string()},
+#ifdef _WIN32
+      {R"(\\?\<here>\game\Mods)", R"(\\?\<here>\game\Mods)", R"(\\?\<here>\game)", "Mods"},
+      {R"(\\?\UNC\server\share\mods\m)", R"(\\?\UNC\server\share\mods\m)", R"(\\?\UNC\server\share\mods)", "m"},
+#endif
+  };
+  for (const whole_case& c : cases) {
+    const std::string typed = test_support::as_shown(c.typed, folder.path());
+    EXPECT_EQ(whole_path(typed), test_support::as_shown(c.whole, folder.path())) << typed;
+    EXPECT_EQ(folder_above(typed), test_support::as_shown(c.above, folder.path())) << typed;
+    EXPECT_EQ(last_name(typed), c.last) << typed;
+  }
 }
 
 }  // namespace

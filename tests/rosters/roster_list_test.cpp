@@ -111,19 +111,21 @@ TEST(roster_list, names_a_file_with_letter_case_ignored) {
 
 TEST(roster_list, takes_a_name_in_its_own_form) {
   struct addition_case {
-    list_form form;
+    encoding written_in;
+    const char* line_end;
+    bool ends_open;
     std::string addition;
   };
   const std::vector<addition_case> cases{
-      {{encoding::plain, "\r\n", false}, "ministers_abc.csv\r\n"},
-      {{encoding::plain, "\n", false}, "ministers_abc.csv\n"},
-      {{encoding::plain, "\r", true}, "\rministers_abc.csv\r"},
-      {{encoding::utf16_little_endian, "\r\n", true}, std::string("\r\0\n\0a\0\r\0\n\0", 10)},
-      {{encoding::utf16_big_endian, "\n", false}, std::string("\0a\0\n", 4)},
+      {encoding::plain, "\r\n", false, "ministers_abc.csv\r\n"},
+      {encoding::plain, "\n", false, "ministers_abc.csv\n"},
+      {encoding::plain, "\r", true, "\rministers_abc.csv\r"},
+      {encoding::utf16_little_endian, "\r\n", true, std::string("\r\0\n\0a\0\r\0\n\0", 10)},
+      {encoding::utf16_big_endian, "\n", false, std::string("\0a\0\n", 4)},
   };
   for (const addition_case& c : cases) {
-    const std::string name = c.form.written_in == encoding::plain ? "ministers_abc.csv" : "a";
-    EXPECT_EQ(addition_naming(c.form, name), c.addition) << c.form.line_end.size() << c.form.ends_open;
+    const std::string name = c.written_in == encoding::plain ? "ministers_abc.csv" : "a";
+    EXPECT_EQ(addition_naming({c.written_in, c.line_end, c.ends_open}, name), c.addition) << c.line_end << c.ends_open;
   }
 }
 
