@@ -25,7 +25,7 @@ namespace vesk_mg {
 // request, with the names as the dialogue checked them, into `folder`,
 // held since it was checked, the first of `found`. It raises named errors
 // by design; it is not the program's entry point, whatever its name.
-void main(const generation_request& request, const names_as_checked& names,  // NOLINT(bugprone-exception-escape)
+void main(const generation_request& request, const names_as_checked& checked,  // NOLINT(bugprone-exception-escape)
           program_io& io, const folder_handle& folder, const roster_folders& found);
 
 }  // namespace vesk_mg

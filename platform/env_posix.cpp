@@ -2,7 +2,6 @@
 #include "platform/env.hpp"
 
 #include <fcntl.h>
-#include <stdio.h>
 #include <iconv.h>
 #include <poll.h>
 #include <sys/prctl.h>
@@ -13,6 +12,7 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>

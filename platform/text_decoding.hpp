@@ -34,7 +34,6 @@ class decoded_text final : public byte_source {
   [[nodiscard]] kind written_as() const noexcept { return kind_; }
 
  private:
-
   void find_kind();
   void decode(std::string_view bytes);
 

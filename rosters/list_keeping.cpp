@@ -44,8 +44,8 @@ std::optional<std::string> add_to_own(const std::string& own, std::string_view n
   const folder_handle anywhere(no_file, "");
   roster_list list = read_roster_list(own);
   if (list.names_file(name)) return "";
-  std::string source = own;                  // the list the name is added to
-  std::uint64_t at_the_name = list.digest;   // what stands at the list's name
+  std::string source = own;                 // the list the name is added to
+  std::uint64_t at_the_name = list.digest;  // what stands at the list's name
   for (int tries = 0; tries < most_tries; ++tries) {
     replaced_file file(anywhere, own);
     const written_list written = write_list(file, source, list, name);

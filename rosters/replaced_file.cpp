@@ -92,7 +92,9 @@ system_code replaced_file::discard() {
 std::string replaced_file::abandon() {
   const std::string path = temporary_path_;
   const system_code removed = discard();
-  return removed == 0 ? "" : "; the unfinished file " + shown_path(path) + " could not be removed: " + system_reason(removed);
+  return removed == 0
+             ? ""
+             : "; the unfinished file " + shown_path(path) + " could not be removed: " + system_reason(removed);
 }
 
 std::string replaced_file::shown_path(const std::string& path) const {
@@ -125,10 +127,9 @@ bool replaced_file::rename_as(rename_kind kind, run_environment& clock, bool& ke
   for (;;) {
     system_code failed = 0;
     hold_interruptions_during([&] {
-      failed = kind == rename_kind::replacing ? rename_file(target_folder_, temporary_path_, target_.path)
-               : kind == rename_kind::new_name
-                   ? rename_to_new(target_folder_, temporary_path_, target_.path)
-                   : rename_keeping(target_folder_, temporary_path_, target_.path, kept);
+      failed = kind == rename_kind::replacing  ? rename_file(target_folder_, temporary_path_, target_.path)
+               : kind == rename_kind::new_name ? rename_to_new(target_folder_, temporary_path_, target_.path)
+                                               : rename_keeping(target_folder_, temporary_path_, target_.path, kept);
       if (failed != 0) return;
       remove_on_interruption(no_file, "");
       end_quietly_on_interruption();

@@ -92,12 +92,12 @@ class id_runs {
       }
     }
     if (runs_.size() == next_merge_) {
-      runs_ = normalized(std::move(runs_));
+      runs_ = normalized(runs_);
       next_merge_ = std::max(next_merge_, 2 * runs_.size());
     }
     runs_.push_back({id, id});
   }
-  std::vector<id_range> ranges() && { return normalized(std::move(runs_)); }
+  std::vector<id_range> ranges() && { return normalized(runs_); }
 
  private:
   std::vector<id_range> runs_;
@@ -111,7 +111,7 @@ std::string_view field(std::string_view line, std::size_t index) {
 
 }  // namespace
 
-std::vector<id_range> normalized(std::vector<id_range> ranges) {
+std::vector<id_range> normalized(const std::vector<id_range>& ranges) {
   // Where the times change: +times at a range's first ID, -times past its last.
   std::vector<std::pair<std::int64_t, std::int64_t>> edges;
   edges.reserve(2 * ranges.size());

@@ -30,14 +30,14 @@ struct id_range {
 };
 
 struct roster_ids {
-  std::string path;  // named from where the program was started
-  std::string tag;   // the first field of its header
+  std::string path;           // named from where the program was started
+  std::string tag;            // the first field of its header
   std::vector<id_range> ids;  // in ID order, none overlapping another
 };
 
 // Ranges in any order, overlapping or not, as disjoint ranges in ID order,
 // the times of each ID added up and neighbours used as often merged.
-std::vector<id_range> normalized(std::vector<id_range> ranges);
+std::vector<id_range> normalized(const std::vector<id_range>& ranges);
 
 // `block` is room to read into, kept from one roster to the next.
 std::optional<roster_ids> read_roster(const std::string& path, std::vector<char>& block);

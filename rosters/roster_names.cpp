@@ -24,7 +24,7 @@ bool names_the_roster_of(std::string_view file_name, std::string_view tag) {
 }
 
 std::string roster_name_in(const std::string& folder, std::string_view tag) {
-  const std::string name = minister_file_name(tag);
+  std::string name = minister_file_name(tag);
   if (file_exists(path_in(folder, name))) return name;
   folder_names names;
   if (list_folder(folder, names) != 0) return name;

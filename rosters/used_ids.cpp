@@ -66,7 +66,7 @@ used_ids ids_used_in(const rosters_read& read, std::string_view tag) {
   std::ranges::sort(used.uses, {}, [](const id_use& use) { return use.ids.first; });
   std::vector<id_range> every;
   for (const id_use& use : used.uses) every.push_back({use.ids.first, use.ids.last, 1});
-  for (const id_range& ids : normalized(std::move(every))) {
+  for (const id_range& ids : normalized(every)) {
     if (!used.taken.empty() && used.taken.back().last + 1 == ids.first) {
       used.taken.back().last = ids.last;
     } else {

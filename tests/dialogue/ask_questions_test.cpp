@@ -622,8 +622,9 @@ TEST_F(dialogue_request, first_id_and_total_give_the_last_id) {
   const test_support::script_result result =
       run(test_support::answers{.counts = {{2, 2, 2, 2, 2, 2, 2, 2, 2, 11}}, .first_id = " 12abc\n42"}.text());
   ASSERT_EQ(result.status, 0);
-  EXPECT_TRUE(result.out.ends_with(id_prompt + "\r\nIDs 12 to 40 are already used by 1 minister in x.csv.\r\n"
-                                               "The next 29 free IDs in a row start at 42.\r\n" +
+  EXPECT_TRUE(result.out.ends_with(id_prompt +
+                                   "\r\nIDs 12 to 40 are already used by 1 minister in x.csv.\r\n"
+                                   "The next 29 free IDs in a row start at 42.\r\n" +
                                    id_prompt + "\r\n"))
       << result.out;
   EXPECT_EQ(handed_over->request.next_id, 42);

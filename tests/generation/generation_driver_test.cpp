@@ -38,9 +38,9 @@ TEST_F(generation, writes_the_worked_example_line_for_line) {
   test_support::write_file(
       "names.txt", "Helge Brannvik\nOttar Selmund\nC\nD\nE\nF\nG\nH\nI\nJ\nIvar Kjellsand\nRuna Falkvik\nunused\n");
   const test_support::built_request request = request_builder(alignment::ns, 601)
-                                         .counts(alignment::ns, {2, 1, 1, 1, 1, 1, 1, 1, 1, 1})
-                                         .counts(alignment::fa, {0, 0, 1, 0, 0, 0, 0, 0, 0, 0})
-                                         .build();
+                                                  .counts(alignment::ns, {2, 1, 1, 1, 1, 1, 1, 1, 1, 1})
+                                                  .counts(alignment::fa, {0, 0, 1, 0, 0, 0, 0, 0, 0, 0})
+                                                  .build();
   // Ruling rows draw personality then loyalty; replacement rows year,
   // personality, loyalty.
   clock.queue_draws({50, 300, 200, 100});
@@ -92,12 +92,12 @@ TEST_F(generation, ruling_cabinet_alone_makes_twelve_lines) {
 TEST_F(generation, groups_replacements_in_the_fixed_order_and_positions_within) {
   write_names(40);
   const test_support::built_request request = request_builder(alignment::sc, 1)
-                                         .counts(alignment::sc, {2, 1, 1, 1, 1, 1, 1, 1, 1, 2})
-                                         .counts(alignment::pa, {0, 1, 0, 0, 0, 0, 0, 0, 0, 0})
-                                         .counts(alignment::fa, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
-                                         .counts(alignment::ns, {0, 0, 0, 0, 0, 0, 0, 0, 2, 1})
-                                         .counts(alignment::le, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0})
-                                         .build();
+                                                  .counts(alignment::sc, {2, 1, 1, 1, 1, 1, 1, 1, 1, 2})
+                                                  .counts(alignment::pa, {0, 1, 0, 0, 0, 0, 0, 0, 0, 0})
+                                                  .counts(alignment::fa, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
+                                                  .counts(alignment::ns, {0, 0, 0, 0, 0, 0, 0, 0, 2, 1})
+                                                  .counts(alignment::le, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0})
+                                                  .build();
   ASSERT_EQ(run(request).status, 0);
   const std::vector<std::string> lines = lines_of(test_support::read_file("ministers_abc.csv"));
   std::vector<std::string> replacements;

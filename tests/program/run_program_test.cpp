@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "rosters/replaced_file.hpp"
 #include "platform/errors.hpp"
+#include "rosters/replaced_file.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/string_streams.hpp"
 #include "tests/support/temp_folder.hpp"

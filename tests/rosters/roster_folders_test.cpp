@@ -20,8 +20,8 @@ struct folders_case {
   std::vector<std::string> typed;
   // "|" is the system's separator, "<here>" the test's folder whole.
   std::vector<std::string> paths;
-  std::string governing_list = "";
-  std::string own_list = "";
+  std::string governing_list{};
+  std::string own_list{};
   std::vector<std::string> made{};      // folders that stand there after
   std::vector<std::string> not_made{};  // and folders that do not
   std::vector<std::string> lists{};     // roster lists that stand there before

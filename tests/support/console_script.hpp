@@ -21,7 +21,7 @@ struct script_result {
 // handling. A run that lasts over 30 s ends the test binary with a line
 // that says so.
 script_result run_body(const std::string& input, fake_env& clock, const std::function<void(program_io&)>& body);
-script_result run_body(byte_source& input, fake_env& clock, const std::function<void(program_io&)>& body);
+script_result run_body(byte_source& source, fake_env& clock, const std::function<void(program_io&)>& body);
 // The whole program on `input`, given `folders` on its command line.
 script_result run_script(const std::string& input, fake_env& clock, std::span<const std::string> folders = {});
 script_result run_script(byte_source& input, fake_env& clock, std::span<const std::string> folders = {});
