@@ -5,6 +5,7 @@
 
 #include "platform/console.hpp"
 #include "platform/errors.hpp"
+#include "program/check.hpp"
 #include "program/command_line.hpp"
 #include "program/standard_streams.hpp"
 #include "program/system_env.hpp"
@@ -16,13 +17,18 @@ int main(int argc, char** argv) {
   const std::vector<std::string> arguments = vesk_mg::arguments_of(vesk_mg::program_arguments(argc, argv));
   const vesk_mg::command_line asked =
       vesk_mg::answer_command_line(arguments, vesk_mg::standard_output(), vesk_mg::standard_error());
-  const int status =
-      asked.status
-          ? *asked.status
-          : vesk_mg::run_program(vesk_mg::standard_input(), vesk_mg::standard_output(), vesk_mg::standard_error(),
-                                 vesk_mg::default_env(), [&](vesk_mg::program_io& io) {
-                                   vesk_mg::vesk_mg(io, asked.folders, asked.rosters, asked.code_page);
-                                 });
+  int found = 0;  // what --check found
+  int status = asked.status ? *asked.status
+                            : vesk_mg::run_program(
+                                  vesk_mg::standard_input(), vesk_mg::standard_output(), vesk_mg::standard_error(),
+                                  vesk_mg::default_env(), [&](vesk_mg::program_io& io) {
+                                    if (asked.check) {
+                                      found = vesk_mg::check(io.out, asked.rosters);
+                                    } else {
+                                      vesk_mg::vesk_mg(io, asked.folders, asked.rosters, asked.code_page);
+                                    }
+                                  });
+  if (status == vesk_mg::exit_normal) status = found;
   // A window of its own, as a double-click or a folder dropped on the
   // program gives it, would close with the last line unread.
   if (vesk_mg::console_window_of_its_own()) {

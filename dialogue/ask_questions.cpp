@@ -10,6 +10,7 @@
 #include "names/name_file.hpp"
 #include "platform/errors.hpp"
 #include "platform/paths.hpp"
+#include "rosters/roster_report.hpp"
 #include "vocabulary/case_folding.hpp"
 
 namespace vesk_mg {
@@ -159,25 +160,13 @@ names_as_checked ask_name_file(program_io& io, std::int32_t total, unsigned code
   }
 }
 
-// "a.csv", "a.csv and b.csv", "a.csv, b.csv and c.csv", "a.csv, b.csv, c.csv and 2 more files".
-std::string list_of(const std::vector<std::string>& files) {
-  std::string list;
-  for (std::size_t i = 0; i < files.size() && i < 3; ++i) {
-    if (i > 0) list += i + 1 == files.size() ? " and " : ", ";
-    list += shown(files[i]);
-  }
-  if (files.size() == 4) list += " and 1 more file";
-  if (files.size() > 4) list += " and " + std::to_string(files.size() - 3) + " more files";
-  return list;
-}
-
 // Tells the user which rosters already use IDs of the range, and where the
 // first whole free range starts, if there is one.
 void write_clash(console_output& out, const id_clash& clash, std::int64_t first_id, std::int64_t last_id) {
   out.write_line_ends(1);
   out.write_line("IDs " + std::to_string(first_id) + " to " + std::to_string(last_id) + " are already used by " +
                  std::to_string(clash.ministers) + (clash.ministers == 1 ? " minister in " : " ministers in ") +
-                 list_of(clash.rosters) + ".");
+                 rosters_named(clash.rosters, 3) + ".");
   if (clash.next_free) {
     out.write_line("The next " + std::to_string(last_id - first_id + 1) + " free IDs in a row start at " +
                    std::to_string(*clash.next_free) + ".");
@@ -209,23 +198,16 @@ void ask_first_id(program_io& io, generation_request& request, std::int32_t tota
   }
 }
 
-// With folders given, how many rosters of each count, so that a wrong folder shows at once.
-void write_counted(console_output& out, const rosters_read& rosters) {
-  for (const folder_count& counted : rosters.counted) {
-    out.write_line("Counting the IDs of " + std::to_string(counted.rosters) +
-                   (counted.rosters == 1 ? " roster in " : " rosters in ") + shown(counted.folder) + ".");
-  }
-  out.write_line_ends(1);
-}
-
 }  // namespace
 
-dialogue_answers ask_questions(program_io& io, const rosters_read& rosters, bool tell_counts, unsigned code_page) {
+dialogue_answers ask_questions(program_io& io, const rosters_read& rosters, const std::vector<std::string>& told_first,
+                               unsigned code_page) {
   generation_request request;
   entry_state state;
 
   write_banner(io.out);
-  if (tell_counts) write_counted(io.out, rosters);
+  for (const std::string& line : told_first) io.out.write_line(line);
+  if (!told_first.empty()) io.out.write_line_ends(1);
   ask_tag(io, request);
   const alignment ruling = ask_alignments(io, request);
 

@@ -6,6 +6,9 @@
 // the named error for the end-of-run report.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "names/name_file.hpp"
 #include "platform/console.hpp"
 #include "rosters/used_ids.hpp"
@@ -20,10 +23,11 @@ struct dialogue_answers {
   names_as_checked names;
 };
 
-// The whole dialogue, from the banner to the first ID. A first ID whose
-// range one of `rosters` uses is refused; where `tell_counts` is set, one
-// line for each folder they were read in says how many count, before the
-// first question. Names are checked for the game's `code_page`.
-dialogue_answers ask_questions(program_io& io, const rosters_read& rosters, bool tell_counts, unsigned code_page);
+// The whole dialogue, from the banner to the first ID. `told_first` is
+// said after the banner, before the first question, with a blank line
+// after it. A first ID whose range one of `rosters` uses is refused. Names
+// are checked for the game's `code_page`.
+dialogue_answers ask_questions(program_io& io, const rosters_read& rosters, const std::vector<std::string>& told_first,
+                               unsigned code_page);
 
 }  // namespace vesk_mg

@@ -18,14 +18,15 @@ constexpr int exit_usage = 2;
 
 constexpr std::string_view usage =
     "Usage: vesk_mg [--code-page N] [FOLDER...]\r\n"
+    "       vesk_mg --check [FOLDER...]\r\n"
     "       vesk_mg --help | --version\r\n"
     "\r\n"
     "Writes the minister roster of one country for the game as ministers_<tag>.csv\r\n"
     "in the current folder, or in the first FOLDER given. It asks, one question at\r\n"
     "a time: the three-letter country tag; the political alignments (the first\r\n"
     "forms the ruling cabinet); how many ministers of each of the ten positions\r\n"
-    "every alignment gets; the name of a text file with\r\n"
-    "one minister name per line; and the first ID.\r\n"
+    "every alignment gets; the name of a text file with one minister name per\r\n"
+    "line; and the first ID.\r\n"
     "\r\n"
     "It gives out no ID that a roster the game loads uses already. Give it the\r\n"
     "mod's own folder, or drop that on the program: the roster goes into the\r\n"
@@ -44,6 +45,12 @@ constexpr std::string_view usage =
     "\r\n"
     "The answers may also come from a file: vesk_mg < answers.txt\r\n"
     "\r\n"
+    "vesk_mg --check looks at the rosters the game loads from the folders, as a\r\n"
+    "run finds them, and lists every ID that two of them share or one uses twice,\r\n"
+    "every row without an ID, and every roster the game leaves out; it asks and\r\n"
+    "writes nothing. Its status is 0 when it finds nothing, 1 when it does.\r\n"
+    "\r\n"
+    "  --check        look at the rosters, write nothing\r\n"
     "  --code-page N  write the names in code page N\r\n"
     "  --help, -h     show this text\r\n"
     "  --version      show the version\r\n";
@@ -81,13 +88,17 @@ command_line answer_command_line(std::span<const std::string> arguments, byte_si
         options = false;
         continue;
       }
+      if (argument == "--check") {
+        asked.check = true;
+        continue;
+      }
       if (argument == "--version") {
         output.write_all("vesk_mg " VESK_MG_VERSION "\r\n");
-        return {{}, {}, {}, exit_normal};
+        return {{}, {}, {}, {}, exit_normal};
       }
       if (help) {
         output.write_all(usage);
-        return {{}, {}, {}, exit_normal};
+        return {{}, {}, {}, {}, exit_normal};
       }
       if (argument == code_page_option || argument.starts_with(std::string(code_page_option) + "=")) {
         const bool apart = argument == code_page_option;
@@ -97,25 +108,25 @@ command_line answer_command_line(std::span<const std::string> arguments, byte_si
         if (!asked.code_page) {
           error_output.write_all("No edition of the game reads code page \"" + shown(value) +
                                  "\": --code-page takes 1250 to 1258, 874, 932, 936, 949 or 950.\r\n");
-          return {{}, {}, {}, exit_usage};
+          return {{}, {}, {}, {}, exit_usage};
         }
         continue;
       }
       error_output.write_all("Unknown option: " + shown(argument) +
                              "\r\nvesk_mg --help tells what the program takes.\r\n");
-      return {{}, {}, {}, exit_usage};
+      return {{}, {}, {}, {}, exit_usage};
     }
     try {
-      asked.folders = roster_folders_of(typed);
+      asked.folders = roster_folders_of(typed, asked.check ? folder_making::look_only : folder_making::make);
       asked.rosters = read_rosters(asked.folders);
     } catch (const named_error& folder_error) {  // a folder or list not there or not to be read: its line
       error_output.write_all(shown(folder_error.message()) + "\r\n");
-      return {{}, {}, {}, exit_usage};
+      return {{}, {}, {}, {}, exit_usage};
     }
     return asked;
   } catch (const named_error& error) {
     write_report(error_output, report_text(error.full_name(), error.message()));
-    return {{}, {}, {}, exit_after_report};
+    return {{}, {}, {}, {}, exit_after_report};
   }
 }
 

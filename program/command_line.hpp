@@ -3,7 +3,8 @@
 // in the working folder; with folders, as the user typed them, it finds
 // the rosters' folders of the game's layout in them, writes the roster in
 // the first and counts the rosters of all of them for its IDs.
-// --code-page N names the code page of the game's edition, and -- ends the
+// --code-page N names the code page of the game's edition, --check looks
+// at the rosters of the folders instead (nothing is made), and -- ends the
 // options: what follows is folders. --help (-h,
 // and /? on Windows) and --version answer and end the run with status 0.
 // A folder that is not there or cannot be read, a list of rosters that
@@ -28,6 +29,7 @@ namespace vesk_mg {
 struct command_line {
   roster_folders folders;             // where the roster goes, and whose rosters count
   rosters_read rosters;               // read from them
+  bool check = false;                 // --check: the rosters looked at, nothing asked or written
   std::optional<unsigned> code_page;  // the game's, where the user names it
   std::optional<int> status;          // the run ends here with it
 };

@@ -7,6 +7,7 @@
 #include "generation/generation_driver.hpp"
 #include "platform/errors.hpp"
 #include "rosters/replaced_file.hpp"
+#include "rosters/roster_report.hpp"
 
 namespace vesk_mg {
 
@@ -15,8 +16,17 @@ void vesk_mg(program_io& io, const roster_folders& found, const rosters_read& ro
   // Held from its check to the roster's commit: the roster lands in the folder that was checked.
   const folder_handle folder = hold_folder(found.folders.front().path);
   check_folder_takes_files(folder);
+  // With folders given, how many rosters each counts, so that a wrong folder
+  // shows at once, and how many IDs they share already.
+  std::vector<std::string> told_first;
+  if (!found.typed.empty()) {
+    told_first = counted_lines(rosters);
+    if (std::string shared = used_more_than_once_line(rosters, found.typed); !shared.empty()) {
+      told_first.push_back(std::move(shared));
+    }
+  }
   const dialogue_answers answers =
-      ask_questions(io, rosters, found.given, code_page.value_or(io.environment.game_code_page()));
+      ask_questions(io, rosters, told_first, code_page.value_or(io.environment.game_code_page()));
   vesk_mg::main(answers.request, answers.names, io, folder, found);
 }
 

@@ -106,20 +106,24 @@ std::optional<own_folder> new_mod_of(const std::string& folder) {
   return own_folder{whole_path(folder), db, path_in(db, rosters_folder_name), false};
 }
 
-// Makes what a rosters' folder to be made lacks, but never in the folder of the game's mods.
-void make_rosters_folder(const own_folder& own, const std::string& typed) {
+// Makes what a rosters' folder to be made lacks, but never in the folder
+// of the game's mods; where nothing is made, it stands missing.
+rosters_folder made_rosters_folder(const own_folder& own, const std::string& typed, folder_making making) {
   if (holds_the_mods(own.whole)) {
     throw file_use_error("Not a mod's folder: " + typed + " holds the game's mods; give the folder of one of them");
   }
+  if (making == folder_making::look_only) return {own.rosters, true, true};
   if (bool is_folder = false; look_at(own.db, is_folder) != 0) make(own.db);
   make(own.rosters);
+  check_readable(own.rosters);
+  return {own.rosters, true};
 }
 
 }  // namespace
 
-roster_folders roster_folders_of(std::span<const std::string> typed) {
+roster_folders roster_folders_of(std::span<const std::string> typed, folder_making making) {
   roster_folders found;
-  found.given = !typed.empty();
+  found.typed.assign(typed.begin(), typed.end());
   std::string mod;  // the own folder of the one folder given, where the game is looked for above
   for (const std::string& folder : typed) {
     check_readable(folder);
@@ -134,12 +138,12 @@ roster_folders roster_folders_of(std::span<const std::string> typed) {
       continue;
     }
     mod = own->whole;
-    if (!own->exists) {
-      if (!found.folders.empty()) continue;  // a later one whose db holds no rosters adds none
-      make_rosters_folder(*own, folder);
+    if (own->exists) {
+      check_readable(own->rosters);
+      found.folders.push_back({own->rosters, true});
+    } else if (found.folders.empty()) {  // a later one whose db holds no rosters adds none
+      found.folders.push_back(made_rosters_folder(*own, folder, making));
     }
-    check_readable(own->rosters);
-    found.folders.push_back({own->rosters, true});
   }
   if (typed.size() == 1 && !mod.empty()) {
     if (const std::optional<std::string> game = game_above(mod)) {

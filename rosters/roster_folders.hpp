@@ -29,12 +29,13 @@ namespace vesk_mg {
 struct rosters_folder {
   std::string path;
   bool in_layout = false;  // a game's or a mod's db/ministers, not a plain folder
+  bool missing = false;    // one that would be made, were folders made
 };
 
 struct roster_folders {
   // The one the roster goes to first, the game's last.
   std::vector<rosters_folder> folders;
-  bool given = false;  // named by the user, and so told as they are counted
+  std::vector<std::string> typed;  // the folders as the user typed them, none for the one the program was started in
 };
 
 // The folders given, as typed; none for the folder the program was started
@@ -46,7 +47,10 @@ struct roster_folders {
 // folder: the first that holds db/ministers is it, and its rosters count
 // after the mod's. One folder given that holds no db, below such a game, is
 // a new mod's own folder: its db/ministers is made.
-roster_folders roster_folders_of(std::span<const std::string> typed);
+// Where `making` is look_only, nothing is made: a rosters' folder that
+// would be made stands in the list, missing.
+enum class folder_making { make, look_only };
+roster_folders roster_folders_of(std::span<const std::string> typed, folder_making making = folder_making::make);
 
 // The list that names the rosters the game loads, as it stands now: the
 // first folder's, or else the first later folder's that has one (the mod's

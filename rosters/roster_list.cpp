@@ -100,7 +100,8 @@ roster_list read_list(const std::string& path) {
     }
     const std::size_t first = line.find_first_not_of(blanks);
     if (first == std::string::npos || line[first] == '#') continue;
-    list.names.insert(folded(std::string_view(line).substr(first, line.find_last_not_of(blanks) + 1 - first)));
+    const std::string_view name = std::string_view(line).substr(first, line.find_last_not_of(blanks) + 1 - first);
+    list.names.try_emplace(folded(name), name);
     if (list.names.size() > most_listed_names) throw too_many_names{};
   }
   // at_end_of_file has read the text through.

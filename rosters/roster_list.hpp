@@ -18,7 +18,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "platform/byte_channels.hpp"
 
@@ -36,7 +36,7 @@ struct list_form {
 };
 
 struct roster_list {
-  std::unordered_set<std::string> names;  // folded as lower_case folds them
+  std::unordered_map<std::string, std::string> names;  // folded as lower_case folds them, and as first written
   list_form form;
   std::uint64_t digest = 0;  // of its bytes as they stand
 

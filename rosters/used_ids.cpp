@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <limits>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "platform/errors.hpp"
 #include "platform/paths.hpp"
@@ -28,26 +28,53 @@ std::string folded(std::string_view name) {
 
 rosters_read read_rosters(const roster_folders& found) {
   rosters_read read;
-  const std::string list = governing_list(found);
-  const std::optional<roster_list> loaded = list.empty() ? std::nullopt : std::optional(read_roster_list(list));
-  std::unordered_set<std::string> hidden;  // by a file of an earlier folder
+  read.governing_list = governing_list(found);
+  const std::optional<roster_list> loaded =
+      read.governing_list.empty() ? std::nullopt : std::optional(read_roster_list(read.governing_list));
+  std::unordered_map<std::string, std::string> seen;  // each file name, folded, and the first file of that name
   std::vector<char> block;
   for (const rosters_folder& folder : found.folders) {
+    const bool first = &folder == &found.folders.front();
+    folder_count& counted = read.counted.emplace_back(folder_count{folder.path});
     folder_names names;
+    if (folder.missing) continue;
     if (const system_code code = list_folder(folder.path, names)) {
       throw file_use_error(describe_system_error("Cannot read the folder " + folder.path, code));
     }
-    folder_count& counted = read.counted.emplace_back(folder_count{folder.path});
-    std::vector<std::string> keys;
+    std::ranges::sort(names.files);
+    std::vector<std::pair<std::string, std::string>> here;
     for (const std::string& name : names.files) {
-      const std::string& key = keys.emplace_back(folded(name));
-      if (hidden.contains(key) || !key.ends_with(".csv") || (loaded && !loaded->names_file(key))) continue;
-      if (std::optional<roster_ids> roster = read_roster(path_in(folder.path, name), block)) {
-        read.rosters.push_back(std::move(*roster));
+      const std::string key = folded(name);
+      const std::string path = path_in(folder.path, name);
+      here.emplace_back(key, path);
+      if (!key.ends_with(".csv")) continue;
+      if (const auto hiding = seen.find(key); hiding != seen.end()) {
+        read.passed_over.push_back({path, file_passed_over::reason::hidden, hiding->second, first, false});
+        continue;
+      }
+      const bool listed = !loaded || loaded->names_file(key);
+      // An unlisted file elsewhere than where the roster goes is the list's to leave out, unread.
+      if (!listed && !first) {
+        read.passed_over.push_back({path, file_passed_over::reason::unlisted, read.governing_list, first, false});
+        continue;
+      }
+      roster_reading reading = read_roster(path, block, folder.in_layout ? header_rule::tag : header_rule::ruling_cabinet);
+      if (!reading.roster) {
+        read.passed_over.push_back({path, file_passed_over::reason::not_a_roster, reading.why_not, first, false});
+      } else if (!listed) {
+        read.passed_over.push_back({path, file_passed_over::reason::unlisted, read.governing_list, first, true});
+      } else {
+        read.rosters.push_back(std::move(*reading.roster));
         ++counted.rosters;
       }
     }
-    hidden.insert(keys.begin(), keys.end());
+    seen.insert(here.begin(), here.end());
+  }
+  if (loaded) {
+    for (const auto& [key, name] : loaded->names) {
+      if (!seen.contains(key)) read.listed_not_found.push_back(name);
+    }
+    std::ranges::sort(read.listed_not_found);
   }
   return read;
 }

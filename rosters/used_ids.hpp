@@ -33,13 +33,33 @@ struct folder_count {
   std::size_t rosters = 0;
 };
 
+// A file ending in ".csv" in a rosters' folder that does not count, and why.
+struct file_passed_over {
+  enum class reason {
+    hidden,        // by a file of the same name in an earlier folder
+    unlisted,      // the list that governs does not name it: the game never loads it
+    not_a_roster,  // it cannot be read, or its first line is no roster's
+  };
+  std::string path;
+  reason why;
+  std::string words;  // the reason told: "it is UTF-16 text, ..." or the hiding file's path
+  bool first_folder;  // in the folder the roster goes to
+  bool roster;        // it is one, by its header
+};
+
 // The rosters the game loads from the folders, read once before the first
-// question, and how many of them each folder gives.
+// question, how many of them each folder gives, and what it passes over.
 struct rosters_read {
   std::vector<roster_ids> rosters;
   std::vector<folder_count> counted;  // one for each folder, in order
+  std::vector<file_passed_over> passed_over;
+  std::string governing_list;                 // "" where none governs
+  std::vector<std::string> listed_not_found;  // names the list holds that no folder holds, as written
 };
 
+// A folder in the game's layout counts every ".csv" whose first field holds
+// a tag, as the game's loader does; any other counts a file whose header
+// has "Ruling Cabinet - Start" second.
 rosters_read read_rosters(const roster_folders& found);
 
 // Where each ID is used: a range of IDs of one roster.

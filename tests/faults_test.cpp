@@ -49,7 +49,7 @@ TEST_P(generation_faults, end_the_run_and_leave_the_old_roster_as_it_was) {
   test_support::write_file("ministers_abc.csv", old_roster);
   const test_support::script_result result = test_support::run_body(session, clock, [&](program_io& io) {
     const roster_folders here = roster_folders_of({});
-    const dialogue_answers answers = ask_questions(io, read_rosters(here), false, 1252);
+    const dialogue_answers answers = ask_questions(io, read_rosters(here), {}, 1252);
     GetParam().strike(clock);
     vesk_mg::main(answers.request, answers.names, io, hold_folder(""), here);
   });

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "rosters/roster_report.hpp"
 #include "tests/support/answers.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/temp_folder.hpp"
@@ -132,7 +133,9 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
                                   std::optional<unsigned> code_page = {}) {
     return test_support::run_body(input, clock, [&](program_io& io) {
       const roster_folders found = roster_folders_of(folders);
-      handed_over = ask_questions(io, read_rosters(found), found.given, code_page.value_or(clock.code_page));
+      const rosters_read rosters = read_rosters(found);
+      const std::vector<std::string> told = found.typed.empty() ? std::vector<std::string>{} : counted_lines(rosters);
+      handed_over = ask_questions(io, rosters, told, code_page.value_or(clock.code_page));
     });
   }
 };

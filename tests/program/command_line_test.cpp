@@ -6,13 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/fields.hpp"
 #include "tests/support/string_streams.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
 namespace {
 
-const std::string help = "Usage: vesk_mg [--code-page N] [FOLDER...]\r\n       vesk_mg --help | --version\r\n";
+const std::string help =
+    "Usage: vesk_mg [--code-page N] [FOLDER...]\r\n       vesk_mg --check [FOLDER...]\r\n       vesk_mg --help | "
+    "--version\r\n";
 const std::string no_option = "\r\nvesk_mg --help tells what the program takes.\r\n";
 
 struct command_line_case {
@@ -107,10 +110,18 @@ TEST(command_line, usage_says_what_is_asked_written_and_how_to_pipe_answers) {
   test_support::string_sink err;
   const std::vector<std::string> arguments{"--help"};
   ASSERT_EQ(answer_command_line(arguments, out, err).status, 0);
-  for (const char* part : {"tag", "alignments", "positions", "one minister name per line", "first ID",
+  for (const char* part : {"tag", "alignments", "positions", "one minister name per\r\nline", "first ID",
                            "ministers_<tag>.csv", "vesk_mg < answers.txt", "first FOLDER", "On Linux:    vesk_mg ",
-                           "On Windows:  vesk_mg \"C:\\", "db/ministers.txt", "--code-page N"}) {
+                           "On Windows:  vesk_mg \"C:\\", "db/ministers.txt", "--code-page N", "--check"}) {
     EXPECT_NE(out.text().find(part), std::string::npos) << part;
+  }
+  // Its prose reads without a line broken short before the sentence goes on.
+  const std::vector<std::string> lines = test_support::split(out.text(), "\r\n");
+  for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+    const bool goes_on = !lines[i + 1].empty() && lines[i + 1][0] >= 'a' && lines[i + 1][0] <= 'z';
+    if (goes_on && !lines[i].empty() && !lines[i].starts_with(' ')) {
+      EXPECT_GE(lines[i].size(), 60U) << lines[i];
+    }
   }
 }
 

@@ -54,7 +54,7 @@ TEST_P(roster_folders_found, as_the_game_keeps_them) {
   std::vector<std::string> found_paths;
   for (const rosters_folder& found_folder : found.folders) found_paths.push_back(found_folder.path);
   EXPECT_EQ(found_paths, paths);
-  EXPECT_EQ(found.given, !c.typed.empty());
+  EXPECT_EQ(found.typed, c.typed);
   EXPECT_EQ(governing_list(found), as_shown(c.governing_list, folder.path()));
   EXPECT_EQ(own_list(found), as_shown(c.own_list, folder.path()));
   for (const std::string& made : c.made) EXPECT_TRUE(std::filesystem::is_directory(made)) << made;

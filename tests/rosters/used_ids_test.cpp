@@ -90,7 +90,21 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<read_case>& param) { return std::string(param.param.name); });
 
 // The rosters read, of which this run's own (tag "abc") is passed over.
-rosters_read some_rosters(const std::vector<roster_ids>& rosters) { return {rosters, {{"", rosters.size()}}}; }
+rosters_read some_rosters(const std::vector<roster_ids>& rosters) {
+  rosters_read read;
+  read.rosters = rosters;
+  read.counted = {{"", rosters.size()}};
+  return read;
+}
+
+// A roster read, of `tag`, using the IDs of `ids`.
+roster_ids roster_of(const std::string& path, const std::string& tag, const std::vector<id_range>& ids) {
+  roster_ids roster;
+  roster.path = path;
+  roster.tag = tag;
+  roster.ids = ids;
+  return roster;
+}
 
 TEST(used_ids, are_those_of_every_roster_but_the_one_replaced) {
   struct used_case {
@@ -100,23 +114,23 @@ TEST(used_ids, are_those_of_every_roster_but_the_one_replaced) {
     std::vector<std::pair<std::int64_t, std::int64_t>> taken;
   };
   const std::vector<used_case> cases{
-      {{{"game/ministers_ger.csv", "GER", {{3, 3}, {5, 9}}}, {"game/ministers_ita.csv", "ITA", {{4, 6}}}},
+      {{roster_of("game/ministers_ger.csv", "GER", {{3, 3}, {5, 9}}), roster_of("game/ministers_ita.csv", "ITA", {{4, 6}})},
        {"game/ministers_ger.csv", "game/ministers_ita.csv"},
        {{3, 3, 0}, {4, 6, 1}, {5, 9, 0}},
        {{3, 9}}},
       // By its tag, case ignored, under any name.
-      {{{"mod/ministers_abc (copy).csv", "ABC", {{1, 1}}},
-        {"mod/ministers_abc_old.csv", "aBc", {{2, 2}}},
-        {"x.csv", "XYZ", {{3, 3}}}},
+      {{roster_of("mod/ministers_abc (copy).csv", "ABC", {{1, 1}}),
+        roster_of("mod/ministers_abc_old.csv", "aBc", {{2, 2}}),
+        roster_of("x.csv", "XYZ", {{3, 3}})},
        {"x.csv"},
        {{3, 3, 0}},
        {{3, 3}}},
       // By its name, case ignored, whatever its tag.
-      {{{"mod/Ministers_ABC.csv", "XYZ", {{1, 1}}}, {"mod/ministers_abc.csv.old", "XYZ", {{2, 2}}}},
+      {{roster_of("mod/Ministers_ABC.csv", "XYZ", {{1, 1}}), roster_of("mod/ministers_abc.csv.old", "XYZ", {{2, 2}})},
        {"mod/ministers_abc.csv.old"},
        {{2, 2, 0}},
        {{2, 2}}},
-      {{{"ministers_abc.csv", "ABC", {{1, 1}}}}, {}, {}, {}},
+      {{roster_of("ministers_abc.csv", "ABC", {{1, 1}})}, {}, {}, {}},
   };
   for (const used_case& c : cases) {
     const used_ids used = ids_used_in(some_rosters(c.rosters), "abc");
@@ -131,9 +145,9 @@ TEST(used_ids, are_those_of_every_roster_but_the_one_replaced) {
 }
 
 TEST(used_ids, clash_with_a_range_and_point_to_the_next_free_one) {
-  const used_ids used = ids_used_in(some_rosters({{"b.csv", "B", {{10, 11}, {20, 20}, {2147483640, 2147483640}}},
-                                                  {"A.csv", "A", {{12, 12}, {30, 30}}},
-                                                  {"c.csv", "C", {{11, 11}, {1000, 1000, 3}}}}),
+  const used_ids used = ids_used_in(some_rosters({roster_of("b.csv", "B", {{10, 11}, {20, 20}, {2147483640, 2147483640}}),
+                                                  roster_of("A.csv", "A", {{12, 12}, {30, 30}}),
+                                                  roster_of("c.csv", "C", {{11, 11}, {1000, 1000, 3}})}),
                                     "abc");
   struct clash_case {
     std::int64_t first;
