@@ -117,9 +117,9 @@ void write_too_few_names_exception(console_output& out, std::int64_t missing) {
 }
 
 // Tells the user, line by line, which names the game could not read as written.
-void write_refusals(console_output& out, const name_check& check) {
+void write_refusals(console_output& out, const name_check& check, unsigned code_page) {
   for (const refused_line& refused : check.refused) {
-    out.write_line("Line " + std::to_string(refused.line) + " of the name file " + why_refused(refused.character) +
+    out.write_line("Line " + std::to_string(refused.line) + " of the name file " + why_refused(refused.character, code_page) +
                    ".");
   }
   if (check.more_refused == 1) out.write_line("1 more line of the name file holds such characters.");
@@ -147,7 +147,7 @@ names_as_checked ask_name_file(program_io& io, std::int32_t total, unsigned code
       } else if (check.refused.empty()) {
         return {file, check.digest, check.utf8, converter.code_page()};
       } else {
-        write_refusals(io.out, check);
+        write_refusals(io.out, check, converter.code_page());
       }
     } catch (const file_name_error&) {
       io.out.write_line("Invalid filename, try again: ");

@@ -5,11 +5,23 @@
 // Nothing here fails: an unknown language is Western.
 #pragma once
 
+#include <array>
 #include <string_view>
 
 namespace vesk_mg {
 
 inline constexpr unsigned western_code_page = 1252;
+
+// The ANSI code pages of Windows, in which the game has its editions, one
+// byte a character first, as the user is told them.
+inline constexpr std::array<unsigned, 14> game_code_pages{1250, 1251, 1252, 1253, 1254, 1255, 1256,
+                                                          1257, 1258, 874,  932,  936,  949,  950};
+inline constexpr std::string_view game_code_pages_told = "1250 to 1258, 874, 932, 936, 949 or 950";
+
+// The East Asian ones, in which a character may take two bytes.
+constexpr bool is_east_asian(unsigned code_page) {
+  return code_page == 932 || code_page == 936 || code_page == 949 || code_page == 950;
+}
 
 // The ANSI code page of the language of a locale name ("pl_PL.UTF-8",
 // "sr_RS@latin"); C, POSIX, an empty name and any language without a code

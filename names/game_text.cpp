@@ -1,5 +1,8 @@
 #include "names/game_text.hpp"
 
+#include "names/code_page.hpp"
+#include "platform/text_decoding.hpp"
+
 #include <algorithm>
 #include <utility>
 
@@ -47,7 +50,7 @@ bool is_ascii(std::string_view text) {
 
 std::optional<std::string> character_in_code_page(std::string_view character, code_page_converter& converter) {
   const unsigned code_page = converter.code_page();
-  const bool east_asian = code_page == 932 || code_page == 936 || code_page == 949 || code_page == 950;
+  const bool east_asian = is_east_asian(code_page);
   std::optional<std::string> bytes = converter.encode(character);
   if (!bytes || bytes->empty() || bytes->size() > (east_asian ? 2U : 1U) || converter.decode(*bytes) != character) {
     return std::nullopt;
@@ -79,13 +82,27 @@ game_name name_for_game(std::string_view name, bool utf8, code_page_converter& c
   return {std::move(bytes), std::nullopt};
 }
 
-std::string why_refused(char32_t refused) {
+std::string why_refused(char32_t refused, unsigned code_page) {
   if (refused == ';') return "holds a ';', which would split the minister's row";
   if (refused == not_utf8) return "is not written in UTF-8, as the rest of the file is";
   if (refused == too_long) return "is too long to be a name";
   std::string digits;  // "U+0141", as a user can look it up
-  for (; refused != 0 || digits.size() < 4; refused >>= 4) digits.insert(0, 1, "0123456789ABCDEF"[refused & 0xFU]);
-  return "holds U+" + digits + ", which the game cannot show";
+  for (char32_t rest = refused; rest != 0 || digits.size() < 4; rest >>= 4) {
+    digits.insert(0, 1, "0123456789ABCDEF"[rest & 0xFU]);
+  }
+  // A control character is named, never shown; any other is shown as it is.
+  const bool control = refused < 0x20 || (refused >= 0x7F && refused <= 0x9F);
+  const std::string character = utf8_of_code_point(refused);
+  std::string why = "holds U+" + digits + (control ? "" : " (" + character + ")") + ", which the game cannot show";
+  if (control) return why;
+  for (const unsigned other : game_code_pages) {
+    code_page_converter converter(other);
+    if (other != code_page && character_in_code_page(character, converter)) {
+      const std::string number = std::to_string(other);
+      return why + "; the edition that reads code page " + number + " can (--code-page " + number + ")";
+    }
+  }
+  return why;
 }
 
 }  // namespace vesk_mg

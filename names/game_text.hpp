@@ -52,9 +52,11 @@ inline constexpr std::size_t longest_name = 4096;
 game_name name_for_game(std::string_view name, bool utf8, code_page_converter& converter);
 
 // Why a line of the name file is refused, as the user is told it: "holds
-// a ';', which would split the minister's row", "holds U+0141, which the
-// game cannot show", "is not written in UTF-8, as the rest of the file
-// is", "is too long to be a name".
-std::string why_refused(char32_t refused);
+// a ';', which would split the minister's row", "holds U+0141 (and the letter), which
+// the game cannot show" (with, where another of the game's code pages than
+// `code_page` holds it, "; the edition that reads code page 1250 can
+// (--code-page 1250)"), "is not written in UTF-8, as the rest of the file
+// is", "is too long to be a name". A control character is named, not shown.
+std::string why_refused(char32_t refused, unsigned code_page);
 
 }  // namespace vesk_mg

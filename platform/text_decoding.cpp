@@ -17,19 +17,18 @@ bool could_begin_a_mark(std::string_view start) {
       [start](std::string_view mark) { return start.size() < mark.size() && mark.starts_with(start); });
 }
 
-void append_utf8(std::string& text, char32_t code_point) {
-  if (code_point < 0x80) {
-    text.push_back(static_cast<char>(code_point));
-    return;
-  }
+}  // namespace
+
+std::string utf8_of_code_point(char32_t code_point) {
+  std::string text;
+  if (code_point < 0x80) return text.append(1, static_cast<char>(code_point));
   const unsigned continuations = code_point < 0x800 ? 1 : code_point < 0x10000 ? 2 : 3;
   // The lead byte: as many high bits set as the sequence has bytes.
   text.push_back(static_cast<char>(((0xFF00U >> (continuations + 1)) & 0xFFU) | (code_point >> (6 * continuations))));
   for (unsigned k = continuations; k-- > 0;)
     text.push_back(static_cast<char>(0x80U | ((code_point >> (6 * k)) & 0x3FU)));
+  return text;
 }
-
-}  // namespace
 
 decoded_text::decoded_text(byte_source& raw, utf16 how)
     : raw_(raw),
@@ -66,10 +65,10 @@ void decoded_text::decode(std::string_view bytes) {
     const bool high = unit >= 0xD800 && unit <= 0xDBFF;
     const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
     if (high_half_ != 0 && low) {
-      append_utf8(pending_, 0x10000 + ((char32_t{high_half_} - 0xD800) << 10) + (char32_t{unit} - 0xDC00));
+      pending_ += utf8_of_code_point(0x10000 + ((char32_t{high_half_} - 0xD800) << 10) + (char32_t{unit} - 0xDC00));
     } else {
-      if (high_half_ != 0) append_utf8(pending_, replacement);
-      if (!high) append_utf8(pending_, low ? replacement : char32_t{unit});
+      if (high_half_ != 0) pending_ += utf8_of_code_point(replacement);
+      if (!high) pending_ += utf8_of_code_point(low ? replacement : char32_t{unit});
     }
     high_half_ = high ? unit : 0;
   }
@@ -87,7 +86,7 @@ std::size_t decoded_text::read_some(char* buffer, std::size_t capacity) {
     const std::size_t got = raw_.read_some(chunk.data(), chunk.size());
     if (got == 0 && high_half_ == 0) return 0;
     if (got == 0) {  // the text ends with the first half of a pair
-      append_utf8(pending_, 0xFFFD);
+      pending_ += utf8_of_code_point(0xFFFD);
       high_half_ = 0;
     }
     decode({chunk.data(), got});

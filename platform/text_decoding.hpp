@@ -17,6 +17,9 @@
 
 namespace vesk_mg {
 
+// A code point as UTF-8.
+std::string utf8_of_code_point(char32_t code_point);
+
 class decoded_text final : public byte_source {
  public:
   // A name file refuses UTF-16 (its names would be full of NULs); piped

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/errors.hpp"
+#include "names/code_page.hpp"
 #include "platform/paths.hpp"
 
 namespace vesk_mg {
@@ -16,7 +17,8 @@ namespace {
 
 constexpr int exit_usage = 2;
 
-constexpr std::string_view usage =
+// The help, in two parts around the code pages the game has editions in.
+constexpr std::string_view usage_before_code_pages =
     "Usage: vesk_mg [--code-page N] [FOLDER...]\r\n"
     "       vesk_mg --check [FOLDER...]\r\n"
     "       vesk_mg --help | --version\r\n"
@@ -40,8 +42,10 @@ constexpr std::string_view usage =
     "\r\n"
     "Names are written in the code page of the game's edition, taken to be the\r\n"
     "system's (on Linux, the one Windows has for the locale's language). For an\r\n"
-    "edition in another language, --code-page N names its own: 1250 to 1258,\r\n"
-    "874, 932, 936, 949 or 950 (1251 for the Russian edition, say).\r\n"
+    "edition in another language, --code-page N names its own (1251 for the\r\n"
+    "Russian edition, say): ";
+constexpr std::string_view usage_after_code_pages =
+    ".\r\n"
     "\r\n"
     "The answers may also come from a file: vesk_mg < answers.txt\r\n"
     "\r\n"
@@ -56,10 +60,6 @@ constexpr std::string_view usage =
     "  --version      show the version\r\n";
 
 constexpr std::string_view code_page_option = "--code-page";
-
-// The ANSI code pages of Windows, in which the game has its editions.
-constexpr std::array<unsigned, 14> game_code_pages{874,  932,  936,  949,  950,  1250, 1251,
-                                                   1252, 1253, 1254, 1255, 1256, 1257, 1258};
 
 std::optional<unsigned> code_page_of(std::string_view text) {
   unsigned code_page = 0;
@@ -97,7 +97,7 @@ command_line answer_command_line(std::span<const std::string> arguments, byte_si
         return {{}, {}, {}, {}, exit_normal};
       }
       if (help) {
-        output.write_all(usage);
+        output.write_all(std::string(usage_before_code_pages).append(game_code_pages_told).append(usage_after_code_pages));
         return {{}, {}, {}, {}, exit_normal};
       }
       if (argument == code_page_option || argument.starts_with(std::string(code_page_option) + "=")) {
@@ -106,8 +106,8 @@ command_line answer_command_line(std::span<const std::string> arguments, byte_si
             apart ? (i + 1 < arguments.size() ? arguments[++i] : "") : argument.substr(code_page_option.size() + 1);
         asked.code_page = code_page_of(value);
         if (!asked.code_page) {
-          error_output.write_all("No edition of the game reads code page \"" + shown(value) +
-                                 "\": --code-page takes 1250 to 1258, 874, 932, 936, 949 or 950.\r\n");
+          error_output.write_all("No edition of the game reads code page \"" + shown(value) + "\": --code-page takes " +
+                                 std::string(game_code_pages_told) + ".\r\n");
           return {{}, {}, {}, {}, exit_usage};
         }
         continue;

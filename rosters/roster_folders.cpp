@@ -29,9 +29,12 @@ folder_names listed(const std::string& folder) {
 void check_readable(const std::string& folder) {
   bool is_folder = false;
   const system_code code = folder.empty() ? 0 : look_at(folder, is_folder);
-  if (folder.empty() || (code != 0 && leads_to_no_file(code))) throw file_name_error("No such folder: " + folder);
+  // Named whole: where it was looked for shows.
+  if (folder.empty()) throw file_name_error("No such folder: ");
+  if (code != 0 && leads_to_no_file(code)) throw file_name_error("No such folder: " + whole_path(folder));
   if (code != 0) throw file_use_error(describe_system_error("Cannot read the folder " + folder, code));
-  if (!is_folder) throw file_use_error("Not a folder: " + folder);
+  // A roster or a list given, or dropped, for its folder.
+  if (!is_folder) throw file_use_error("Not a folder: " + folder + "; give or drop a folder, the mod's or the game's");
   listed(folder);
 }
 

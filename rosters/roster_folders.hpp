@@ -8,11 +8,12 @@
 // with letter case ignored, as on Windows.
 //
 // Every folder that has to be searched is searched, or refused: a folder
-// given that is not there raises file_name_error ("No such folder: X"),
-// one that is no folder, cannot be listed, or is the folder of the game's
-// mods, where nothing is made, raises file_use_error ("Not a folder: X",
-// "Cannot read the folder X: Permission denied"); its message is the line
-// that tells the user. The same holds for a game's or a mod's db and for
+// given that is not there raises file_name_error ("No such folder: X", X
+// whole), one that is no folder, cannot be listed, or is the folder of the
+// game's mods, where nothing is made, raises file_use_error ("Not a
+// folder: X; give or drop a folder, the mod's or the game's", "Cannot read
+// the folder X: Permission denied"); its message is the line that tells
+// the user. The same holds for a game's or a mod's db and for
 // the folders above a mod that the game is looked for in. Nothing is read
 // of the rosters themselves here.
 #pragma once

@@ -256,6 +256,11 @@ const std::string device = "NUL";
 const std::string device = "/dev/null";
 #endif
 const std::string cannot_show = ", which the game cannot show.";
+// Where another of the game's code pages holds the character.
+std::string shown_in(const std::string& code_page) {
+  return ", which the game cannot show; the edition that reads code page " + code_page + " can (--code-page " +
+         code_page + ").";
+}
 const std::string change_them = "Change these names, then try again: \r\n";
 
 std::string spoiled_line(int line, const std::string& what) {
@@ -315,7 +320,7 @@ INSTANTIATE_TEST_SUITE_P(
                           spoiled_line(4, "U+0000" + cannot_show) + spoiled_line(5, "U+000D" + cannot_show) +
                           spoiled_line(6, "U+007F" + cannot_show) + change_them + name_question + id_prompt + "\r\n"},
         dialogue_case{"utf8_names_the_code_page_lacks", "abc\nNS\nX\n" + ten_ones + "lacking.txt\nnames.txt\n1\n",
-                      counted + name_question + spoiled_line(1, "U+0141" + cannot_show) +
+                      counted + name_question + spoiled_line(1, "U+0141 (\xC5\x81)" + shown_in("1250")) +
                           spoiled_line(2, "U+0085" + cannot_show) + change_them + name_question + id_prompt + "\r\n"},
         dialogue_case{"ten_refused_lines_are_shown",
                       "abc\nNS\nX\n2\n2\n1\n1\n1\n1\n1\n1\n1\n1\nsemicolons.txt\nnames.txt\n1\n",
@@ -329,8 +334,8 @@ INSTANTIATE_TEST_SUITE_P(
                           id_prompt + "\r\n"},
         dialogue_case{"a_character_beyond_the_first_64_ki_is_named_whole",
                       "abc\nNS\nX\n" + ten_ones + "smiley.txt\nnames.txt\n1\n",
-                      counted + name_question + spoiled_line(1, "U+1F600" + cannot_show) + change_them + name_question +
-                          id_prompt + "\r\n",
+                      counted + name_question + spoiled_line(1, "U+1F600 (\xF0\x9F\x98\x80)" + cannot_show) +
+                          change_them + name_question + id_prompt + "\r\n",
                       0,
                       1252,
                       {{"smiley.txt", "\xF0\x9F\x98\x80\n" + test_support::numbered_names(9)}}},
@@ -373,21 +378,21 @@ INSTANTIATE_TEST_SUITE_P(
                           change_them + name_question + id_prompt + "\r\n"},
         dialogue_case{"a_character_the_code_page_would_show_as_another",
                       "abc\nNS\nX\n" + ten_ones + "yen.txt\nnames.txt\n1\n",
-                      counted + name_question + spoiled_line(1, "U+00A5" + cannot_show) + change_them + name_question +
-                          id_prompt + "\r\n",
+                      counted + name_question + spoiled_line(1, "U+00A5 (\xC2\xA5)" + shown_in("1252")) + change_them +
+                          name_question + id_prompt + "\r\n",
                       0, 932},
         // Each character by itself: the game shows one glyph a byte, and none of these is one byte.
         dialogue_case{"a_vietnamese_letter_taken_apart",
                       "abc\nNS\nX\n" + ten_ones + "vi.txt\nnames.txt\n1\n",
-                      counted + name_question + spoiled_line(1, "U+1EC5" + cannot_show) + change_them + name_question +
-                          id_prompt + "\r\n",
+                      counted + name_question + spoiled_line(1, "U+1EC5 (\xE1\xBB\x85)" + cannot_show) + change_them +
+                          name_question + id_prompt + "\r\n",
                       0,
                       1258,
                       {{"vi.txt", "Nguy\u1EC5n\n" + test_support::numbered_names(9)}}},
         dialogue_case{"a_hebrew_letter_with_its_dot_taken_apart",
                       "abc\nNS\nX\n" + ten_ones + "he.txt\nnames.txt\n1\n",
-                      counted + name_question + spoiled_line(1, "U+FB2A" + cannot_show) + change_them + name_question +
-                          id_prompt + "\r\n",
+                      counted + name_question + spoiled_line(1, "U+FB2A (\xEF\xAC\xAA)" + cannot_show) + change_them +
+                          name_question + id_prompt + "\r\n",
                       0,
                       1255,
                       {{"he.txt", "\uFB2A\n" + test_support::numbered_names(9)}}},

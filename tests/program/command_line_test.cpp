@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/paths.hpp"
 #include "tests/support/fields.hpp"
 #include "tests/support/string_streams.hpp"
 #include "tests/support/temp_folder.hpp"
@@ -40,12 +41,12 @@ TEST(command_line, answers_help_and_version_takes_folders_and_refuses_the_rest) 
       {{"--help"}, 0, help, ""},
       {{"mod", "-h", "--version"}, 0, help, ""},
       {{"/?"}, 0, help, "", system_kind::windows},
-      {{"/?"}, 2, "", "No such folder: /?\r\n"},
+      {{"/?"}, 2, "", "No such folder: " + whole_path("/?") + "\r\n"},
       {{"--frobnicate"}, 2, "", "Unknown option: --frobnicate" + no_option},
       {{"-x"}, 2, "", "Unknown option: -x" + no_option},
       {{"mod", "mod/ministers_\xC3\x98", folder.path().string()}, std::nullopt, "", ""},
-      {{"mod", "missing"}, 2, "", "No such folder: missing\r\n"},
-      {{"names.txt"}, 2, "", "Not a folder: names.txt\r\n"},
+      {{"mod", "missing"}, 2, "", "No such folder: <here>|missing\r\n"},
+      {{"names.txt"}, 2, "", "Not a folder: names.txt; give or drop a folder, the mod's or the game's\r\n"},
       {{""}, 2, "", "No such folder: \r\n"},
       {{"--code-page", "1251"}, std::nullopt, "", "", system_kind::posix, 1251, {""}},
       {{"--code-page=874", "mod"}, std::nullopt, "", "", system_kind::posix, 874, {"mod"}},
@@ -54,7 +55,7 @@ TEST(command_line, answers_help_and_version_takes_folders_and_refuses_the_rest) 
       {{"--code-page"}, 2, "", "No edition of the game reads code page \"" + no_code_page},
       {{"--code-page", "1251x"}, 2, "", "No edition of the game reads code page \"1251x" + no_code_page},
       // A name's control characters are shown, never sent to the terminal.
-      {{"x\x1B]2;PWNED\x07"}, 2, "", "No such folder: x\\x1B]2;PWNED\\x07\r\n"},
+      {{"x\x1B]2;PWNED\x07"}, 2, "", "No such folder: <here>|x\\x1B]2;PWNED\\x07\r\n"},
       {{"-\x9B"
         "2J"},
        2,
@@ -62,7 +63,7 @@ TEST(command_line, answers_help_and_version_takes_folders_and_refuses_the_rest) 
        "Unknown option: -\\x9B2J" + no_option},
       // After "--", every argument is a folder.
       {{"--", "-x"}, std::nullopt, "", "", system_kind::posix, std::nullopt, {"-x"}},
-      {{"--", "--help"}, 2, "", "No such folder: --help\r\n"},
+      {{"--", "--help"}, 2, "", "No such folder: <here>|--help\r\n"},
   };
   for (const command_line_case& c : cases) {
     std::filesystem::create_directory("-x");
@@ -79,7 +80,7 @@ TEST(command_line, answers_help_and_version_takes_folders_and_refuses_the_rest) 
     EXPECT_EQ(asked.code_page, c.code_page) << c.arguments.size();
     EXPECT_EQ(out.text().substr(0, c.out.size()), c.out) << c.arguments.size();
     EXPECT_EQ(out.text().empty(), c.out.empty()) << c.arguments.size();
-    EXPECT_EQ(err.text(), c.err) << c.arguments.size();
+    EXPECT_EQ(err.text(), test_support::as_shown(c.err, folder.path())) << c.arguments.size();
   }
 }
 

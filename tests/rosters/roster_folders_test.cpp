@@ -168,11 +168,12 @@ TEST(roster_folders, a_folder_that_is_not_there_or_no_folder_is_refused) {
     std::string raised;
   };
   const std::vector<refused_case> cases{
-      {{"missing"}, "VESK_MG.FILE_NAME_ERROR : No such folder: missing"},
+      {{"missing"}, "VESK_MG.FILE_NAME_ERROR : No such folder: <here>|missing"},
       {{""}, "VESK_MG.FILE_NAME_ERROR : No such folder: "},
-      {{".", "missing"}, "VESK_MG.FILE_NAME_ERROR : No such folder: missing"},
-      {{"names.txt/inside"}, "VESK_MG.FILE_NAME_ERROR : No such folder: names.txt/inside"},
-      {{"names.txt"}, "VESK_MG.FILE_USE_ERROR : Not a folder: names.txt"},
+      {{".", "missing"}, "VESK_MG.FILE_NAME_ERROR : No such folder: <here>|missing"},
+      {{"names.txt/inside"}, "VESK_MG.FILE_NAME_ERROR : No such folder: <here>|names.txt|inside"},
+      {{"names.txt"},
+       "VESK_MG.FILE_USE_ERROR : Not a folder: names.txt; give or drop a folder, the mod's or the game's"},
       // Nothing is made in the folder of a game's mods.
       {{"game/Mods"},
        "VESK_MG.FILE_USE_ERROR : Not a mod's folder: game/Mods holds the game's mods; give the folder of one of them"},
@@ -183,7 +184,8 @@ TEST(roster_folders, a_folder_that_is_not_there_or_no_folder_is_refused) {
        "VESK_MG.FILE_USE_ERROR : Not a mod's folder: other/mods holds the game's mods; give the folder of one of them"},
   };
   for (const refused_case& c : cases) {
-    EXPECT_EQ(test_support::raised_by([&] { (void)roster_folders_of(c.typed); }), c.raised) << c.typed.back();
+    EXPECT_EQ(test_support::raised_by([&] { (void)roster_folders_of(c.typed); }), as_shown(c.raised, folder.path()))
+        << c.typed.back();
   }
 }
 
