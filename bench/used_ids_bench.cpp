@@ -2,14 +2,16 @@
 // the game's, each of 300 rosters of 300 ministers, and looking for a
 // clash with the first ID given (real time: the files are read); once as
 // two folders given, once in the game's layout, from the mod's own folder
-// alone, with a list of the 600 rosters the game loads. Then 100 folders of
-// 300 rosters, and one roster of 2 GiB.
+// alone, with a list of the 600 rosters the game loads, and once as
+// --check reads and looks at them. Then 100 folders of 300 rosters, and one
+// roster of 2 GiB.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "rosters/roster_report.hpp"
 #include "rosters/used_ids.hpp"
 #include "tests/support/temp_folder.hpp"
 
@@ -53,6 +55,18 @@ void read_a_mod_and_its_game_with_a_list_of_600(benchmark::State& state) {
   }
 }
 BENCHMARK(read_a_mod_and_its_game_with_a_list_of_600)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// What vesk_mg --check does before it writes: the same mod and game read,
+// and every ID the 600 rosters share looked for.
+void check_a_mod_and_its_game_of_600_rosters(benchmark::State& state) {
+  const test_support::temp_folder folder;
+  write_rosters({"game/Mods/MyMod/db/ministers", "game/db/ministers"});
+  const std::vector<std::string> mod{"game/Mods/MyMod"};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(check_of(read_rosters(roster_folders_of(mod, folder_making::look_only))));
+  }
+}
+BENCHMARK(check_a_mod_and_its_game_of_600_rosters)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // Many folders of many files: each name is looked for among those of the
 // folders before it.

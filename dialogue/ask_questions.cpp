@@ -119,8 +119,8 @@ void write_too_few_names_exception(console_output& out, std::int64_t missing) {
 // Tells the user, line by line, which names the game could not read as written.
 void write_refusals(console_output& out, const name_check& check, unsigned code_page) {
   for (const refused_line& refused : check.refused) {
-    out.write_line("Line " + std::to_string(refused.line) + " of the name file " + why_refused(refused.character, code_page) +
-                   ".");
+    out.write_line("Line " + std::to_string(refused.line) + " of the name file " +
+                   why_refused(refused.character, code_page) + ".");
   }
   if (check.more_refused == 1) out.write_line("1 more line of the name file holds such characters.");
   if (check.more_refused > 1) {

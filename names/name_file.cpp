@@ -96,8 +96,8 @@ std::string name_source::next() {
   digest_ = digest_with_line(digest_, line);
   game_name name = name_for_game(line, checked_.utf8, converter_);
   if (name.refused) {
-    throw named_error("VESK_MG.MAIN.NAME_ENCODING_ERROR",
-                      checked_.file + ": line " + std::to_string(line_) + " " + why_refused(*name.refused, checked_.code_page));
+    throw named_error("VESK_MG.MAIN.NAME_ENCODING_ERROR", checked_.file + ": line " + std::to_string(line_) + " " +
+                                                              why_refused(*name.refused, checked_.code_page));
   }
   return std::move(name.bytes);
 }

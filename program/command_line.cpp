@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/errors.hpp"
 #include "names/code_page.hpp"
+#include "platform/errors.hpp"
 #include "platform/paths.hpp"
 
 namespace vesk_mg {
@@ -97,7 +97,8 @@ command_line answer_command_line(std::span<const std::string> arguments, byte_si
         return {{}, {}, {}, {}, exit_normal};
       }
       if (help) {
-        output.write_all(std::string(usage_before_code_pages).append(game_code_pages_told).append(usage_after_code_pages));
+        output.write_all(
+            std::string(usage_before_code_pages).append(game_code_pages_told).append(usage_after_code_pages));
         return {{}, {}, {}, {}, exit_normal};
       }
       if (argument == code_page_option || argument.starts_with(std::string(code_page_option) + "=")) {

@@ -19,9 +19,7 @@ constexpr std::string_view mods_folder = "mods";
 // What stands in `folder`, or the line that refuses it.
 folder_names listed(const std::string& folder) {
   folder_names names;
-  if (const system_code code = list_folder(folder, names)) {
-    throw file_use_error(describe_system_error("Cannot read the folder " + folder, code));
-  }
+  if (const system_code code = list_folder(folder, names)) throw unreadable_folder(folder, code);
   return names;
 }
 
@@ -32,7 +30,7 @@ void check_readable(const std::string& folder) {
   // Named whole: where it was looked for shows.
   if (folder.empty()) throw file_name_error("No such folder: ");
   if (code != 0 && leads_to_no_file(code)) throw file_name_error("No such folder: " + whole_path(folder));
-  if (code != 0) throw file_use_error(describe_system_error("Cannot read the folder " + folder, code));
+  if (code != 0) throw unreadable_folder(folder, code);
   // A roster or a list given, or dropped, for its folder.
   if (!is_folder) throw file_use_error("Not a folder: " + folder + "; give or drop a folder, the mod's or the game's");
   listed(folder);
@@ -165,7 +163,13 @@ namespace {
 std::string list_beside(const std::string& folder, bool or_where) {
   if (!same_but_case(last_name(folder), rosters_folder_name)) return "";
   const std::string above = folder_above(folder);
-  const std::optional<std::string> list = name_among(listed(above).files, list_file);
+  folder_names names;
+  if (const system_code code = list_folder(above, names)) {
+    // A new mod's db, where --check makes none, holds no list yet.
+    if (!leads_to_no_file(code)) throw unreadable_folder(above, code);
+    return or_where ? path_in(above, list_file) : "";
+  }
+  const std::optional<std::string> list = name_among(std::move(names.files), list_file);
   return list ? path_in(above, *list) : or_where ? path_in(above, list_file) : "";
 }
 
@@ -179,5 +183,9 @@ std::string governing_list(const roster_folders& found) {
 }
 
 std::string own_list(const roster_folders& found) { return list_beside(found.folders.front().path, true); }
+
+file_use_error unreadable_folder(const std::string& folder, system_code code) {
+  return file_use_error(describe_system_error("Cannot read the folder " + folder, code));
+}
 
 }  // namespace vesk_mg

@@ -22,6 +22,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/env.hpp"
+#include "platform/errors.hpp"
+
 namespace vesk_mg {
 
 // A folder whose rosters count, as the user would find it: a folder given
@@ -61,5 +64,9 @@ std::string governing_list(const roster_folders& found);
 // Where the first folder's own list stands or would stand; "" where that
 // folder, not named ministers, can have none.
 std::string own_list(const roster_folders& found);
+
+// The refusal of a folder that cannot be listed, for the system's `code`:
+// "Cannot read the folder X: Permission denied".
+file_use_error unreadable_folder(const std::string& folder, system_code code);
 
 }  // namespace vesk_mg

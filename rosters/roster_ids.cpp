@@ -136,7 +136,7 @@ bool is_tag(std::string_view text) {
 std::string header_fault(std::string_view header, header_rule rule) {
   if (rule == header_rule::tag) return is_tag(field(header, 0)) ? "" : "it is no roster: its first field holds no tag";
   return same_but_case(field(header, 1), "Ruling Cabinet - Start") ? ""
-                                                                    : "it is no roster: its first line is no header";
+                                                                   : "it is no roster: its first line is no header";
 }
 
 // Past the line end at `at` (a CR or an LF): CR LF is one, even where its
@@ -160,7 +160,7 @@ roster_reading scan(const std::string& path, std::vector<char>& block, header_ru
   std::string header;
   bool in_header = true;
   bool first_block = true;
-  bool cr_before = false;     // the last block ended with a CR
+  bool cr_before = false;      // the last block ended with a CR
   bool in_first_field = true;  // of the line being read
   std::int64_t line = 1;
   id_field id;
@@ -269,12 +269,13 @@ roster_reading read_roster(const std::string& path, std::vector<char>& block, he
     return reading;
   } catch (const named_error& error) {
     const std::string& message = error.message();
-    return {std::nullopt, "it cannot be read: " + (message.starts_with(path + ": ") ? message.substr(path.size() + 2) : message)};
+    return {std::nullopt,
+            "it cannot be read: " + (message.starts_with(path + ": ") ? message.substr(path.size() + 2) : message)};
   }
 }
 
 std::map<std::int64_t, std::vector<std::int64_t>> lines_using(const std::string& path, std::vector<char>& block,
-                                                               header_rule rule, const std::vector<id_range>& wanted) {
+                                                              header_rule rule, const std::vector<id_range>& wanted) {
   std::map<std::int64_t, std::vector<std::int64_t>> lines;
   try {
     scan(path, block, rule, [&](std::int64_t line, const id_field& id) {

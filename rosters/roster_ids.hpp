@@ -49,9 +49,9 @@ inline constexpr std::size_t rows_without_id_kept = 10;
 struct roster_ids {
   std::string path;  // named from where the program was started
   header_rule read_by = header_rule::ruling_cabinet;
-  std::string tag;   // the first field of its header
-  std::vector<id_range> ids;  // in ID order, none overlapping another
-  std::int64_t ministers = 0;  // rows whose first field is an ID
+  std::string tag;                         // the first field of its header
+  std::vector<id_range> ids;               // in ID order, none overlapping another
+  std::int64_t ministers = 0;              // rows whose first field is an ID
   std::vector<row_without_id> without_id;  // the first of them
   std::int64_t more_without_id = 0;        // and how many more
 };
@@ -69,7 +69,7 @@ roster_reading read_roster(const std::string& path, std::vector<char>& block, he
 // The lines of the roster at `path`, a roster by `rule`, on which the IDs
 // of `wanted` are used: the first two of each ID.
 std::map<std::int64_t, std::vector<std::int64_t>> lines_using(const std::string& path, std::vector<char>& block,
-                                                               header_rule rule, const std::vector<id_range>& wanted);
+                                                              header_rule rule, const std::vector<id_range>& wanted);
 
 // Ranges in any order, overlapping or not, as disjoint ranges in ID order,
 // the times of each ID added up and neighbours used as often merged.

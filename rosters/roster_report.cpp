@@ -187,11 +187,11 @@ check_report check_of(const rosters_read& read) {
   }
   std::int64_t ministers = 0;
   for (const roster_ids& roster : read.rosters) ministers += roster.ministers;
-  report.closing = "Read " + counted(static_cast<std::int64_t>(read.rosters.size()), "roster", "rosters") + " of " +
-                   counted(ministers, "minister", "ministers") + ": " +
-                   (report.findings == 0 ? "no ID is used twice."
-                                         : counted(static_cast<std::int64_t>(report.findings), "finding", "findings") +
-                                               ".");
+  report.closing =
+      "Read " + counted(static_cast<std::int64_t>(read.rosters.size()), "roster", "rosters") + " of " +
+      counted(ministers, "minister", "ministers") + ": " +
+      (report.findings == 0 ? "no ID is used twice."
+                            : counted(static_cast<std::int64_t>(report.findings), "finding", "findings") + ".");
   return report;
 }
 

@@ -39,7 +39,7 @@ rosters_read read_rosters(const roster_folders& found) {
     folder_names names;
     if (folder.missing) continue;
     if (const system_code code = list_folder(folder.path, names)) {
-      throw file_use_error(describe_system_error("Cannot read the folder " + folder.path, code));
+      throw unreadable_folder(folder.path, code);
     }
     std::ranges::sort(names.files);
     std::vector<std::pair<std::string, std::string>> here;
@@ -58,7 +58,8 @@ rosters_read read_rosters(const roster_folders& found) {
         read.passed_over.push_back({path, file_passed_over::reason::unlisted, read.governing_list, first, false});
         continue;
       }
-      roster_reading reading = read_roster(path, block, folder.in_layout ? header_rule::tag : header_rule::ruling_cabinet);
+      roster_reading reading =
+          read_roster(path, block, folder.in_layout ? header_rule::tag : header_rule::ruling_cabinet);
       if (!reading.roster) {
         read.passed_over.push_back({path, file_passed_over::reason::not_a_roster, reading.why_not, first, false});
       } else if (!listed) {

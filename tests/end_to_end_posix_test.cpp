@@ -66,5 +66,40 @@ TEST(end_to_end, a_whole_run_writes_a_well_formed_file) {
   EXPECT_EQ(expected_id - 1, 124);
 }
 
+// vesk_mg --check as a modder types it: what it finds, one line each, and
+// its status; it leaves the answers waiting on its input unread.
+TEST(end_to_end, check_tells_what_the_game_loads_wrongly) {
+  test_support::temp_folder folder;
+  test_support::lay_out({{"game/db/ministers/ministers_ger.csv", test_support::roster("GER", 1000, 20)},
+                         {"game/Mods/Clash/db/ministers/ministers_fra.csv", test_support::roster("FRA", 1015, 10)},
+                         {"game/Mods/Clean/db/ministers/ministers_fra.csv", test_support::roster("FRA", 2000, 10)}});
+  const std::string game = folder.path().string() + "/game/db/ministers";
+  struct check_run {
+    std::string mod;
+    int status;
+    std::string out;
+    std::string err = "";
+  };
+  const std::vector<check_run> runs{
+      {"game/Mods/Clash", 1,
+       "Counting the IDs of 1 roster in game/Mods/Clash/db/ministers.\r\nCounting the IDs of 1 roster in " + game +
+           ".\r\n\r\nIDs 1015 to 1019 are used in " + game +
+           "/ministers_ger.csv and game/Mods/Clash/db/ministers/ministers_fra.csv.\r\n\r\nRead 2 rosters of 30 "
+           "ministers: 1 finding.\r\n"},
+      {"game/Mods/Clean", 0,
+       "Counting the IDs of 1 roster in game/Mods/Clean/db/ministers.\r\nCounting the IDs of 1 roster in " + game +
+           ".\r\n\r\nRead 2 rosters of 30 ministers: no ID is used twice.\r\n"},
+      {"game/Mods/Gone", 2, "", "No such folder: " + folder.path().string() + "/game/Mods/Gone\r\n"},
+  };
+  for (const check_run& run : runs) {
+    const test_support::executable_result result =
+        test_support::run_executable(VESK_MG_EXECUTABLE, {.input = "abc\n", .arguments = {"--check", run.mod}});
+    EXPECT_EQ(result.exit_status, run.status) << run.mod;
+    EXPECT_EQ(result.out, run.out) << run.mod;
+    EXPECT_EQ(result.err, run.err) << run.mod;
+  }
+  EXPECT_EQ(test_support::names_here(), std::vector<std::string>{"game"});
+}
+
 }  // namespace
 }  // namespace vesk_mg

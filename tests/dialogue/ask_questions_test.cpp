@@ -551,6 +551,18 @@ INSTANTIATE_TEST_SUITE_P(
                         {"Counting the IDs of 0 rosters in game/MyMod/db/ministers.",
                          "Counting the IDs of 1 roster in <here>" + separator + "game" + separator + "db" + separator +
                              "ministers."}),
+        // In a mod's rosters' folder a file counts whose first field holds a tag, as the game loads it.
+        first_id_beside(
+            "a_tag_makes_a_roster_in_the_games_layout",
+            {{"game/db/ministers/", ""},
+             {"game/Mods/MyMod/db/ministers/ministers_xyz.csv", "XYZ;Ruling Cabinet Start;x\r\n2500;a\r\n"}},
+            "2500",
+            "IDs 2500 to 2509 are already used by 1 minister in game/Mods/MyMod" + separator + "db" + separator +
+                "ministers" + separator + "ministers_xyz.csv.",
+            "2501", {"game/Mods/MyMod"},
+            {"Counting the IDs of 1 roster in game/Mods/MyMod" + separator + "db" + separator + "ministers.",
+             "Counting the IDs of 0 rosters in <here>" + separator + "game" + separator + "db" + separator +
+                 "ministers."}),
         // A mod's list takes the place of the game's, and names rosters of the game's folder too.
         first_id_beside("a_mods_list_governs",
                         {{"game/db/ministers/ministers_ger.csv", roster("GER", 1000, 20)},

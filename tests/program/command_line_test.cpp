@@ -27,6 +27,7 @@ struct command_line_case {
   system_kind system = system_kind::posix;
   std::optional<unsigned> code_page = {};
   std::vector<std::string> folders = {};  // when the run goes on: the arguments, or else these
+  bool check = false;
 };
 
 const std::string no_code_page = "\": --code-page takes 1250 to 1258, 874, 932, 936, 949 or 950.\r\n";
@@ -64,9 +65,21 @@ TEST(command_line, answers_help_and_version_takes_folders_and_refuses_the_rest) 
       // After "--", every argument is a folder.
       {{"--", "-x"}, std::nullopt, "", "", system_kind::posix, std::nullopt, {"-x"}},
       {{"--", "--help"}, 2, "", "No such folder: <here>|--help\r\n"},
+      // --check finds the folders as a run does, but makes none: a new mod's rosters' folder stays missing.
+      {{"--check", "mod"}, std::nullopt, "", "", system_kind::posix, std::nullopt, {"mod"}, true},
+      {{"new/Mods/Fresh", "--check"},
+       std::nullopt,
+       "",
+       "",
+       system_kind::posix,
+       std::nullopt,
+       {"new/Mods/Fresh|db|ministers", "<here>|new|db|ministers"},
+       true},
   };
   for (const command_line_case& c : cases) {
     std::filesystem::create_directory("-x");
+    std::filesystem::create_directories("new/db/ministers");
+    std::filesystem::create_directories("new/Mods/Fresh");
     test_support::string_sink out;
     test_support::string_sink err;
     const command_line asked = answer_command_line(c.arguments, out, err, c.system);
@@ -76,7 +89,13 @@ TEST(command_line, answers_help_and_version_takes_folders_and_refuses_the_rest) 
                                                                    : c.arguments;
     std::vector<std::string> paths;
     for (const rosters_folder& found : asked.folders.folders) paths.push_back(found.path);
-    EXPECT_EQ(paths, c.status ? std::vector<std::string>{} : folders) << c.arguments.size();
+    std::vector<std::string> expected;
+    for (const std::string& path : c.status ? std::vector<std::string>{} : folders) {
+      expected.push_back(test_support::as_shown(path, folder.path()));
+    }
+    EXPECT_EQ(paths, expected) << c.arguments.size();
+    EXPECT_EQ(asked.check, c.check) << c.arguments.size();
+    EXPECT_FALSE(std::filesystem::exists("new/Mods/Fresh/db"));
     EXPECT_EQ(asked.code_page, c.code_page) << c.arguments.size();
     EXPECT_EQ(out.text().substr(0, c.out.size()), c.out) << c.arguments.size();
     EXPECT_EQ(out.text().empty(), c.out.empty()) << c.arguments.size();

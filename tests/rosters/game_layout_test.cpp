@@ -159,6 +159,16 @@ INSTANTIATE_TEST_SUITE_P(
                     roster_line("game|db|ministers|ministers_abc.csv") +
                         "Added ministers_abc.csv to the roster list <here>|game|db|ministers.txt.\r\n",
                     {{"game/db/ministers.txt", test_support::in_utf16("m.csv\r\nministers_abc.csv\r\n")}}},
+        // Rosters that share IDs already are told after the count lines, with the command that lists them.
+        layout_case{"ids_used_more_than_once_already",
+                    {{"game/db/ministers/ministers_ger.csv", game_roster},
+                     {"game/Mods/MyMod/db/ministers/ministers_fra.csv", test_support::roster("FRA", 5015, 10)}},
+                    {"game/Mods/MyMod"},
+                    "Counting the IDs of 1 roster in game/Mods/MyMod|db|ministers.\r\n"
+                    "Counting the IDs of 1 roster in <here>|game|db|ministers.\r\n"
+                    "5 IDs are used more than once already: vesk_mg --check game/Mods/MyMod lists them.\r\n\r\n"
+                    "What is the tag",
+                    roster_line("game/Mods/MyMod|db|ministers|ministers_abc.csv")},
         layout_case{"a_mod_whose_names_are_in_other_cases",
                     {{"game/db/ministers/ministers_ger.csv", game_roster}, {"game/Mods/CaseMod/DB/Ministers/", ""}},
                     {"game/Mods/CaseMod"},

@@ -114,14 +114,14 @@ TEST(used_ids, are_those_of_every_roster_but_the_one_replaced) {
     std::vector<std::pair<std::int64_t, std::int64_t>> taken;
   };
   const std::vector<used_case> cases{
-      {{roster_of("game/ministers_ger.csv", "GER", {{3, 3}, {5, 9}}), roster_of("game/ministers_ita.csv", "ITA", {{4, 6}})},
+      {{roster_of("game/ministers_ger.csv", "GER", {{3, 3}, {5, 9}}),
+        roster_of("game/ministers_ita.csv", "ITA", {{4, 6}})},
        {"game/ministers_ger.csv", "game/ministers_ita.csv"},
        {{3, 3, 0}, {4, 6, 1}, {5, 9, 0}},
        {{3, 9}}},
       // By its tag, case ignored, under any name.
       {{roster_of("mod/ministers_abc (copy).csv", "ABC", {{1, 1}}),
-        roster_of("mod/ministers_abc_old.csv", "aBc", {{2, 2}}),
-        roster_of("x.csv", "XYZ", {{3, 3}})},
+        roster_of("mod/ministers_abc_old.csv", "aBc", {{2, 2}}), roster_of("x.csv", "XYZ", {{3, 3}})},
        {"x.csv"},
        {{3, 3, 0}},
        {{3, 3}}},
@@ -145,10 +145,11 @@ TEST(used_ids, are_those_of_every_roster_but_the_one_replaced) {
 }
 
 TEST(used_ids, clash_with_a_range_and_point_to_the_next_free_one) {
-  const used_ids used = ids_used_in(some_rosters({roster_of("b.csv", "B", {{10, 11}, {20, 20}, {2147483640, 2147483640}}),
-                                                  roster_of("A.csv", "A", {{12, 12}, {30, 30}}),
-                                                  roster_of("c.csv", "C", {{11, 11}, {1000, 1000, 3}})}),
-                                    "abc");
+  const used_ids used =
+      ids_used_in(some_rosters({roster_of("b.csv", "B", {{10, 11}, {20, 20}, {2147483640, 2147483640}}),
+                                roster_of("A.csv", "A", {{12, 12}, {30, 30}}),
+                                roster_of("c.csv", "C", {{11, 11}, {1000, 1000, 3}})}),
+                  "abc");
   struct clash_case {
     std::int64_t first;
     std::int64_t last;
