@@ -8,7 +8,8 @@
 #include "program/check.hpp"
 #include "program/command_line.hpp"
 #include "program/standard_streams.hpp"
-#include "program/system_env.hpp"
+#include "program/system_clock.hpp"
+#include "program/system_code_page.hpp"
 #include "program/vesk_mg.hpp"
 
 int main(int argc, char** argv) {
@@ -21,11 +22,13 @@ int main(int argc, char** argv) {
   int status = asked.status ? *asked.status
                             : vesk_mg::run_program(
                                   vesk_mg::standard_input(), vesk_mg::standard_output(), vesk_mg::standard_error(),
-                                  vesk_mg::default_env(), [&](vesk_mg::program_io& io) {
+                                  vesk_mg::system_clock(), [&](vesk_mg::program_io& io) {
                                     if (asked.check) {
                                       found = vesk_mg::check(io.out, asked.rosters);
                                     } else {
-                                      vesk_mg::vesk_mg(io, asked.folders, asked.rosters, asked.code_page);
+                                      vesk_mg::vesk_mg(io, asked.folders, asked.rosters,
+                                                       {vesk_mg::program_folder(),
+                                                        asked.code_page.value_or(vesk_mg::system_game_code_page())});
                                     }
                                   });
   if (status == vesk_mg::exit_normal) status = found;

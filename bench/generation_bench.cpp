@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "bench/bench_env.hpp"
+#include "bench/bench_clock.hpp"
 #include "program/vesk_mg.hpp"
 #include "tests/support/requests.hpp"
 #include "tests/support/string_streams.hpp"

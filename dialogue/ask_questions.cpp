@@ -129,12 +129,12 @@ void write_refusals(console_output& out, const name_check& check, unsigned code_
   out.write_line("Change these names, then try again: ");
 }
 
-names_as_checked ask_name_file(program_io& io, std::int32_t total, unsigned code_page) {
-  code_page_converter converter(code_page);
+names_as_checked ask_name_file(program_io& io, std::int32_t total, const name_file_setting& setting) {
+  code_page_converter converter(setting.game_code_page);
   for (;;) {
     io.out.write_line("What is the name of the file where minister-names are found?");
     io.out.write_text("NOTE: Filename is case sensitive!: ");
-    const std::string file = find_name_file(io.in.read_line(whole_line), io.environment.program_folder());
+    const std::string file = find_name_file(io.in.read_line(whole_line), setting.program_folder);
     try {
       const name_check check = check_names(file, total, converter);
       if (total > check.names) {
@@ -201,7 +201,7 @@ void ask_first_id(program_io& io, generation_request& request, std::int32_t tota
 }  // namespace
 
 dialogue_answers ask_questions(program_io& io, const rosters_read& rosters, const std::vector<std::string>& told_first,
-                               unsigned code_page) {
+                               const name_file_setting& setting) {
   generation_request request;
   entry_state state;
 
@@ -218,7 +218,7 @@ dialogue_answers ask_questions(program_io& io, const rosters_read& rosters, cons
   }
   io.out.write_line_ends(1);
 
-  names_as_checked names = ask_name_file(io, state.total, code_page);
+  names_as_checked names = ask_name_file(io, state.total, setting);
   ask_first_id(io, request, state.total, rosters);
   return {request, std::move(names)};
 }

@@ -16,6 +16,14 @@
 
 namespace vesk_mg {
 
+// Where a name file is looked for besides the folder the program was
+// started in, and the code page its names are checked for: what the
+// dialogue takes from the run's surroundings.
+struct name_file_setting {
+  std::string program_folder;  // the folder of the program's own file, "" for none
+  unsigned game_code_page;     // the one the game reads a roster in
+};
+
 // What the dialogue hands on: the user's answers, and the names of the
 // name file as it checked them.
 struct dialogue_answers {
@@ -25,9 +33,9 @@ struct dialogue_answers {
 
 // The whole dialogue, from the banner to the first ID. `told_first` is
 // said after the banner, before the first question, with a blank line
-// after it. A first ID whose range one of `rosters` uses is refused. Names
-// are checked for the game's `code_page`.
+// after it. A first ID whose range one of `rosters` uses is refused. The
+// name file is looked for and checked as `setting` says.
 dialogue_answers ask_questions(program_io& io, const rosters_read& rosters, const std::vector<std::string>& told_first,
-                               unsigned code_page);
+                               const name_file_setting& setting);
 
 }  // namespace vesk_mg

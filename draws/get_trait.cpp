@@ -54,7 +54,7 @@ std::string_view personality_for_draw(std::string_view alignment_code, std::stri
   raise_for(column, no_band_offsets[position]);
 }
 
-std::string_view get_trait(run_environment& clock, std::string_view alignment_code, std::string_view position_code) {
+std::string_view get_trait(run_clock& clock, std::string_view alignment_code, std::string_view position_code) {
   const std::int32_t draw = one_to_five_hundred_random(clock);
   return personality_for_draw(alignment_code, position_code, draw);
 }

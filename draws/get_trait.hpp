@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/run_environment.hpp"
+#include "platform/run_clock.hpp"
 
 namespace vesk_mg {
 
@@ -19,6 +19,6 @@ std::string_view personality_for_draw(std::string_view alignment_code, std::stri
 
 // get_trait: the personality of one minister of the alignment (three
 // characters, "NS ") and position (four characters, "HoS ").
-std::string_view get_trait(run_environment& clock, std::string_view alignment_code, std::string_view position_code);
+std::string_view get_trait(run_clock& clock, std::string_view alignment_code, std::string_view position_code);
 
 }  // namespace vesk_mg

@@ -19,8 +19,8 @@ std::int32_t year_for_draw(std::int32_t draw) {
   throw named_error("VESK_MG.GET_YEAR.GET_YEAR_ERROR", "vesk_mg:443");
 }
 
-std::string_view get_loyalty(run_environment& clock) { return loyalty_for_draw(one_to_five_hundred_random(clock)); }
+std::string_view get_loyalty(run_clock& clock) { return loyalty_for_draw(one_to_five_hundred_random(clock)); }
 
-std::int32_t get_year(run_environment& clock) { return year_for_draw(one_to_five_hundred_random(clock)); }
+std::int32_t get_year(run_clock& clock) { return year_for_draw(one_to_five_hundred_random(clock)); }
 
 }  // namespace vesk_mg

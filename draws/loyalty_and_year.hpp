@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "draws/draw_band.hpp"
-#include "platform/run_environment.hpp"
+#include "platform/run_clock.hpp"
 
 namespace vesk_mg {
 
@@ -48,7 +48,7 @@ inline constexpr std::array<year_band, 12> year_bands{{
 std::string_view loyalty_for_draw(std::int32_t draw);
 std::int32_t year_for_draw(std::int32_t draw);
 
-std::string_view get_loyalty(run_environment& clock);
-std::int32_t get_year(run_environment& clock);
+std::string_view get_loyalty(run_clock& clock);
+std::int32_t get_year(run_clock& clock);
 
 }  // namespace vesk_mg

@@ -45,7 +45,7 @@ std::int32_t random(generator_state& state) {
   return static_cast<std::int32_t>(f + 0.5);  // NOLINT(bugprone-incorrect-roundings)
 }
 
-void pause(run_environment& clock) {
+void pause(run_clock& clock) {
   const std::int64_t until = clock.monotonic_nanoseconds() + pause_ns;
   std::int64_t remaining = pause_ns;
   do {
@@ -54,7 +54,7 @@ void pause(run_environment& clock) {
   } while (remaining > 0);
 }
 
-std::int32_t one_to_five_hundred_random(run_environment& clock) {
+std::int32_t one_to_five_hundred_random(run_clock& clock) {
   generator_state state{};
   pause(clock);
   reset(state, clock.local_now());

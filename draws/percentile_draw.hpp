@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "platform/run_environment.hpp"
+#include "platform/run_clock.hpp"
 
 namespace vesk_mg {
 
@@ -25,12 +25,12 @@ inline constexpr std::int32_t generator_q = 47416679;
 inline constexpr std::int64_t pause_ns = 500'000;
 
 // The steps of one draw, in the order it takes them.
-void pause(run_environment& clock);
+void pause(run_clock& clock);
 void reset(generator_state& state, const local_time& reading);
 std::int32_t random(generator_state& state);
 // For 0 <= x < n; the square is formed in 64 bits.
 std::int32_t square_mod_n(std::int32_t x, std::int32_t n);
 
-std::int32_t one_to_five_hundred_random(run_environment& clock);
+std::int32_t one_to_five_hundred_random(run_clock& clock);
 
 }  // namespace vesk_mg

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "program/vesk_mg.hpp"
-#include "tests/support/fake_env.hpp"
+#include "tests/support/fake_clock.hpp"
 #include "tests/support/string_streams.hpp"
 #include "tests/support/temp_folder.hpp"
 
@@ -32,10 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   vesk_mg::test_support::string_source source(std::string(reinterpret_cast<const char*>(data), size));
   vesk_mg::test_support::string_sink out_sink;
   vesk_mg::test_support::string_sink err_sink;
-  vesk_mg::test_support::fake_env clock;
+  vesk_mg::test_support::fake_clock clock;
   const int status = vesk_mg::run_program(source, out_sink, err_sink, clock, [](vesk_mg::program_io& io) {
     const vesk_mg::roster_folders here = vesk_mg::roster_folders_of({});
-    vesk_mg::vesk_mg(io, here, vesk_mg::read_rosters(here), std::nullopt);
+    vesk_mg::vesk_mg(io, here, vesk_mg::read_rosters(here), {"", 1252});
   });
 
   const bool done = out_sink.text().find("\r\nDONE!\r\nYour ministers are in the file called ") != std::string::npos;

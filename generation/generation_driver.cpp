@@ -33,19 +33,15 @@ std::size_t type_jobs(const alignment_jobs& jobs) {
                                   jobs.counts.begin());
 }
 
-std::int32_t min_one(std::int32_t count) { return count - 1; }
-
-// Once the ruling cabinet is written.
+// min_one_min: takes the ruling cabinet's ten ministers off its counts once they are written.
 void min_one_min(alignment_jobs& jobs) {
-  for (std::int32_t& count : jobs.counts) count = min_one(count);
+  for (std::int32_t& count : jobs.counts) --count;
 }
 
-// no_mins and all_is_zero, one check under both names: true when the
-// alignment has no minister left to write.
+// no_mins: true when the alignment has no minister left to write.
 bool no_mins(const alignment_jobs& jobs) {
   return std::ranges::all_of(jobs.counts, [](std::int32_t count) { return count == 0; });
 }
-bool all_is_zero(const alignment_jobs& jobs) { return no_mins(jobs); }
 
 // Creates the file in the folder under the first name not in use.
 void create_minister_file(program_io& io, const generation_request& request, const folder_handle& folder,
@@ -91,7 +87,7 @@ std::string row_of(const minister& m) {
 }
 
 // The personality and the loyalty, each a draw, in the order of their fields.
-void draw_the_rest(minister& m, run_environment& clock) {
+void draw_the_rest(minister& m, run_clock& clock) {
   m.personality = get_trait(clock, info(m.side).draw_code, positions[m.position].draw_code);
   m.loyalty = get_loyalty(clock);
 }
@@ -100,7 +96,7 @@ void draw_the_rest(minister& m, run_environment& clock) {
 void put_first(replaced_file& file, generation_work& work, alignment ruling, std::size_t position, name_source& names,
                program_io& io) {
   minister m{work.next_id++, position, ruling, names.next(), "NA"};
-  draw_the_rest(m, io.environment);
+  draw_the_rest(m, io.clock);
   file.write(row_of(m));
   io.out.write_text(".");
 }
@@ -110,9 +106,9 @@ void put_first(replaced_file& file, generation_work& work, alignment ruling, std
 void put_replacement(replaced_file& file, generation_work& work, alignment a, std::size_t position, name_source& names,
                      program_io& io) {
   minister m{work.next_id++, position, a, names.next(), ""};
-  m.pool = std::to_string(get_year(io.environment));
+  m.pool = std::to_string(get_year(io.clock));
   io.out.write_text(".");
-  draw_the_rest(m, io.environment);
+  draw_the_rest(m, io.clock);
   file.write(row_of(m));
 }
 
@@ -141,7 +137,7 @@ void write_rows(replaced_file& file, const generation_request& request, name_sou
   // An alignment with no minister left, the ruling one once its cabinet is
   // written included, has no replacement row.
   for (alignment_jobs& jobs : work.remaining) {
-    if (all_is_zero(jobs)) jobs.active = false;
+    if (no_mins(jobs)) jobs.active = false;
   }
   file.write(";Replacements;;;;;;;x\r\n");
 
@@ -151,15 +147,15 @@ void write_rows(replaced_file& file, const generation_request& request, name_sou
     alignment_jobs& jobs = work.remaining_of(*a);
     const std::size_t position = type_jobs(jobs);
     put_replacement(file, work, *a, position, names, io);
-    jobs.counts[position] = min_one(jobs.counts[position]);
+    --jobs.counts[position];
     if (no_mins(jobs)) jobs.active = false;
   }
 }
 
 }  // namespace
 
-void main(const generation_request& request, const names_as_checked& checked,  // NOLINT(bugprone-exception-escape)
-          program_io& io, const folder_handle& folder, const roster_folders& found) {
+void write_roster(const generation_request& request, const names_as_checked& checked, program_io& io,
+                  const folder_handle& folder, const roster_folders& found) {
   // Should anything fail before the commit, the file is discarded as it
   // unwinds, and the name keeps the roster it held.
   std::optional<replaced_file> file;
@@ -175,11 +171,11 @@ void main(const generation_request& request, const names_as_checked& checked,  /
   }  // the name file is closed here, before the closing lines
 
   // Nothing is reported as done before the whole roster stands under its name.
-  file->commit(io.environment);
+  file->commit(io.clock);
   const std::string& roster_path = file->name();
   const std::string roster_name = roster_path.substr(base_name_start(roster_path));
   const std::string list_changed =
-      names_the_roster_of(roster_name, text_of(request.tag)) ? keep_the_list(found, roster_name, io.environment) : "";
+      names_the_roster_of(roster_name, text_of(request.tag)) ? keep_the_list(found, roster_name, io.clock) : "";
   try {
     io.out.write_line_ends(2);
     io.out.write_line("DONE!");

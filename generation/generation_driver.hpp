@@ -21,11 +21,11 @@
 
 namespace vesk_mg {
 
-// main: the generation driver, writing the whole minister file for the
-// request, with the names as the dialogue checked them, into `folder`,
-// held since it was checked, the first of `found`. It raises named errors
-// by design; it is not the program's entry point, whatever its name.
-void main(const generation_request& request, const names_as_checked& checked,  // NOLINT(bugprone-exception-escape)
-          program_io& io, const folder_handle& folder, const roster_folders& found);
+// The generation driver: writes the whole minister file for the request,
+// with the names as the dialogue checked them, into `folder`, held since
+// it was checked, the first of `found`, and keeps the list of rosters that
+// governs them.
+void write_roster(const generation_request& request, const names_as_checked& checked, program_io& io,
+                  const folder_handle& folder, const roster_folders& found);
 
 }  // namespace vesk_mg

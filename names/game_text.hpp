@@ -39,10 +39,10 @@ struct game_name {
 };
 
 // Refused in the place of a character: the bytes are not UTF-8 at all, or
-// the line is longer than any name, longest_name bytes, can be.
+// the line is longer than any name, longest_minister_name bytes, can be.
 inline constexpr char32_t not_utf8 = 0x110000;
 inline constexpr char32_t too_long = 0x110001;
-inline constexpr std::size_t longest_name = 4096;
+inline constexpr std::size_t longest_minister_name = 4096;
 
 // A name for the roster, refused for a ';', for a control character
 // (U+0000 to U+001F but the tab, and U+007F; in UTF-8 also U+0080 to

@@ -69,8 +69,8 @@ name_check check_names(std::string_view file_name, std::int64_t used, code_page_
   std::int64_t line = 0;
   while (line < used && !names.at_end_of_file()) {
     ++line;
-    const std::string name = names.read_line(longest_name + 1);
-    if (name.size() > longest_name) {  // the rest of the line is passed over, never kept
+    const std::string name = names.read_line(longest_minister_name + 1);
+    if (name.size() > longest_minister_name) {  // the rest of the line is passed over, never kept
       if (!names.at_end_of_file()) names.skip_line();
       note(as_bytes, line, {{}, too_long});
       note(as_utf8, line, {{}, too_long});
@@ -90,8 +90,8 @@ name_check check_names(std::string_view file_name, std::int64_t used, code_page_
 std::string name_source::next() {
   if (lines_.at_end_of_file()) throw changed(checked_);
   // A line longer than any name was not there when the names were checked.
-  const std::string line = lines_.read_line(longest_name + 1);
-  if (line.size() > longest_name) throw changed(checked_);
+  const std::string line = lines_.read_line(longest_minister_name + 1);
+  if (line.size() > longest_minister_name) throw changed(checked_);
   ++line_;
   digest_ = digest_with_line(digest_, line);
   game_name name = name_for_game(line, checked_.utf8, converter_);

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "platform/byte_channels.hpp"
-#include "platform/run_environment.hpp"
+#include "platform/run_clock.hpp"
 #include "platform/text_input.hpp"
 
 namespace vesk_mg {
@@ -38,7 +38,7 @@ void wait_for_enter(byte_source& input, byte_sink& output);
 struct program_io {
   text_input& in;
   console_output& out;
-  run_environment& environment;
+  run_clock& clock;
 };
 
 }  // namespace vesk_mg

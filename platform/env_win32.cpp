@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <mutex>
 
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
@@ -228,9 +229,10 @@ wall_time wall_clock() {
   FILETIME now{};
   ::GetSystemTimePreciseAsFileTime(&now);
   const auto ticks = static_cast<std::int64_t>((std::uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime);
-  const std::int64_t since_1970 = ticks - ticks_before_1970;
-  const std::int64_t rest = since_1970 % ticks_per_second;
-  return {since_1970 / ticks_per_second - (rest < 0 ? 1 : 0), (rest < 0 ? rest + ticks_per_second : rest) * 100};
+  // Whole seconds, down before 1970 too, and the 100 ns ticks beyond them.
+  const std::chrono::duration<std::int64_t, std::ratio<1, ticks_per_second>> since_1970(ticks - ticks_before_1970);
+  const auto seconds = std::chrono::floor<std::chrono::seconds>(since_1970);
+  return {seconds.count(), (since_1970 - seconds).count() * 100};
 }
 
 std::int64_t monotonic_nanoseconds() {

@@ -15,6 +15,9 @@
 
 namespace vesk_mg {
 
+// The longest name of a file, in bytes, that ext4, XFS, Btrfs and NTFS take.
+inline constexpr std::size_t longest_file_name = 255;
+
 // A path's UTF-8 as the standard library takes and gives it.
 std::filesystem::path path_of(std::string_view utf8);
 std::string utf8_of(const std::filesystem::path& path);

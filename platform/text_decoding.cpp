@@ -7,10 +7,6 @@ namespace vesk_mg {
 
 namespace {
 
-constexpr std::string_view utf8_mark = "\xEF\xBB\xBF";
-constexpr std::string_view little_endian_mark = "\xFF\xFE";
-constexpr std::string_view big_endian_mark = "\xFE\xFF";
-
 bool could_begin_a_mark(std::string_view start) {
   return std::ranges::any_of(
       std::array{utf8_mark, little_endian_mark, big_endian_mark},

@@ -17,6 +17,11 @@
 
 namespace vesk_mg {
 
+// The byte-order marks that may open a text.
+inline constexpr std::string_view utf8_mark = "\xEF\xBB\xBF";
+inline constexpr std::string_view little_endian_mark = "\xFF\xFE";
+inline constexpr std::string_view big_endian_mark = "\xFE\xFF";
+
 // A code point as UTF-8.
 std::string utf8_of_code_point(char32_t code_point);
 

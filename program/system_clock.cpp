@@ -1,5 +1,7 @@
 #include "program/system_clock.hpp"
 
+#include <chrono>
+
 #include "platform/errors.hpp"
 
 namespace vesk_mg {
@@ -10,9 +12,19 @@ constexpr std::int64_t second_ns = 1'000'000'000;
 
 // `count` nanoseconds in whole seconds and the nanoseconds beyond them, before 1970 too.
 wall_time wall_time_of(std::int64_t count) {
-  const std::int64_t rest = count % second_ns;
-  return {count / second_ns - (rest < 0 ? 1 : 0), rest < 0 ? rest + second_ns : rest};
+  const auto seconds = std::chrono::floor<std::chrono::seconds>(std::chrono::nanoseconds(count));
+  return {seconds.count(), count - std::chrono::nanoseconds(seconds).count()};
 }
+
+class system_run_clock final : public run_clock {
+ public:
+  local_time local_now() override { return clock_.local_now(wall_clock(), vesk_mg::monotonic_nanoseconds()); }
+  std::int64_t monotonic_nanoseconds() override { return vesk_mg::monotonic_nanoseconds(); }
+  void sleep_milliseconds(std::int64_t milliseconds) override { vesk_mg::sleep_milliseconds(milliseconds); }
+
+ private:
+  synced_clock clock_{second_ns * 2};
+};
 
 }  // namespace
 
@@ -50,6 +62,11 @@ local_time synced_clock::local_now(wall_time wall, std::int64_t monotonic) {
   }
   const wall_time reading = wall_time_of(now(wall_ns, monotonic));
   return local_time_at(reading.seconds, reading.nanoseconds);
+}
+
+run_clock& system_clock() {
+  static system_run_clock instance;
+  return instance;
 }
 
 }  // namespace vesk_mg

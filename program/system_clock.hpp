@@ -1,14 +1,15 @@
-// The system's local time as the draws take it: the wall clock read once
-// and the monotonic counter's time added to it, read afresh whenever the
-// two drift more than 2 s apart (a clock change, a suspended machine). A
-// local year outside 1901 to 2099, or a time with no local date, raises
+// The system's clock as a run reads it: its local time as the draws take
+// it, the wall clock read once and the monotonic counter's time added to
+// it, read afresh whenever the two drift more than 2 s apart (a clock
+// change, a suspended machine); its monotonic clock and its sleep. A local
+// year outside 1901 to 2099, or a time with no local date, raises
 // clock_range_error.
 #pragma once
 
 #include <cstdint>
 
 #include "platform/env.hpp"
-#include "platform/run_environment.hpp"
+#include "platform/run_clock.hpp"
 
 namespace vesk_mg {
 
@@ -27,5 +28,8 @@ struct synced_clock {
   // reading past what 64-bit nanoseconds hold (2262) is taken as it is.
   local_time local_now(wall_time wall, std::int64_t monotonic);
 };
+
+// The system's clock, made once.
+run_clock& system_clock();
 
 }  // namespace vesk_mg

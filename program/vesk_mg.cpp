@@ -12,7 +12,7 @@
 namespace vesk_mg {
 
 void vesk_mg(program_io& io, const roster_folders& found, const rosters_read& rosters,
-             std::optional<unsigned> code_page) {
+             const name_file_setting& setting) {
   // Held from its check to the roster's commit: the roster lands in the folder that was checked.
   const folder_handle folder = hold_folder(found.folders.front().path);
   check_folder_takes_files(folder);
@@ -25,12 +25,11 @@ void vesk_mg(program_io& io, const roster_folders& found, const rosters_read& ro
       told_first.push_back(std::move(shared));
     }
   }
-  const dialogue_answers answers =
-      ask_questions(io, rosters, told_first, code_page.value_or(io.environment.game_code_page()));
-  vesk_mg::main(answers.request, answers.names, io, folder, found);
+  const dialogue_answers answers = ask_questions(io, rosters, told_first, setting);
+  write_roster(answers.request, answers.names, io, folder, found);
 }
 
-int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, run_environment& environment,
+int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, run_clock& clock,
                 const std::function<void(program_io&)>& body) {
   console_output out(output);
   // Made before the run: there may be no memory left for it after.
@@ -40,7 +39,7 @@ int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, 
     // Everything the run allocates, the console's buffers included, is made
     // in here, so that running out of memory is reported.
     text_input in(input, "standard input");
-    program_io io{in, out, environment};
+    program_io io{in, out, clock};
     body(io);
     out.complete_line();
     return exit_normal;

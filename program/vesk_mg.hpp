@@ -6,10 +6,10 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 
+#include "dialogue/ask_questions.hpp"
 #include "platform/console.hpp"
-#include "platform/run_environment.hpp"
+#include "platform/run_clock.hpp"
 #include "rosters/roster_folders.hpp"
 #include "rosters/used_ids.hpp"
 
@@ -17,17 +17,15 @@ namespace vesk_mg {
 
 // vesk_mg: the program's entry procedure, the dialogue handing its answers
 // to the generation driver, once the folder is known to take the roster:
-// the first of `found`, whose rosters, `rosters`, were read before.
-// Names are written in `code_page`, where it is given, else in the one the
-// environment gives.
+// the first of `found`, whose rosters, `rosters`, were read before. The
+// name file is looked for and its names are checked as `setting` says.
 void vesk_mg(program_io& io, const roster_folders& found, const rosters_read& rosters,
-             std::optional<unsigned> code_page);
+             const name_file_setting& setting);
 
-// One whole run over the given channels and environment, wired as the program
+// One whole run over the given channels and clock, wired as the program
 // is: the console, the end of the run and its report around `body`, the
-// whole program or a part of it.
-// Returns the exit status.
-int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, run_environment& environment,
+// whole program or a part of it. Returns the exit status.
+int run_program(byte_source& input, byte_sink& output, byte_sink& error_output, run_clock& clock,
                 const std::function<void(program_io&)>& body);
 
 }  // namespace vesk_mg

@@ -40,7 +40,7 @@ written_list write_list(replaced_file& file, const std::string& source, const ro
 // someone changed the list meanwhile, and their list, put aside, is the one
 // the name is added to next. Nothing where the list changed before its
 // bytes were taken: it is read again from the start.
-std::optional<std::string> add_to_own(const std::string& own, std::string_view name, run_environment& clock) {
+std::optional<std::string> add_to_own(const std::string& own, std::string_view name, run_clock& clock) {
   const folder_handle anywhere(no_file, "");
   roster_list list = read_roster_list(own);
   if (list.names_file(name)) return "";
@@ -72,7 +72,7 @@ std::optional<std::string> add_to_own(const std::string& own, std::string_view n
 // Makes the first folder's own list: a copy of the governing one with the
 // name added. Nothing where a list stands there by then.
 std::optional<std::string> make_own(const std::string& own, const std::string& governing, std::string_view name,
-                                    run_environment& clock) {
+                                    run_clock& clock) {
   const folder_handle anywhere(no_file, "");
   const roster_list list = read_roster_list(governing);
   if (list.names_file(name)) return "";
@@ -84,7 +84,7 @@ std::optional<std::string> make_own(const std::string& own, const std::string& g
 
 }  // namespace
 
-std::string keep_the_list(const roster_folders& found, std::string_view roster_name, run_environment& clock) {
+std::string keep_the_list(const roster_folders& found, std::string_view roster_name, run_clock& clock) {
   try {
     const std::string own = own_list(found);
     for (int tries = 0; !own.empty() && tries < most_tries; ++tries) {

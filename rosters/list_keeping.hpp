@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/run_environment.hpp"
+#include "platform/run_clock.hpp"
 #include "rosters/roster_folders.hpp"
 
 namespace vesk_mg {
@@ -22,6 +22,6 @@ namespace vesk_mg {
 // Makes the list that governs `found` name the roster `roster_name`, just
 // written in the first folder under the name the tag gives it. The line
 // that tells what changed, or what to add by hand; "" where nothing did.
-std::string keep_the_list(const roster_folders& found, std::string_view roster_name, run_environment& clock);
+std::string keep_the_list(const roster_folders& found, std::string_view roster_name, run_clock& clock);
 
 }  // namespace vesk_mg

@@ -10,8 +10,6 @@ namespace vesk_mg {
 
 namespace {
 
-// The longest name, in bytes, that ext4, XFS, Btrfs and NTFS take.
-constexpr std::size_t longest_name = 255;
 constexpr int most_choices = 100;
 // Longer than any name a run makes in the folder: ".999ministers_abc.csv" with "-100" among them.
 constexpr std::string_view check_name = "vesk_mg_checks_this_folder";
@@ -24,7 +22,7 @@ std::string temporary_name_beside(const std::string& path, int choice) {
   ending.append(std::to_string(this_process_number()));
   if (choice > 1) ending.append("-").append(std::to_string(choice));
   ending.append(".tmp");
-  const bool fits = 1 + path.size() - base + ending.size() <= longest_name;
+  const bool fits = 1 + path.size() - base + ending.size() <= longest_file_name;
   std::string name(path, 0, base);
   name.append(".").append(fits ? std::string_view(path).substr(base) : "vesk_mg").append(ending);
   return name;
@@ -120,7 +118,7 @@ void replaced_file::flush() {
   buffered_ = 0;
 }
 
-bool replaced_file::rename_as(rename_kind kind, run_environment& clock, bool& kept) {
+bool replaced_file::rename_as(rename_kind kind, run_clock& clock, bool& kept) {
   flush();
   handle_->sync_and_close();
   const std::int64_t start = clock.monotonic_nanoseconds();
@@ -153,19 +151,19 @@ bool replaced_file::rename_as(rename_kind kind, run_environment& clock, bool& ke
   return true;
 }
 
-void replaced_file::commit(run_environment& clock) {
+void replaced_file::commit(run_clock& clock) {
   if (!line_ended_) write("\r\n");
   bool kept = false;
   rename_as(rename_kind::replacing, clock, kept);
 }
 
-std::string replaced_file::commit_keeping_replaced(run_environment& clock) {
+std::string replaced_file::commit_keeping_replaced(run_clock& clock) {
   bool kept = false;
   rename_as(rename_kind::keeping_replaced, clock, kept);
   return kept ? temporary_path_ : "";
 }
 
-bool replaced_file::commit_as_new(run_environment& clock) {
+bool replaced_file::commit_as_new(run_clock& clock) {
   bool kept = false;
   if (rename_as(rename_kind::new_name, clock, kept)) return true;
   kept_ = false;

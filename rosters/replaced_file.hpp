@@ -19,7 +19,7 @@
 #include "platform/byte_channels.hpp"
 #include "platform/env.hpp"
 #include "platform/files.hpp"
-#include "platform/run_environment.hpp"
+#include "platform/run_clock.hpp"
 
 namespace vesk_mg {
 
@@ -64,15 +64,15 @@ class replaced_file final : public byte_sink {
   // moment) it is tried again for about 2 s; then file_write_error is
   // raised, naming the temporary file, kept with everything written,
   // when it is still there.
-  void commit(run_environment& clock);
+  void commit(run_clock& clock);
   // As commit, for a file whose lines end as it was written, and where the
   // file system can swap two names, what the rename replaced is kept: its
   // path (beside the name), or "" where it could not be kept. The name must
   // stand there.
-  std::string commit_keeping_replaced(run_environment& clock);
+  std::string commit_keeping_replaced(run_clock& clock);
   // As commit, for a file written whole, where nothing stands at the name:
   // false, and the file discarded, where something does by then.
-  bool commit_as_new(run_environment& clock);
+  bool commit_as_new(run_clock& clock);
 
   // Discards the file after a failure: "" where it is gone, or the words
   // that name it where it is left behind, for the failure's report.
@@ -90,7 +90,7 @@ class replaced_file final : public byte_sink {
   [[nodiscard]] std::string shown_path(const std::string& path) const;
   // Renames the finished file as `kind` says, tried again while it fails;
   // false where the new name is taken.
-  bool rename_as(rename_kind kind, run_environment& clock, bool& kept);
+  bool rename_as(rename_kind kind, run_clock& clock, bool& kept);
 
   const folder_handle& folder_;
   std::string name_;  // as the user would find it

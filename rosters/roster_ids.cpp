@@ -9,6 +9,7 @@
 
 #include "platform/errors.hpp"
 #include "platform/files.hpp"
+#include "platform/text_decoding.hpp"
 #include "vocabulary/case_folding.hpp"
 
 namespace vesk_mg {
@@ -169,10 +170,10 @@ roster_reading scan(const std::string& path, std::vector<char>& block, header_ru
     const char* const end = at + got;
     if (std::exchange(first_block, false)) {
       const std::string_view start(at, got);
-      if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF")) {
+      if (start.starts_with(little_endian_mark) || start.starts_with(big_endian_mark)) {
         return {std::nullopt, "it is UTF-16 text, which the game does not read"};
       }
-      if (start.starts_with("\xEF\xBB\xBF")) at += 3;
+      if (start.starts_with(utf8_mark)) at += utf8_mark.size();
     }
     if (std::exchange(cr_before, false) && *at == '\n') ++at;
     if (in_header) {

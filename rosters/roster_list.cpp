@@ -4,6 +4,7 @@
 
 #include "platform/errors.hpp"
 #include "platform/files.hpp"
+#include "platform/paths.hpp"
 #include "platform/text_decoding.hpp"
 #include "platform/text_input.hpp"
 #include "vocabulary/case_folding.hpp"

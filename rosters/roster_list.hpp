@@ -24,7 +24,6 @@
 
 namespace vesk_mg {
 
-inline constexpr std::size_t longest_file_name = 255;
 inline constexpr std::size_t most_listed_names = 65536;
 
 // How a list is written, so that a name added to it is written alike.

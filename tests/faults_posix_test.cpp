@@ -38,7 +38,7 @@ const std::string ten_names = test_support::numbered_names(10);
 class faults_posix : public ::testing::Test {
  protected:
   test_support::temp_folder folder;
-  test_support::fake_env clock;
+  test_support::fake_clock clock;
 };
 
 // A folder that takes no file, keeps every file made in it, or is gone:
@@ -55,7 +55,7 @@ struct unwritable_folder {
 class unwritable_folders : public ::testing::TestWithParam<unwritable_folder> {
  protected:
   test_support::temp_folder folder;
-  test_support::fake_env clock;
+  test_support::fake_clock clock;
 };
 
 TEST_P(unwritable_folders, end_the_run_before_a_question) {
@@ -122,7 +122,7 @@ bool is_new_roster(const std::filesystem::path& file) {
 std::size_t console_before(const std::string& input, const std::string& marker) {
   const test_support::temp_folder scratch;
   test_support::write_file("names.txt", test_support::numbered_names(400));
-  test_support::fake_env clock;
+  test_support::fake_clock clock;
   const std::string out = test_support::run_script(input, clock).out;
   // A run that never shows the marker must fail at once, not wait for it.
   if (out.find(marker) == std::string::npos) throw std::runtime_error("the console never shows " + marker);
@@ -525,7 +525,7 @@ TEST(program_leftovers, a_temporary_file_that_stays_is_named) {
       [] {
         test_support::write_file("names.txt", test_support::numbered_names(10));
         std::filesystem::create_directory("mod");
-        test_support::fake_env clock;
+        test_support::fake_clock clock;
         // The folder closes to changes, and the clock fails, as the roster is written.
         clock.on_sleep = [&] {
           std::filesystem::permissions("mod", std::filesystem::perms(0555));

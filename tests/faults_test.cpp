@@ -29,7 +29,7 @@ const std::string ten_names = test_support::numbered_names(10);
 class faults : public ::testing::Test {
  protected:
   test_support::temp_folder folder;
-  test_support::fake_env clock;
+  test_support::fake_clock clock;
 };
 
 const std::string old_roster = "the roster of an earlier run\r\n";
@@ -37,7 +37,7 @@ const std::string old_roster = "the roster of an earlier run\r\n";
 // A fault that strikes between the questions and the end of generation.
 struct generation_fault {
   const char* name;
-  std::function<void(test_support::fake_env&)> strike;
+  std::function<void(test_support::fake_clock&)> strike;
   std::string report;  // how standard error begins
   friend void PrintTo(const generation_fault& c, std::ostream* os) { *os << c.name; }
 };
@@ -49,9 +49,9 @@ TEST_P(generation_faults, end_the_run_and_leave_the_old_roster_as_it_was) {
   test_support::write_file("ministers_abc.csv", old_roster);
   const test_support::script_result result = test_support::run_body(session, clock, [&](program_io& io) {
     const roster_folders here = roster_folders_of({});
-    const dialogue_answers answers = ask_questions(io, read_rosters(here), {}, 1252);
+    const dialogue_answers answers = ask_questions(io, read_rosters(here), {}, {"", 1252});
     GetParam().strike(clock);
-    vesk_mg::main(answers.request, answers.names, io, hold_folder(""), here);
+    write_roster(answers.request, answers.names, io, hold_folder(""), here);
   });
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err.rfind(GetParam().report, 0), 0U) << result.err;
@@ -63,18 +63,18 @@ TEST_P(generation_faults, end_the_run_and_leave_the_old_roster_as_it_was) {
 INSTANTIATE_TEST_SUITE_P(
     rows, generation_faults,
     ::testing::Values(
-        generation_fault{"name_file_gone", [](test_support::fake_env&) { std::filesystem::remove("names.txt"); },
+        generation_fault{"name_file_gone", [](test_support::fake_clock&) { std::filesystem::remove("names.txt"); },
                          "\r\nraised VESK_MG.FILE_NAME_ERROR : names.txt"},
         generation_fault{
             "name_file_given_a_semicolon",
-            [](test_support::fake_env&) {
+            [](test_support::fake_clock&) {
               test_support::write_file("names.txt", "A;B\n" + test_support::numbered_names(9));
             },
             "\r\nraised VESK_MG.MAIN.NAME_ENCODING_ERROR : names.txt: line 1 holds a ';', which would split "
             "the minister's row\r\n"},
         // Checked as plain ASCII, then swapped for UTF-8 names that the check would have converted.
         generation_fault{"name_file_changed_after_its_check",
-                         [](test_support::fake_env&) {
+                         [](test_support::fake_clock&) {
                            test_support::write_file("names.txt", "\xC5\x81ukasz\n" + test_support::numbered_names(9));
                          },
                          "\r\nraised VESK_MG.MAIN.NAME_FILE_CHANGED_ERROR : names.txt changed after its names were "
@@ -82,28 +82,28 @@ INSTANTIATE_TEST_SUITE_P(
         // The same bytes, split into other lines: "Name 1\nName 2" becomes "Name \n1Name 2".
         generation_fault{
             "name_file_split_into_other_lines",
-            [](test_support::fake_env&) { test_support::write_file("names.txt", "Name \n1" + ten_names.substr(7)); },
+            [](test_support::fake_clock&) { test_support::write_file("names.txt", "Name \n1" + ten_names.substr(7)); },
             "\r\nraised VESK_MG.MAIN.NAME_FILE_CHANGED_ERROR : names.txt changed after its names were "
             "checked\r\n"},
         generation_fault{
             "name_file_shortened",
-            [](test_support::fake_env&) { test_support::write_file("names.txt", test_support::numbered_names(3)); },
+            [](test_support::fake_clock&) { test_support::write_file("names.txt", test_support::numbered_names(3)); },
             "\r\nraised VESK_MG.MAIN.NAME_FILE_CHANGED_ERROR : names.txt changed after its names were checked\r\n"},
         // Past what 64-bit nanoseconds hold, and outside the years of the local calendar.
-        generation_fault{"clock_after_2262", [](test_support::fake_env& c) { c.wall_seconds = 9'300'000'000; },
+        generation_fault{"clock_after_2262", [](test_support::fake_clock& c) { c.wall_seconds = 9'300'000'000; },
                          "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : "},
-        generation_fault{"clock_in_2286", [](test_support::fake_env& c) { c.wall_seconds = 10'000'000'000; },
+        generation_fault{"clock_in_2286", [](test_support::fake_clock& c) { c.wall_seconds = 10'000'000'000; },
                          "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : local year 2286 is outside 1901 to 2099\r\n"},
-        generation_fault{"clock_before_1678", [](test_support::fake_env& c) { c.wall_seconds = -9'300'000'000; },
+        generation_fault{"clock_before_1678", [](test_support::fake_clock& c) { c.wall_seconds = -9'300'000'000; },
                          "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : "},
         // So far ahead that the local year leaves 32 bits: two days into the year 2^31, in any zone.
         generation_fault{
             "clock_absurdly_far_ahead",
-            [](test_support::fake_env& c) { c.wall_seconds = 67'767'976'233'532'800 + 2 * std::int64_t{86'400}; },
+            [](test_support::fake_clock& c) { c.wall_seconds = 67'767'976'233'532'800 + 2 * std::int64_t{86'400}; },
             this_system == system_kind::posix
                 ? "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : local year 2147483648 is outside 1901 to 2099\r\n"
                 : "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : the clock's time has no local date\r\n"},
-        generation_fault{"clock_in_2100", [](test_support::fake_env& c) { c.wall_seconds = 4'102'617'600; },
+        generation_fault{"clock_in_2100", [](test_support::fake_clock& c) { c.wall_seconds = 4'102'617'600; },
                          "\r\nraised VESK_MG.CLOCK_RANGE_ERROR : local year 2100 is outside 1901 to 2099"}),
     [](const ::testing::TestParamInfo<generation_fault>& param) { return std::string(param.param.name); });
 
@@ -133,7 +133,7 @@ TEST_F(faults, something_happens_to_the_folder_while_generating) {
   };
   for (const late_fault& c : cases) {
     const test_support::temp_folder inner;
-    test_support::fake_env fresh_clock;
+    test_support::fake_clock fresh_clock;
     test_support::write_file("names.txt", ten_names);
     test_support::write_file("ministers_abc.csv", old_roster);
     std::filesystem::create_directory("mod");
@@ -183,8 +183,9 @@ TEST_F(faults, a_folder_given_and_moved_before_the_first_id_gets_the_roster) {
 TEST_F(faults, a_folder_that_is_gone_is_told_before_a_question) {
   roster_folders gone;
   gone.folders = {{"gone"}};
-  const test_support::script_result result =
-      test_support::run_body(session, clock, [&](program_io& io) { vesk_mg(io, gone, {}, std::nullopt); });
+  const test_support::script_result result = test_support::run_body(session, clock, [&](program_io& io) {
+    vesk_mg(io, gone, {}, {"", 1252});
+  });
   const std::string report = "\r\nraised VESK_MG.FILE_NAME_ERROR : Cannot write in ";
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, "");
@@ -197,7 +198,7 @@ TEST_F(faults, input_cut_off_at_any_byte_ends_by_itself) {
   test_support::write_file("names.txt", ten_names);
   int completed = 0;
   for (std::size_t length = 0; length <= session.size(); ++length) {
-    test_support::fake_env fresh_clock;
+    test_support::fake_clock fresh_clock;
     const test_support::script_result result = test_support::run_script(session.substr(0, length), fresh_clock);
     if (result.status == 0) {
       ++completed;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "names/code_page.hpp"
 #include "rosters/roster_report.hpp"
 #include "tests/support/answers.hpp"
 #include "tests/support/console_script.hpp"
@@ -82,15 +83,15 @@ struct dialogue_case {
 class dialogue : public ::testing::TestWithParam<dialogue_case> {
  protected:
   test_support::temp_folder folder;
-  test_support::fake_env clock;
+  test_support::fake_clock clock;
   std::optional<dialogue_answers> handed_over;
+  unsigned code_page = western_code_page;  // the game's, as the user's system gives it
 
   void SetUp() override {
     const std::string forty = test_support::numbered_names(40);
     test_support::write_file("names.txt", forty);
     std::filesystem::create_directory("program");  // where the program's file stands
     test_support::write_file("program/beside.txt", forty);
-    clock.program = "program";
     test_support::write_file("a_name_file_of_more_than_thirty_characters.txt", forty);
     test_support::write_file("empty.txt", "");
     test_support::write_file("five.txt", "a\nb\nc\nd\ne\n\n");  // an empty last line does not count
@@ -130,19 +131,19 @@ class dialogue : public ::testing::TestWithParam<dialogue_case> {
   }
 
   test_support::script_result run(const std::string& input, const std::vector<std::string>& folders = {},
-                                  std::optional<unsigned> code_page = {}) {
+                                  std::optional<unsigned> given_code_page = {}) {
     return test_support::run_body(input, clock, [&](program_io& io) {
       const roster_folders found = roster_folders_of(folders);
       const rosters_read rosters = read_rosters(found);
       const std::vector<std::string> told = found.typed.empty() ? std::vector<std::string>{} : counted_lines(rosters);
-      handed_over = ask_questions(io, rosters, told, code_page.value_or(clock.code_page));
+      handed_over = ask_questions(io, rosters, told, {"program", given_code_page.value_or(code_page)});
     });
   }
 };
 
 TEST_P(dialogue, writes_exactly_its_transcript) {
   const dialogue_case& c = GetParam();
-  clock.code_page = c.code_page;
+  code_page = c.code_page;
   test_support::lay_out(c.files);
   const test_support::script_result result = run(c.input, c.folders, c.given_code_page);
   ASSERT_EQ(result.out.substr(0, banner().size()), banner());
@@ -652,7 +653,7 @@ TEST_F(dialogue_request, first_id_and_total_give_the_last_id) {
 
 TEST_F(dialogue_request, hands_over_how_the_names_are_written) {
   const std::vector<std::pair<std::string, bool>> cases{{"names.txt", false}, {"polish.txt", true}};
-  clock.code_page = 1250;  // where "Łukasz" has a place
+  code_page = 1250;  // where "Łukasz" has a place
   for (const auto& [file, utf8] : cases) {
     ASSERT_EQ(run(test_support::answers{.name_files = {file}}.text()).status, 0) << file;
     EXPECT_EQ(handed_over->names.utf8, utf8) << file;

@@ -52,7 +52,7 @@ class get_jobs_asked : public ::testing::TestWithParam<jobs_case> {};
 
 TEST_P(get_jobs_asked, ten_counts_into_the_total) {
   const jobs_case& c = GetParam();
-  test_support::fake_env clock;
+  test_support::fake_clock clock;
   alignment_jobs jobs{true, false, {9, 9, 9, 9, 9, 9, 9, 9, 9, 9}};
   std::int32_t total = -1;
   const test_support::script_result result = test_support::run_body(
@@ -141,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A console that fails to take a prompt is no typo: the run ends with its report.
 TEST(get_jobs, a_failed_write_ends_the_run) {
-  test_support::fake_env clock;
+  test_support::fake_clock clock;
   test_support::string_source input(ones);
   test_support::flaky_sink console(3);  // the second prompt
   test_support::string_sink errors;

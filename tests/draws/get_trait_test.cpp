@@ -6,7 +6,7 @@
 
 #include "draws/personality_tables.hpp"
 #include "platform/errors.hpp"
-#include "tests/support/fake_env.hpp"
+#include "tests/support/fake_clock.hpp"
 #include "tests/support/personalities.hpp"
 #include "tests/support/raised.hpp"
 
@@ -137,7 +137,7 @@ TEST(get_trait, raises_named_errors_with_their_locations) {
 }
 
 TEST(get_trait, draws_before_looking_at_the_codes) {
-  test_support::fake_env clock;
+  test_support::fake_clock clock;
   EXPECT_THROW((void)get_trait(clock, "XX ", "HoS "), named_error);
   EXPECT_EQ(clock.sleeps, 1);
   clock.queue_draws({121});

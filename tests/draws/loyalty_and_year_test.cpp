@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/errors.hpp"
-#include "tests/support/fake_env.hpp"
+#include "tests/support/fake_clock.hpp"
 #include "tests/support/raised.hpp"
 
 namespace vesk_mg {
@@ -38,7 +38,7 @@ TEST(loyalty_and_year, a_draw_in_no_band_raises_the_functions_own_error) {
 }
 
 TEST(loyalty_and_year, each_call_makes_its_own_draw) {
-  test_support::fake_env clock;
+  test_support::fake_clock clock;
   clock.queue_draws({6, 488});
   EXPECT_EQ(get_loyalty(clock), "Very Low");
   EXPECT_EQ(get_year(clock), 47);

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "tests/support/fake_env.hpp"
+#include "tests/support/fake_clock.hpp"
 
 namespace vesk_mg {
 namespace {
@@ -39,7 +39,7 @@ TEST(percentile_draw, gives_the_worked_values) {
     EXPECT_DOUBLE_EQ(state.scale, 1.1119307418991781e-13);
     EXPECT_EQ(random(state), c.result);
 
-    test_support::fake_env clock;
+    test_support::fake_clock clock;
     clock.readings.push_back(c.reading);
     EXPECT_EQ(one_to_five_hundred_random(clock), c.result);
   }
@@ -76,7 +76,7 @@ TEST(square_mod_n, squares_without_overflow) {
 }
 
 // A clock whose sleeps each let a fixed amount of monotonic time pass.
-class stepping_clock final : public run_environment {
+class stepping_clock final : public run_clock {
  public:
   explicit stepping_clock(std::int64_t step_ns) : step_ns_(step_ns) {}
   std::vector<std::int64_t> requested;
@@ -113,7 +113,7 @@ TEST(pause, sleeps_whole_milliseconds_rounded_half_up_until_the_time_has_passed)
 
 TEST(pause, half_a_millisecond_left_is_a_sleep_of_one) {
   // The clock leaves exactly 0.0005 s after the first sleep, then 0.000499999 s.
-  class scripted final : public run_environment {
+  class scripted final : public run_clock {
    public:
     std::vector<std::int64_t> readings{0, 0, 1, pause_ns};
     std::vector<std::int64_t> requested;

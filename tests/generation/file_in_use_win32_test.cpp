@@ -26,7 +26,7 @@ TEST(file_in_use, a_file_held_open_by_another_program_gets_the_fallback_name) {
   };
   for (const holding_case& c : cases) {
     test_support::temp_folder folder;
-    test_support::fake_env clock;
+    test_support::fake_clock clock;
     test_support::write_file("names.txt", test_support::numbered_names(10));
     HANDLE held =
         ::CreateFileA("ministers_abc.csv", c.access, c.sharing, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -20,7 +20,7 @@ using generation_result = test_support::script_result;
 class generation : public ::testing::Test {
  protected:
   test_support::temp_folder folder;
-  test_support::fake_env clock;
+  test_support::fake_clock clock;
 
   generation_result run(const test_support::built_request& request) {
     return test_support::run_body("", clock, [&](program_io& io) { test_support::generate(request, io); });

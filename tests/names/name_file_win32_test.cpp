@@ -23,7 +23,7 @@ TEST(name_file_win32, takes_names_as_explorer_gives_them) {
   };
   for (const name_case& c : cases) {
     test_support::temp_folder folder;
-    test_support::fake_env clock;
+    test_support::fake_clock clock;
     test_support::write_file("names.txt", test_support::numbered_names(10));
     const std::string session = test_support::answers{.name_files = {c.typed, "names.txt"}}.text();
     const test_support::script_result result = test_support::run_script(session, clock);

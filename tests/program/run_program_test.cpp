@@ -27,7 +27,7 @@ TEST(end_of_run, reports_an_unhandled_error_after_completing_the_console_line) {
   };
   for (const auto& [fail, report] : failures) {
     test_support::temp_folder folder;
-    test_support::fake_env clock;
+    test_support::fake_clock clock;
     const test_support::script_result result = test_support::run_body("", clock, [&fail = fail](program_io& run) {
       const folder_handle here = hold_folder("");
       replaced_file file(here, "ministers_abc.csv");

@@ -38,7 +38,7 @@ struct layout_case {
 class game_layout : public ::testing::TestWithParam<layout_case> {
  protected:
   test_support::temp_folder folder;
-  test_support::fake_env clock;
+  test_support::fake_clock clock;
 };
 
 TEST_P(game_layout, finds_the_rosters_and_keeps_the_list) {
@@ -256,10 +256,10 @@ TEST(game_layouts, two_runs_on_one_mod_both_keep_the_list) {
                          {"game/Mods/MyMod/db/ministers/", ""},
                          {"names.txt", test_support::numbered_names(10)}});
   const std::vector<std::string> mod{"game/Mods/MyMod"};
-  test_support::fake_env clock;
+  test_support::fake_clock clock;
   test_support::line_source waits_at_its_questions(test_support::answers{}.text(), [&](std::string_view line) {
     if (line != "601\n") return;
-    test_support::fake_env other_clock;
+    test_support::fake_clock other_clock;
     EXPECT_EQ(test_support::run_script(test_support::answers{.tag = "xyz", .first_id = "701"}.text(), other_clock, mod)
                   .status,
               0);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/fake_env.hpp"
+#include "tests/support/fake_clock.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
@@ -33,7 +33,7 @@ struct keeping_case {
 class list_kept : public ::testing::TestWithParam<keeping_case> {
  protected:
   test_support::temp_folder folder;
-  test_support::fake_env clock;
+  test_support::fake_clock clock;
 };
 
 TEST_P(list_kept, names_the_roster_and_loses_no_line) {
@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A list that is a link is changed where it leads, and the line names that file.
 TEST(list_keeping, changes_a_linked_list_where_it_leads) {
   const test_support::temp_folder folder;
-  test_support::fake_env clock;
+  test_support::fake_clock clock;
   test_support::lay_out({{"game/db/ministers/", ""},
                          {"game/Mods/MyMod/db/ministers/", ""},
                          {"shared/lists/ministers.txt", "ministers_ger.csv\n"}});

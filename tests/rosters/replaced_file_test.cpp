@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/fake_env.hpp"
+#include "tests/support/fake_clock.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
@@ -13,7 +13,7 @@ namespace {
 
 TEST(replaced_file, replaces_the_name_whole_on_commit_with_its_last_line_completed) {
   test_support::temp_folder folder;
-  test_support::fake_env clock;
+  test_support::fake_clock clock;
   struct replace_case {
     std::string written;
     bool committed;

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <thread>
 
+#include "names/code_page.hpp"
 #include "program/vesk_mg.hpp"
 #include "tests/support/string_streams.hpp"
 
@@ -47,12 +48,12 @@ class deadline {
 
 }  // namespace
 
-script_result run_body(const std::string& input, fake_env& clock, const std::function<void(program_io&)>& body) {
+script_result run_body(const std::string& input, fake_clock& clock, const std::function<void(program_io&)>& body) {
   string_source source(input);
   return run_body(source, clock, body);
 }
 
-script_result run_body(byte_source& source, fake_env& clock, const std::function<void(program_io&)>& body) {
+script_result run_body(byte_source& source, fake_clock& clock, const std::function<void(program_io&)>& body) {
   const deadline bound(std::chrono::seconds(30));
   string_sink out_sink;
   string_sink err_sink;
@@ -60,15 +61,15 @@ script_result run_body(byte_source& source, fake_env& clock, const std::function
   return {out_sink.text(), err_sink.text(), status};
 }
 
-script_result run_script(const std::string& input, fake_env& clock, std::span<const std::string> folders) {
+script_result run_script(const std::string& input, fake_clock& clock, std::span<const std::string> folders) {
   string_source source(input);
   return run_script(source, clock, folders);
 }
 
-script_result run_script(byte_source& input, fake_env& clock, std::span<const std::string> folders) {
+script_result run_script(byte_source& input, fake_clock& clock, std::span<const std::string> folders) {
   return run_body(input, clock, [&](program_io& io) {
     const roster_folders found = roster_folders_of(folders);
-    vesk_mg(io, found, read_rosters(found), std::nullopt);
+    vesk_mg(io, found, read_rosters(found), {"", western_code_page});
   });
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/console.hpp"
-#include "tests/support/fake_env.hpp"
+#include "tests/support/fake_clock.hpp"
 
 namespace vesk_mg::test_support {
 
@@ -20,11 +20,11 @@ struct script_result {
 // Runs `body` as a whole run on `input`, with the end of the run's
 // handling. A run that lasts over 30 s ends the test binary with a line
 // that says so.
-script_result run_body(const std::string& input, fake_env& clock, const std::function<void(program_io&)>& body);
-script_result run_body(byte_source& source, fake_env& clock, const std::function<void(program_io&)>& body);
+script_result run_body(const std::string& input, fake_clock& clock, const std::function<void(program_io&)>& body);
+script_result run_body(byte_source& source, fake_clock& clock, const std::function<void(program_io&)>& body);
 // The whole program on `input`, given `folders` on its command line.
-script_result run_script(const std::string& input, fake_env& clock, std::span<const std::string> folders = {});
-script_result run_script(byte_source& input, fake_env& clock, std::span<const std::string> folders = {});
+script_result run_script(const std::string& input, fake_clock& clock, std::span<const std::string> folders = {});
+script_result run_script(byte_source& input, fake_clock& clock, std::span<const std::string> folders = {});
 
 // The banner exactly as the user sees it.
 std::string banner();

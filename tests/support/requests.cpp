@@ -51,7 +51,7 @@ built_request request_builder::build() const {
 void generate(const built_request& built, program_io& io) {
   roster_folders found;
   found.folders = {{built.folder, false}};
-  vesk_mg::main(built.request, built.names, io, hold_folder(built.folder), found);
+  write_roster(built.request, built.names, io, hold_folder(built.folder), found);
 }
 
 }  // namespace vesk_mg::test_support

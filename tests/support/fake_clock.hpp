@@ -1,6 +1,5 @@
-// A clock, sleep and environment for tests: sleeping only moves time
-// forward, a test can queue the exact reading (or the exact draw value)
-// each draw gets, and it sets the game's code page. A wait that could
+// A clock and sleep for tests: sleeping only moves time forward, and a test
+// can queue the exact reading (or the exact draw value) each draw gets. A wait that could
 // never end here, a sleep of no time or the monotonic clock read again and
 // again with no sleep between, raises std::logic_error at once instead of
 // spinning until the test is killed.
@@ -17,7 +16,7 @@
 
 namespace vesk_mg::test_support {
 
-class fake_env final : public run_environment {
+class fake_clock final : public run_clock {
  public:
   local_time now{2026, 12, 7, 0};
   std::int64_t monotonic = 0;
@@ -29,14 +28,10 @@ class fake_env final : public run_environment {
   std::function<void()> on_clock_read;  // or as it reads the monotonic clock
   int sleeps = 0;
   std::int64_t slept_ms = 0;
-  unsigned code_page = 1252;  // the game's, as the user's system gives it
-  std::string program;        // the folder the program's file stands in
 
   local_time local_now() override;
   std::int64_t monotonic_nanoseconds() override;
   void sleep_milliseconds(std::int64_t milliseconds) override;
-  unsigned game_code_page() override { return code_page; }
-  std::string program_folder() override { return program; }
 
   // Queues readings that make the next draws come out as `draws`.
   void queue_draws(std::initializer_list<std::int32_t> draws);

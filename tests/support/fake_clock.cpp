@@ -1,13 +1,13 @@
-#include "tests/support/fake_env.hpp"
+#include "tests/support/fake_clock.hpp"
 
 #include <stdexcept>
 
 #include "draws/percentile_draw.hpp"
-#include "platform/run_environment.hpp"
+#include "platform/run_clock.hpp"
 
 namespace vesk_mg::test_support {
 
-local_time fake_env::local_now() {
+local_time fake_clock::local_now() {
   if (wall_seconds) return clock_.local_now({*wall_seconds, 0}, monotonic);
   if (readings.empty()) return now;
   const local_time reading = readings.front();
@@ -15,7 +15,7 @@ local_time fake_env::local_now() {
   return reading;
 }
 
-std::int64_t fake_env::monotonic_nanoseconds() {
+std::int64_t fake_clock::monotonic_nanoseconds() {
   // A wait reads the clock once or twice a sleep; no waiting loop reads it a thousand times.
   if (++reads_since_sleep_ > 1000)
     throw std::logic_error("the monotonic clock is read again and again, never slept on");
@@ -23,7 +23,7 @@ std::int64_t fake_env::monotonic_nanoseconds() {
   return monotonic;
 }
 
-void fake_env::sleep_milliseconds(std::int64_t milliseconds) {
+void fake_clock::sleep_milliseconds(std::int64_t milliseconds) {
   if (milliseconds <= 0) throw std::logic_error("a sleep of " + std::to_string(milliseconds) + " ms lets no time pass");
   reads_since_sleep_ = 0;
   ++sleeps;
@@ -33,7 +33,7 @@ void fake_env::sleep_milliseconds(std::int64_t milliseconds) {
   now.nanoseconds_of_day = (now.nanoseconds_of_day + milliseconds * 1'000'000) % 86'400'000'000'000;
 }
 
-void fake_env::queue_draws(std::initializer_list<std::int32_t> draws) {
+void fake_clock::queue_draws(std::initializer_list<std::int32_t> draws) {
   for (const std::int32_t draw : draws) readings.push_back(instant_for_draw(draw));
 }
 
