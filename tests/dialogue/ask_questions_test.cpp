@@ -29,18 +29,6 @@ const std::string alignment_intro =
     "Enter X to finish.\r\n"
     "The first entered alignment will make up the ruling cabinet.\r\n";
 const std::string refusal = "Not like that, try again.\r\n";
-const std::vector<std::string> prompts{
-    "Enter how many Heads of State you want for this alignment: ",
-    "Enter how many Heads of Government you want for this alignment: ",
-    "Enter how many Foreign Ministers you want for this alignment: ",
-    "Enter how many Armaments Ministers you want for this alignment: ",
-    "Enter how many Ministers of Security you want for this alignment: ",
-    "Enter how many Ministers of Intelligence you want for this alignment: ",
-    "Enter how many Chiefs of Staff you want for this alignment: ",
-    "Enter how many Chiefs of Army you want for this alignment: ",
-    "Enter how many Chiefs of Navy you want for this alignment: ",
-    "Enter how many Chiefs of Air Force you want for this alignment: ",
-};
 const std::string name_question =
     "What is the name of the file where minister-names are found?\r\nNOTE: Filename is case sensitive!: ";
 const std::string id_prompt = "What is the first ID you want to use?: ";
@@ -52,12 +40,7 @@ std::string heading(const std::string& name) {
   return "\r\n" + name + "\r\n\r\nEnter X to redo your present entry\r\n";
 }
 
-// Prompts first to last of one attempt, starting with its blank line.
-std::string attempt(std::size_t first = 0, std::size_t last = 9) {
-  std::string text = first == 0 ? "\r\n" : "";
-  for (std::size_t i = first; i <= last; ++i) text += prompts[i];
-  return text;
-}
+using test_support::count_prompts;
 
 const std::string ten_ones = "1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n";
 const std::string ten_zeros = "0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n";
@@ -165,92 +148,95 @@ const std::string ns_ruling = intro + "?: ?: " + heading("National Socialist");
 
 INSTANTIATE_TEST_SUITE_P(whole_runs, dialogue,
                          ::testing::Values(dialogue_case{"typical", test_support::answers{}.text(),
-                                                         ns_ruling + attempt() + to_the_end() + "\r\n"},
+                                                         ns_ruling + count_prompts() + to_the_end() + "\r\n"},
                                            dialogue_case{"crlf_input", test_support::answers{.line_end = "\r\n"}.text(),
-                                                         ns_ruling + attempt() + to_the_end() + "\r\n"},
+                                                         ns_ruling + count_prompts() + to_the_end() + "\r\n"},
                                            dialogue_case{"no_last_line_end",
                                                          test_support::answers{.first_id = ""}.text() + "601",
-                                                         ns_ruling + attempt() + to_the_end() + "\r\n"}),
+                                                         ns_ruling + count_prompts() + to_the_end() + "\r\n"}),
                          case_name);
 
 INSTANTIATE_TEST_SUITE_P(
     tags, dialogue,
     ::testing::Values(
         dialogue_case{"short_line_refused", "ab\nabc\nNS\nX\n" + ten_ones + "names.txt\n1\n",
-                      tag_prompt + refusal + ns_ruling + attempt() + to_the_end() + "\r\n"},
+                      tag_prompt + refusal + ns_ruling + count_prompts() + to_the_end() + "\r\n"},
         dialogue_case{"empty_line_refused", "\nabc\nNS\nX\n" + ten_ones + "names.txt\n1\n",
-                      tag_prompt + refusal + ns_ruling + attempt() + to_the_end() + "\r\n"},
-        dialogue_case{"file_name_characters_refused", "a/cdef\nx:y\nabc\nNS\nX\n" + ten_ones + "names.txt\n1\n",
-                      tag_prompt + refusal + tag_prompt + refusal + ns_ruling + attempt() + to_the_end() + "\r\n"},
+                      tag_prompt + refusal + ns_ruling + count_prompts() + to_the_end() + "\r\n"},
+        dialogue_case{
+            "file_name_characters_refused", "a/cdef\nx:y\nabc\nNS\nX\n" + ten_ones + "names.txt\n1\n",
+            tag_prompt + refusal + tag_prompt + refusal + ns_ruling + count_prompts() + to_the_end() + "\r\n"},
         dialogue_case{"field_separator_and_bytes_above_ascii_refused",
                       std::string("a;c\n\xc3\xa5"
                                   "bc\nab\xff\nabc\nNS\nX\n") +
                           ten_ones + "names.txt\n1\n",
-                      tag_prompt + refusal + tag_prompt + refusal + tag_prompt + refusal + ns_ruling + attempt() +
+                      tag_prompt + refusal + tag_prompt + refusal + tag_prompt + refusal + ns_ruling + count_prompts() +
                           to_the_end() + "\r\n"},
         dialogue_case{"a_blank_refused", " ge\na b\nge \nabc\nNS\nX\n" + ten_ones + "names.txt\n1\n",
-                      tag_prompt + refusal + tag_prompt + refusal + tag_prompt + refusal + ns_ruling + attempt() +
+                      tag_prompt + refusal + tag_prompt + refusal + tag_prompt + refusal + ns_ruling + count_prompts() +
                           to_the_end() + "\r\n"},
-        dialogue_case{"control_character_refused",
-                      std::string("a\tc\nab\x7f\nabc\nNS\nX\n") + ten_ones + "names.txt\n1\n",
-                      tag_prompt + refusal + tag_prompt + refusal + ns_ruling + attempt() + to_the_end() + "\r\n"}),
+        dialogue_case{
+            "control_character_refused", std::string("a\tc\nab\x7f\nabc\nNS\nX\n") + ten_ones + "names.txt\n1\n",
+            tag_prompt + refusal + tag_prompt + refusal + ns_ruling + count_prompts() + to_the_end() + "\r\n"}),
     case_name);
 
 INSTANTIATE_TEST_SUITE_P(
     alignments, dialogue,
     ::testing::Values(
         dialogue_case{"lower_case_entries", "abc\nns\nx\n" + ten_ones + "names.txt\n1\n",
-                      ns_ruling + attempt() + to_the_end() + "\r\n"},
+                      ns_ruling + count_prompts() + to_the_end() + "\r\n"},
         dialogue_case{"nothing_trimmed", "abc\n NS\nNS \nN S\nNs\nX\n" + ten_ones + "names.txt\n1\n",
                       intro + "?: " + refusal + "?: " + refusal + "?: " + refusal +
-                          "?: ?: " + heading("National Socialist") + attempt() + to_the_end() + "\r\n"},
-        dialogue_case{
-            "x_first_refused", "abc\nX\nNS\nX\n" + ten_ones + "names.txt\n1\n",
-            intro + "?: " + refusal + "?: ?: " + heading("National Socialist") + attempt() + to_the_end() + "\r\n"},
-        dialogue_case{"four_characters_leave_an_empty_remainder", "abc\nNSPA\nNS\nX\n" + ten_ones + "names.txt\n1\n",
-                      intro + "?: " + refusal + "?: " + refusal + "?: ?: " + heading("National Socialist") + attempt() +
+                          "?: ?: " + heading("National Socialist") + count_prompts() + to_the_end() + "\r\n"},
+        dialogue_case{"x_first_refused", "abc\nX\nNS\nX\n" + ten_ones + "names.txt\n1\n",
+                      intro + "?: " + refusal + "?: ?: " + heading("National Socialist") + count_prompts() +
                           to_the_end() + "\r\n"},
-        dialogue_case{
-            "pending_remainder_is_the_next_entry", "abc\nABCDNS\nX\n" + ten_ones + "names.txt\n1\n",
-            intro + "?: " + refusal + "?: ?: " + heading("National Socialist") + attempt() + to_the_end() + "\r\n"},
+        dialogue_case{"four_characters_leave_an_empty_remainder", "abc\nNSPA\nNS\nX\n" + ten_ones + "names.txt\n1\n",
+                      intro + "?: " + refusal + "?: " + refusal + "?: ?: " + heading("National Socialist") +
+                          count_prompts() + to_the_end() + "\r\n"},
+        dialogue_case{"pending_remainder_is_the_next_entry", "abc\nABCDNS\nX\n" + ten_ones + "names.txt\n1\n",
+                      intro + "?: " + refusal + "?: ?: " + heading("National Socialist") + count_prompts() +
+                          to_the_end() + "\r\n"},
         dialogue_case{"first_entry_rules_and_repeats_change_nothing",
                       "abc\nSL\nNS\nSL\nX\n" + ten_ones + ten_zeros + "names.txt\n1\n",
-                      intro + "?: ?: ?: ?: " + heading("Social Liberal") + attempt() + heading("National Socialist") +
-                          attempt() + to_the_end() + "\r\n"},
+                      intro + "?: ?: ?: ?: " + heading("Social Liberal") + count_prompts() +
+                          heading("National Socialist") + count_prompts() + to_the_end() + "\r\n"},
         dialogue_case{"others_in_fixed_order",
                       "abc\nST\nLE\nFA\nX\n" + ten_ones + ten_zeros + ten_zeros + "names.txt\n1\n",
-                      intro + "?: ?: ?: ?: " + heading("Stalinist") + attempt() + heading("Fascist") + attempt() +
-                          heading("Leninist") + attempt() + to_the_end() + "\r\n"},
+                      intro + "?: ?: ?: ?: " + heading("Stalinist") + count_prompts() + heading("Fascist") +
+                          count_prompts() + heading("Leninist") + count_prompts() + to_the_end() + "\r\n"},
         dialogue_case{"lwr", "abc\nlwr\nX\n" + ten_ones + "names.txt\n1\n",
-                      intro + "?: ?: " + heading("Left Wing Radical") + attempt() + to_the_end() + "\r\n"}),
+                      intro + "?: ?: " + heading("Left Wing Radical") + count_prompts() + to_the_end() + "\r\n"}),
     case_name);
 
 INSTANTIATE_TEST_SUITE_P(
     counts, dialogue,
     ::testing::Values(
         dialogue_case{"ruling_minimum", "abc\nNS\nX\n0\n-3\n2\n1\n1\n1\n1\n1\n1\n1\n1\n1\nnames.txt\n1\n",
-                      ns_ruling + attempt(0, 0) + minimum + minimum + attempt(1) + to_the_end() + "\r\n"},
+                      ns_ruling + count_prompts(0, 0) + minimum + minimum + count_prompts(1) + to_the_end() + "\r\n"},
         dialogue_case{"redo_at_a_middle_prompt", "abc\nNS\nX\n1\n1\n1\n1\nX\n" + ten_ones + "names.txt\n1\n",
-                      ns_ruling + attempt(0, 4) + aborted + attempt() + to_the_end() + "\r\n"},
+                      ns_ruling + count_prompts(0, 4) + aborted + count_prompts() + to_the_end() + "\r\n"},
         dialogue_case{"redo_at_the_minimum_prompt", "abc\nNS\nX\n0\nX\n" + ten_ones + "names.txt\n1\n",
-                      ns_ruling + attempt(0, 0) + minimum + aborted + attempt() + to_the_end() + "\r\n"},
+                      ns_ruling + count_prompts(0, 0) + minimum + aborted + count_prompts() + to_the_end() + "\r\n"},
         dialogue_case{"rest_of_line_discarded_and_empty_lines_skipped",
                       "abc\nNS\nX\n3 apples\n\n\n1\n1\n1\n1\n1\n1\n1\n1\n1\nnames.txt\n1\n",
-                      ns_ruling + attempt() + to_the_end() + "\r\n"},
+                      ns_ruling + count_prompts() + to_the_end() + "\r\n"},
         dialogue_case{"too_large_a_number", "abc\nNS\nX\n2147483648\n" + ten_ones + "names.txt\n1\n",
-                      ns_ruling + attempt(0, 0) + aborted + attempt() + to_the_end() + "\r\n"},
+                      ns_ruling + count_prompts(0, 0) + aborted + count_prompts() + to_the_end() + "\r\n"},
         dialogue_case{"others_may_be_zero_but_not_negative",
                       "abc\nNS\nPA\nX\n" + ten_ones + "0\n-2\n0\n0\n0\n0\n0\n0\n0\n0\n0\nnames.txt\n1\n",
-                      intro + "?: ?: ?: " + heading("National Socialist") + attempt() + heading("Paternal Autocrat") +
-                          attempt(0, 1) + "The number of ministers cannot be negative.\r\n?: " + attempt(2) +
-                          to_the_end() + "\r\n"},
+                      intro + "?: ?: ?: " + heading("National Socialist") + count_prompts() +
+                          heading("Paternal Autocrat") + count_prompts(0, 1) +
+                          "The number of ministers cannot be negative.\r\n?: " + count_prompts(2) + to_the_end() +
+                          "\r\n"},
         dialogue_case{"a_total_past_the_32_bit_range_redoes_the_entry",
                       "abc\nNS\nPA\nX\n" + ten_ones + "2147483637\n1\n" + ten_zeros + "names.txt\n1\n",
-                      intro + "?: ?: ?: " + heading("National Socialist") + attempt() + heading("Paternal Autocrat") +
-                          attempt(0, 1) + aborted + attempt() + to_the_end() + "\r\n"}),
+                      intro + "?: ?: ?: " + heading("National Socialist") + count_prompts() +
+                          heading("Paternal Autocrat") + count_prompts(0, 1) + aborted + count_prompts() +
+                          to_the_end() + "\r\n"}),
     case_name);
 
-const std::string counted = ns_ruling + attempt() + "\r\n";
+const std::string counted = ns_ruling + count_prompts() + "\r\n";
 #ifdef _WIN32
 const std::string device = "NUL";
 #else
@@ -600,9 +586,9 @@ INSTANTIATE_TEST_SUITE_P(
                       dialogue_case{"after_a_tag_without_line_end", "abc", tag_prompt + "\r\n", 1},
                       dialogue_case{"at_the_alignments", "abc\nNS\n", intro + "?: ?: \r\n", 1},
                       dialogue_case{"at_a_count", "abc\nNS\nX\n1\n",
-                                    ns_ruling + attempt(0, 1) + "An unknown error occurred, try again: \r\n", 1},
+                                    ns_ruling + count_prompts(0, 1) + "An unknown error occurred, try again: \r\n", 1},
                       dialogue_case{"at_a_count_after_a_redo", "abc\nNS\nX\nX",
-                                    ns_ruling + attempt(0, 0) + aborted + attempt(0, 0) +
+                                    ns_ruling + count_prompts(0, 0) + aborted + count_prompts(0, 0) +
                                         "An unknown error occurred, try again: \r\n",
                                     1},
                       dialogue_case{"at_the_name_file", "abc\nNS\nX\n" + ten_ones, counted + name_question + "\r\n", 1},

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "program/vesk_mg.hpp"
+#include "tests/support/answers.hpp"
 #include "tests/support/console_script.hpp"
 #include "tests/support/requests.hpp"
 #include "tests/support/string_streams.hpp"
@@ -13,25 +14,7 @@
 namespace vesk_mg {
 namespace {
 
-const std::vector<std::string> prompts{
-    "Enter how many Heads of State you want for this alignment: ",
-    "Enter how many Heads of Government you want for this alignment: ",
-    "Enter how many Foreign Ministers you want for this alignment: ",
-    "Enter how many Armaments Ministers you want for this alignment: ",
-    "Enter how many Ministers of Security you want for this alignment: ",
-    "Enter how many Ministers of Intelligence you want for this alignment: ",
-    "Enter how many Chiefs of Staff you want for this alignment: ",
-    "Enter how many Chiefs of Army you want for this alignment: ",
-    "Enter how many Chiefs of Navy you want for this alignment: ",
-    "Enter how many Chiefs of Air Force you want for this alignment: ",
-};
-
-// The prompts of one attempt from `first` to `last`, a blank line before the first.
-std::string attempt(std::size_t first = 0, std::size_t last = 9) {
-  std::string text = first == 0 ? "\r\n" : "";
-  for (std::size_t i = first; i <= last; ++i) text += prompts[i];
-  return text;
-}
+using test_support::count_prompts;
 
 const std::string aborted = "Input aborted, try again: \r\n";
 const std::string ones = "1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n";
@@ -72,23 +55,24 @@ INSTANTIATE_TEST_SUITE_P(
                   "1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n",
                   true,
                   5,
-                  attempt(),
+                  count_prompts(),
                   {1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
                   60},
         jobs_case{"the_ruling_cabinet_needs_one_of_each",
                   "0\n-1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n1\n",
                   true,
                   0,
-                  attempt(0, 0) + "The ruling cabinet requires at least one minister of each type.\r\n?: " +
-                      "The ruling cabinet requires at least one minister of each type.\r\n?: " + attempt(1),
+                  count_prompts(0, 0) + "The ruling cabinet requires at least one minister of each type.\r\n?: " +
+                      "The ruling cabinet requires at least one minister of each type.\r\n?: " + count_prompts(1),
                   {1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
                   10},
-        jobs_case{"another_alignment_may_have_none", "0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n", false, 10, attempt(), {}, 10},
+        jobs_case{
+            "another_alignment_may_have_none", "0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n", false, 10, count_prompts(), {}, 10},
         jobs_case{"but_never_fewer",
                   "-1\n0\n0\n0\n0\n0\n0\n0\n0\n0\n2\n",
                   false,
                   10,
-                  attempt(0, 0) + "The number of ministers cannot be negative.\r\n?: " + attempt(1),
+                  count_prompts(0, 0) + "The number of ministers cannot be negative.\r\n?: " + count_prompts(1),
                   {0, 0, 0, 0, 0, 0, 0, 0, 0, 2},
                   12},
         // X, or anything but a number, starts the ten counts over from nothing.
@@ -96,22 +80,22 @@ INSTANTIATE_TEST_SUITE_P(
                   "1\n1\nX\n" + ones,
                   true,
                   0,
-                  attempt(0, 2) + aborted + attempt(),
+                  count_prompts(0, 2) + aborted + count_prompts(),
                   {1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
                   10},
         jobs_case{"x_at_the_minimum_prompt_starts_over",
                   "0\nX\n" + ones,
                   true,
                   0,
-                  attempt(0, 0) + "The ruling cabinet requires at least one minister of each type.\r\n?: " + aborted +
-                      attempt(),
+                  count_prompts(0, 0) + "The ruling cabinet requires at least one minister of each type.\r\n?: " +
+                      aborted + count_prompts(),
                   {1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
                   10},
         jobs_case{"the_rest_of_a_line_is_passed_over",
                   "3 apples\n\n\n1\n1\n1\n1\n1\n1\n1\n1\n1\n",
                   true,
                   0,
-                  attempt(),
+                  count_prompts(),
                   {3, 1, 1, 1, 1, 1, 1, 1, 1, 1},
                   12},
         // Counts up to the top of 32 bits are taken; one more starts over.
@@ -119,21 +103,21 @@ INSTANTIATE_TEST_SUITE_P(
                   "2147483637\n0\n0\n0\n0\n0\n0\n0\n0\n0\n",
                   false,
                   10,
-                  attempt(),
+                  count_prompts(),
                   {2147483637, 0, 0, 0, 0, 0, 0, 0, 0, 0},
                   2147483647},
         jobs_case{"a_total_past_32_bits_starts_over",
                   "0\n2147483638\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n",
                   false,
                   10,
-                  attempt(0, 1) + aborted + attempt(),
+                  count_prompts(0, 1) + aborted + count_prompts(),
                   {},
                   10},
         jobs_case{"the_end_of_the_input",
                   "1\n1\n",
                   true,
                   0,
-                  attempt(0, 2) + "An unknown error occurred, try again: \r\n",
+                  count_prompts(0, 2) + "An unknown error occurred, try again: \r\n",
                   {},
                   0,
                   1}),
@@ -149,7 +133,7 @@ TEST(get_jobs, a_failed_write_ends_the_run) {
   const int status = run_program(input, console, errors, clock, [&](program_io& io) { get_jobs(io, jobs, 0, true); });
   EXPECT_EQ(status, 1);
   EXPECT_EQ(errors.text(), "\r\nraised VESK_MG.FILE_WRITE_ERROR : standard output: Input/output error\r\n");
-  EXPECT_EQ(console.text(), attempt(0, 0) + "\r\n");
+  EXPECT_EQ(console.text(), count_prompts(0, 0) + "\r\n");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // name file names.txt and the first ID 601, each answer on a line of its own.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,5 +21,10 @@ struct answers {
 
   [[nodiscard]] std::string text() const;
 };
+
+// The prompts of one attempt at an alignment's counts, from position
+// `first` to `last`, as the console shows them, the blank line that opens
+// the attempt before the first position's.
+std::string count_prompts(std::size_t first = 0, std::size_t last = 9);
 
 }  // namespace vesk_mg::test_support
