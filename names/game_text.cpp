@@ -99,7 +99,11 @@ std::string why_refused(char32_t refused, unsigned code_page) {
     code_page_converter converter(other);
     if (other != code_page && character_in_code_page(character, converter)) {
       const std::string number = std::to_string(other);
-      return why + "; the edition that reads code page " + number + " can (--code-page " + number + ")";
+      return why.append("; the edition that reads code page ")
+          .append(number)
+          .append(" can (--code-page ")
+          .append(number)
+          .append(")");
     }
   }
   return why;

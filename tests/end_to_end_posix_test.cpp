@@ -78,7 +78,7 @@ TEST(end_to_end, check_tells_what_the_game_loads_wrongly) {
     std::string mod;
     int status;
     std::string out;
-    std::string err = "";
+    std::string err{};
   };
   const std::vector<check_run> runs{
       {"game/Mods/Clash", 1,
