@@ -42,6 +42,11 @@ unsigned code_page_of_locale(std::string_view locale) {
   return western_code_page;
 }
 
+unsigned game_code_page_of(unsigned ansi, const char* lc_all, const char* lc_ctype, const char* lang) {
+  if (ansi == 65001) return western_code_page;
+  return ansi != 0 ? ansi : code_page_of_locale(locale_of(lc_all, lc_ctype, lang));
+}
+
 std::string_view locale_of(const char* lc_all, const char* lc_ctype, const char* lang) {
   for (const char* value : {lc_all, lc_ctype, lang}) {
     if (value != nullptr && *value != '\0') return value;

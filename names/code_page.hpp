@@ -32,7 +32,10 @@ unsigned code_page_of_locale(std::string_view locale);
 // (each null where it is not set) that is set and not empty, or "".
 std::string_view locale_of(const char* lc_all, const char* lc_ctype, const char* lang);
 
-// The game's code page on Windows for the system's ANSI code page: 1252 where that is UTF-8.
-constexpr unsigned game_code_page_of_ansi(unsigned ansi) { return ansi == 65001 ? western_code_page : ansi; }
+// The code page the game reads a roster in, as the system gives it: its
+// ANSI code page `ansi` (1252 where that is UTF-8), or where it has none
+// (0, as on Linux), the one Windows gives the language of the locale that
+// LC_ALL, LC_CTYPE and LANG name (each null where it is not set).
+unsigned game_code_page_of(unsigned ansi, const char* lc_all, const char* lc_ctype, const char* lang);
 
 }  // namespace vesk_mg

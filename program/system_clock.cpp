@@ -23,7 +23,7 @@ class system_run_clock final : public run_clock {
   void sleep_milliseconds(std::int64_t milliseconds) override { vesk_mg::sleep_milliseconds(milliseconds); }
 
  private:
-  synced_clock clock_{second_ns * 2};
+  synced_clock clock_;
 };
 
 }  // namespace
@@ -45,7 +45,7 @@ std::int64_t synced_clock::now(std::int64_t wall, std::int64_t monotonic) {
   // Readings so far apart that the sums leave 64 bits are a drift too.
   if (synced && !__builtin_sub_overflow(monotonic, monotonic_base, &elapsed) &&
       !__builtin_add_overflow(wall_base, elapsed, &estimate) && !__builtin_sub_overflow(estimate, wall, &drift) &&
-      drift <= resync_after && drift >= -resync_after) {
+      drift <= resync_after_ns && drift >= -resync_after_ns) {
     return estimate;
   }
   synced = true;

@@ -17,15 +17,17 @@ namespace vesk_mg {
 local_time local_time_at(std::int64_t seconds_since_1970, std::int64_t nanoseconds);
 
 struct synced_clock {
-  std::int64_t resync_after;  // 2 s in the readings' unit
+  // Readings drifted further apart than this (2 s) are taken afresh.
+  static constexpr std::int64_t resync_after_ns = 2'000'000'000;
   bool synced = false;
   std::int64_t wall_base = 0;
   std::int64_t monotonic_base = 0;
 
+  // Both readings in nanoseconds.
   std::int64_t now(std::int64_t wall, std::int64_t monotonic);
   // The local time of a wall-clock reading taken with the monotonic counter
-  // at `monotonic` nanoseconds (`resync_after` in nanoseconds too). A
-  // reading past what 64-bit nanoseconds hold (2262) is taken as it is.
+  // at `monotonic` nanoseconds. A reading past what 64-bit nanoseconds hold
+  // (2262) is taken as it is.
   local_time local_now(wall_time wall, std::int64_t monotonic);
 };
 

@@ -118,22 +118,24 @@ void replaced_file::flush() {
   buffered_ = 0;
 }
 
-bool replaced_file::rename_as(rename_kind kind, run_clock& clock, bool& kept) {
+replaced_file::renamed replaced_file::rename_as(rename_kind kind, run_clock& clock) {
+  bool kept_aside{};  // by a swap, where the file system makes one
   flush();
   handle_->sync_and_close();
   const std::int64_t start = clock.monotonic_nanoseconds();
   for (;;) {
     system_code failed = 0;
     hold_interruptions_during([&] {
-      failed = kind == rename_kind::replacing  ? rename_file(target_folder_, temporary_path_, target_.path)
-               : kind == rename_kind::new_name ? rename_to_new(target_folder_, temporary_path_, target_.path)
-                                               : rename_keeping(target_folder_, temporary_path_, target_.path, kept);
+      failed = kind == rename_kind::replacing ? rename_file(target_folder_, temporary_path_, target_.path)
+               : kind == rename_kind::new_name
+                   ? rename_to_new(target_folder_, temporary_path_, target_.path)
+                   : rename_keeping(target_folder_, temporary_path_, target_.path, kept_aside);
       if (failed != 0) return;
       remove_on_interruption(no_file, "");
       end_quietly_on_interruption();
     });
     if (failed == 0) break;
-    if (kind == rename_kind::new_name && says_taken(failed)) return false;
+    if (kind == rename_kind::new_name && says_taken(failed)) return {false, false};
     if (clock.monotonic_nanoseconds() - start >= retry_for_ns) {
       std::string message = describe_system_error(name_, failed);
       // A file that has gone with its folder is not named as kept.
@@ -148,24 +150,20 @@ bool replaced_file::rename_as(rename_kind kind, run_clock& clock, bool& kept) {
     clock.sleep_milliseconds(retry_every_ms);
   }
   kept_ = true;
-  return true;
+  return {true, kept_aside};
 }
 
 void replaced_file::commit(run_clock& clock) {
   if (!line_ended_) write("\r\n");
-  bool kept = false;
-  rename_as(rename_kind::replacing, clock, kept);
+  rename_as(rename_kind::replacing, clock);
 }
 
 std::string replaced_file::commit_keeping_replaced(run_clock& clock) {
-  bool kept = false;
-  rename_as(rename_kind::keeping_replaced, clock, kept);
-  return kept ? temporary_path_ : "";
+  return rename_as(rename_kind::keeping_replaced, clock).kept_aside ? temporary_path_ : "";
 }
 
 bool replaced_file::commit_as_new(run_clock& clock) {
-  bool kept = false;
-  if (rename_as(rename_kind::new_name, clock, kept)) return true;
+  if (rename_as(rename_kind::new_name, clock).done) return true;
   kept_ = false;
   discard();
   return false;

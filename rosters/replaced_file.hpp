@@ -88,9 +88,13 @@ class replaced_file final : public byte_sink {
   system_code discard();
   // `path`, in the folder or whole, as the user would find it.
   [[nodiscard]] std::string shown_path(const std::string& path) const;
-  // Renames the finished file as `kind` says, tried again while it fails;
-  // false where the new name is taken.
-  bool rename_as(rename_kind kind, run_clock& clock, bool& kept);
+  // Renames the finished file as `kind` says, tried again while it fails:
+  // not done where the new name is taken; the replaced file kept aside or not.
+  struct renamed {
+    bool done;
+    bool kept_aside;
+  };
+  renamed rename_as(rename_kind kind, run_clock& clock);
 
   const folder_handle& folder_;
   std::string name_;  // as the user would find it

@@ -37,7 +37,7 @@ struct list_form {
 struct roster_list {
   std::unordered_map<std::string, std::string> names;  // folded as lower_case folds them, and as first written
   list_form form;
-  std::uint64_t digest = 0;  // of its bytes as they stand
+  std::uint64_t digest{};  // of its bytes as they stand
 
   [[nodiscard]] bool names_file(std::string_view file_name) const;
 };

@@ -43,7 +43,7 @@ std::string used_more_than_once_line(const rosters_read& read, std::span<const s
 
 struct check_report {
   std::vector<std::string> lines;  // findings and notes, in order
-  std::size_t findings = 0;
+  std::size_t findings{};
   std::string closing;  // "Read 3 rosters of 120 ministers: 2 findings."
 };
 

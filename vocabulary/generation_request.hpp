@@ -23,7 +23,7 @@ struct alignment_jobs {
 
 struct generation_request {
   std::array<char, 3> tag{};                           // lower case
-  std::int32_t next_id = 0;                            // the first ID, as entered
+  std::int32_t next_id{};                              // the first ID, as entered
   std::array<alignment_jobs, alignment_count> jobs{};  // indexed by alignment
   std::optional<alignment> ruling;                     // the first alignment entered
 

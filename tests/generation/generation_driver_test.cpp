@@ -116,7 +116,7 @@ TEST_F(generation, groups_replacements_in_the_fixed_order_and_positions_within) 
 }
 
 TEST_F(generation, names_are_copied_byte_for_byte_whole) {
-  const std::string long_name(80, 'L');
+  const std::string long_name(4096, 'L');  // as long as a name can be
   // A byte-order mark in front of the first name is not part of it.
   test_support::write_file("names.txt",
                            "\xEF\xBB\xBF"
@@ -147,6 +147,7 @@ TEST_F(generation, writes_names_of_a_utf8_file_in_the_games_code_page) {
       {"\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD", 1251, "\xC8\xE2\xE0\xED"},
       {"\xE5\xB1\xB1\xE7\x94\xB0", 932, "\x8E\x52\x93\x63"},
       {"\xEA\xB9\x80", 949, "\xB1\xE8"},
+      {"\xE5\xB1\xB1", 950, "\xA4\x73"},
       {"Plain\tASCII", 1252, "Plain\tASCII"},
       {"Nguye\xCC\x83n", 1258, "Nguye\xDEn"},  // a letter and its combining mark, each a glyph of its own
       {"\xC5\x81ukasz", 1252, ""},             // the file changed since the dialogue checked it

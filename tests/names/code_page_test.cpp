@@ -59,9 +59,23 @@ TEST(code_page, on_linux_comes_from_the_locale_the_environment_names) {
                                                                     {{"", "ru_RU", "ja_JP"}, "ru_RU"},
                                                                     {{nullptr, "", "ja_JP"}, "ja_JP"}};
   for (const auto& [set, locale] : cases) EXPECT_EQ(locale_of(set[0], set[1], set[2]), locale);
-  // On Windows: the system's ANSI code page, unless that is UTF-8.
-  for (const auto& [ansi, game] : {std::pair{65001U, 1252U}, {1251U, 1251U}, {932U, 932U}}) {
-    EXPECT_EQ(game_code_page_of_ansi(ansi), game);
+}
+
+// On Windows the system's ANSI code page, unless that is UTF-8; on Linux,
+// which has none, the locale's language.
+TEST(code_page, of_the_game_is_the_one_the_system_gives) {
+  struct system_case {
+    unsigned ansi;
+    std::array<const char*, 3> locale;  // LC_ALL, LC_CTYPE, LANG
+    unsigned game;
+  };
+  const std::vector<system_case> cases{
+      {65001, {nullptr, nullptr, "pl_PL"}, 1252},  {1251, {nullptr, nullptr, "pl_PL"}, 1251},
+      {932, {nullptr, nullptr, nullptr}, 932},     {0, {nullptr, "", "pl_PL.UTF-8"}, 1250},
+      {0, {"ja_JP.UTF-8", "pl_PL", nullptr}, 932}, {0, {nullptr, nullptr, nullptr}, 1252},
+  };
+  for (const system_case& c : cases) {
+    EXPECT_EQ(game_code_page_of(c.ansi, c.locale[0], c.locale[1], c.locale[2]), c.game) << c.ansi;
   }
 }
 

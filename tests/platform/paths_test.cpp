@@ -52,7 +52,10 @@ TEST(paths, are_made_whole_however_they_were_typed) {
       {"game/Mods/", "<here>|game|Mods", "<here>|game", "Mods"},
       {"game/./Mods/../Mods", "<here>|game|Mods", "<here>|game", "Mods"},
       {"", "<here>", folder.path().parent_path().string(), folder.path().filename().string()},
-#ifdef _WIN32
+#ifndef _WIN32  // names that are plain names elsewhere than on Windows
+      {R"(\\?\x)", R"(<here>|\\?\x)", "<here>", R"(\\?\x)"},
+      {R"(\\x)", R"(<here>|\\x)", "<here>", R"(\\x)"},
+#else
       {R"(\\?\<here>\game\Mods)", R"(\\?\<here>\game\Mods)", R"(\\?\<here>\game)", "Mods"},
       {R"(\\?\UNC\server\share\mods\m)", R"(\\?\UNC\server\share\mods\m)", R"(\\?\UNC\server\share\mods)", "m"},
 #endif

@@ -103,6 +103,25 @@ TEST(command_line, answers_help_and_version_takes_folders_and_refuses_the_rest) 
   }
 }
 
+// Every code page the game has an edition in, and none other.
+TEST(command_line, takes_the_code_pages_of_the_games_editions) {
+  const test_support::temp_folder folder;
+  std::vector<unsigned> taken{874, 932, 936, 949, 950};
+  for (unsigned code_page = 1250; code_page <= 1258; ++code_page) taken.push_back(code_page);
+  for (const unsigned code_page : taken) {
+    test_support::string_sink out;
+    test_support::string_sink err;
+    const std::vector<std::string> arguments{"--code-page", std::to_string(code_page)};
+    EXPECT_EQ(answer_command_line(arguments, out, err).code_page, code_page);
+  }
+  for (const unsigned code_page : {873U, 875U, 931U, 933U, 935U, 937U, 948U, 951U, 1249U, 1259U, 65001U}) {
+    test_support::string_sink out;
+    test_support::string_sink err;
+    const std::vector<std::string> arguments{"--code-page", std::to_string(code_page)};
+    EXPECT_EQ(answer_command_line(arguments, out, err).status, 2) << code_page;
+  }
+}
+
 // Windows hands over the whole command line; a folder in quotes ending in a
 // backslash, as shortcuts have it, is one folder.
 TEST(command_line, is_parted_as_the_user_meant_it) {

@@ -51,7 +51,7 @@ TEST_F(local_time_in_zone, converts_with_the_zone_rules) {
 
   // Before 1970 the fraction still counts forward from the whole second before it.
   use_zone("UTC0");
-  synced_clock clock{2 * second};
+  synced_clock clock;
   const local_time before = clock.local_now({-2, 500'000'000}, 0);
   EXPECT_EQ(before.year, 1969);
   EXPECT_EQ(before.month, 12);

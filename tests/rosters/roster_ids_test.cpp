@@ -100,6 +100,12 @@ INSTANTIATE_TEST_SUITE_P(
                     header + "0;" + std::string((std::size_t{1} << 20) - header.size() - 5, 'p') + "\n" + "601;a\r\n",
                     "ABC",
                     {{0, 0}, {601, 601}}},
+        // A later block that opens with what would be a byte-order mark at the start of a file.
+        roster_case{"a_mark_inside_the_roster",
+                    header + "0;" + std::string((std::size_t{1} << 20) - header.size() - 3, 'p') + "\n" +
+                        "\xFF\xFE;x\r\n601;a\r\n",
+                    "ABC",
+                    {{0, 0}, {601, 601}}},
         // Consecutive IDs merge into ranges, and an ID used again counts again.
         roster_case{"ids_again_and_again", header + "7\r\n7\r\n7\r\n", "ABC", {{7, 7, 3}}},
         roster_case{
@@ -178,6 +184,18 @@ TEST(roster_ids, rows_without_an_id_are_told_by_their_lines) {
                                                                            {15, "bad"}}));
   EXPECT_EQ(reading.roster->more_without_id, 5);
   EXPECT_EQ(reading.roster->ministers, 2);
+}
+
+// A CR LF whose LF comes in the next block read is one line end.
+TEST(roster_ids, a_line_end_across_two_blocks_is_one) {
+  const test_support::temp_folder folder;
+  const std::string first = header + "0;" + std::string((std::size_t{1} << 20) - header.size() - 3, 'p');
+  test_support::write_file("roster.csv", first + "\r\nbad;x\r\n");
+  std::vector<char> block;
+  const roster_reading reading = read_roster("roster.csv", block, header_rule::ruling_cabinet);
+  ASSERT_TRUE(reading.roster);
+  ASSERT_EQ(reading.roster->without_id.size(), 1U);
+  EXPECT_EQ(reading.roster->without_id.front().line, 3);
 }
 
 TEST(roster_ids, the_lines_of_an_id_used_again_are_found) {

@@ -37,7 +37,7 @@ class fake_clock final : public run_clock {
   void queue_draws(std::initializer_list<std::int32_t> draws);
 
  private:
-  synced_clock clock_{2'000'000'000};
+  synced_clock clock_;
   int reads_since_sleep_ = 0;
 };
 
