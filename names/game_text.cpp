@@ -91,7 +91,7 @@ std::string why_refused(char32_t refused, unsigned code_page) {
     digits.insert(0, 1, "0123456789ABCDEF"[rest & 0xFU]);
   }
   // A control character is named, never shown; any other is shown as it is.
-  const bool control = refused < 0x20 || (refused >= 0x7F && refused <= 0x9F);
+  const bool control = refused <= 0x1F || (refused >= 0x7F && refused <= 0x9F);
   const std::string character = utf8_of_code_point(refused);
   std::string why = "holds U+" + digits + (control ? "" : " (" + character + ")") + ", which the game cannot show";
   if (control) return why;

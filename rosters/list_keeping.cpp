@@ -7,7 +7,6 @@
 #include "platform/paths.hpp"
 #include "rosters/replaced_file.hpp"
 #include "rosters/roster_list.hpp"
-#include "vocabulary/digest.hpp"
 
 namespace vesk_mg {
 
@@ -16,57 +15,43 @@ namespace {
 // A list another program changes again and again is left to the user.
 constexpr int most_tries = 10;
 
-struct written_list {
-  std::uint64_t copied;  // the digest of the bytes copied
-  std::uint64_t whole;   // and of all that was written
-};
-
-// The list's bytes from `source` into `file`, and the name where the list lacks it.
-written_list write_list(replaced_file& file, const std::string& source, const roster_list& list,
-                        std::string_view name) {
+// The list's bytes from `source` into `file`, and the name where the list
+// lacks it: the digest of the bytes copied.
+std::uint64_t write_list(replaced_file& file, const std::string& source, const roster_list& list,
+                         std::string_view name) {
   file_handle from = open_for_reading(source);
-  written_list written{copy_digested(from, file), 0};
-  written.whole = written.copied;
-  if (!list.names_file(name)) {
-    const std::string addition = addition_naming(list.form, name);
-    file.write(addition);
-    written.whole = digest_with(written.copied, addition);
-  }
-  return written;
+  const std::uint64_t copied = copy_digested(from, file);
+  if (!list.names_file(name)) file.write(addition_naming(list.form, name));
+  return copied;
 }
 
-// Adds the name to the first folder's own list. The list is replaced, and
-// what the replacement put aside must be what was read; where it is not,
-// someone changed the list meanwhile, and their list, put aside, is the one
-// the name is added to next. Nothing where the list changed before its
-// bytes were taken: it is read again from the start.
+// Adds the name to the first folder's own list, replacing it with a copy
+// that names it. What the replacement put aside must be what was copied;
+// where it is not, someone changed the list meanwhile: their list goes back
+// in its place at once, and nothing is returned, for the name to be added
+// to it at the next try. Nothing too where the list changed before its
+// bytes were taken.
 std::optional<std::string> add_to_own(const std::string& own, std::string_view name, run_clock& clock) {
   const folder_handle anywhere(no_file, "");
-  roster_list list = read_roster_list(own);
+  const roster_list list = read_roster_list(own);
   if (list.names_file(name)) return "";
-  std::string source = own;                 // the list the name is added to
-  std::uint64_t at_the_name = list.digest;  // what stands at the list's name
-  for (int tries = 0; tries < most_tries; ++tries) {
-    replaced_file file(anywhere, own);
-    const written_list written = write_list(file, source, list, name);
-    if (written.copied != list.digest) {  // changed as it was copied
-      if (source == own) return std::nullopt;
-      list = read_roster_list(source);
-      continue;
-    }
-    const std::string put_aside = file.commit_keeping_replaced(clock);
-    if (source != own) remove_file(no_file, source);  // theirs now stands at the name, with the name added
-    const std::string changed = "Added " + shown(name) + " to the roster list " + shown(file.replaced_path()) + ".";
-    if (put_aside.empty()) return changed;  // the file system keeps nothing aside
-    list = read_roster_list(put_aside);
-    if (list.digest == at_the_name) {
-      remove_file(no_file, put_aside);
-      return changed;
-    }
-    source = put_aside;
-    at_the_name = written.whole;
+  replaced_file file(anywhere, own);
+  if (write_list(file, own, list, name) != list.digest) return std::nullopt;
+  const std::string put_aside = file.commit_keeping_replaced(clock);
+  const std::string changed = "Added " + shown(name) + " to the roster list " + shown(file.replaced_path()) + ".";
+  // Where the file system keeps nothing aside, the list was read just before.
+  if (put_aside.empty()) return changed;
+  if (read_roster_list(put_aside).digest == list.digest) {
+    remove_file(no_file, put_aside);
+    return changed;
   }
-  throw file_write_error(own + ": it changed again and again as it was written");
+  bool ours_aside = false;
+  if (const system_code code = rename_keeping(no_file, put_aside, file.replaced_path(), ours_aside)) {
+    throw file_write_error(describe_system_error(own, code) + "; the list as it was changed meanwhile is kept in " +
+                           put_aside);
+  }
+  if (ours_aside) remove_file(no_file, put_aside);
+  return std::nullopt;
 }
 
 // Makes the first folder's own list: a copy of the governing one with the
@@ -87,19 +72,19 @@ std::optional<std::string> make_own(const std::string& own, const std::string& g
 std::string keep_the_list(const roster_folders& found, std::string_view roster_name, run_clock& clock) {
   try {
     const std::string own = own_list(found);
-    for (int tries = 0; !own.empty() && tries < most_tries; ++tries) {
+    if (own.empty()) return "";
+    for (int tries = 0; tries < most_tries; ++tries) {
       const std::string governing = governing_list(found);
       if (governing.empty()) return "";
       const std::optional<std::string> changed =
           governing == own ? add_to_own(own, roster_name, clock) : make_own(own, governing, roster_name, clock);
       if (changed) return *changed;
     }
-    if (!own.empty()) throw file_write_error(own + ": it changed again and again as it was written");
+    throw file_write_error(own + ": it changed again and again as it was written");
   } catch (const named_error& error) {
     return "The roster list could not be changed (" + shown(error.message()) + "): add " + shown(roster_name) +
            " to it by hand.";
   }
-  return "";
 }
 
 }  // namespace vesk_mg

@@ -51,9 +51,9 @@ struct roster_ids {
   header_rule read_by = header_rule::ruling_cabinet;
   std::string tag;                         // the first field of its header
   std::vector<id_range> ids;               // in ID order, none overlapping another
-  std::int64_t ministers = 0;              // rows whose first field is an ID
+  std::int64_t ministers{};                // rows whose first field is an ID
   std::vector<row_without_id> without_id;  // the first of them
-  std::int64_t more_without_id = 0;        // and how many more
+  std::int64_t more_without_id{};          // and how many more
 };
 
 // A file read as a roster, or why it is none: "it is UTF-16 text, which

@@ -319,6 +319,19 @@ INSTANTIATE_TEST_SUITE_P(
                       counted + name_question + ten_semicolon_lines() +
                           "1 more line of the name file holds such characters.\r\n" + change_them + name_question +
                           id_prompt + "\r\n"},
+        // Control characters at the edges of their ranges are named, never shown.
+        dialogue_case{"control_characters_at_their_edges",
+                      "abc\nNS\nX\n" + ten_ones + "edges.txt\nnames.txt\n1\n",
+                      counted + name_question + spoiled_line(1, "U+001F" + cannot_show) +
+                          spoiled_line(2, "U+009F" + cannot_show) + spoiled_line(3, "U+007F" + cannot_show) +
+                          change_them + name_question + id_prompt + "\r\n",
+                      0,
+                      1252,
+                      {{"edges.txt", "a\x1F"
+                                     "b\nc\xC2\x9F"
+                                     "d\ne\x7F"
+                                     "f\n\xC2\xA0h\n" +
+                                         test_support::numbered_names(6)}}},
         dialogue_case{"a_character_beyond_the_first_64_ki_is_named_whole",
                       "abc\nNS\nX\n" + ten_ones + "smiley.txt\nnames.txt\n1\n",
                       counted + name_question + spoiled_line(1, "U+1F600 (\xF0\x9F\x98\x80)" + cannot_show) +

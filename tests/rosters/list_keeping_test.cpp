@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "tests/support/fake_clock.hpp"
+#include "tests/support/fields.hpp"
 #include "tests/support/temp_folder.hpp"
 
 namespace vesk_mg {
@@ -113,6 +115,46 @@ INSTANTIATE_TEST_SUITE_P(
             {{mod_list, "ministers_fra.csv\nministers_abc.csv\n"}, {"game/db/ministers.txt", "ministers_ger.csv\n"}},
             [] { test_support::write_file(mod_list, "ministers_fra.csv\n"); }}),
     [](const ::testing::TestParamInfo<keeping_case>& param) { return std::string(param.param.name); });
+
+// The user adds a line to the list at each of `times` replacements in a
+// row: the keeping's line, and the list's lines after, sorted.
+std::pair<std::string, std::vector<std::string>> kept_while_changed(int times) {
+  test_support::fake_clock clock;
+  test_support::lay_out({{"game/db/ministers/", ""}, {mod_list, "ministers_ger.csv\n"}});
+  int change = 0;
+  clock.on_clock_read = [&] {
+    if (change < times) std::ofstream(mod_list, std::ios::app | std::ios::binary) << "#" << ++change << "\n";
+  };
+  const std::vector<std::string> typed{"game/Mods/MyMod"};
+  const std::string line = keep_the_list(roster_folders_of(typed), "ministers_abc.csv", clock);
+  std::vector<std::string> lines = test_support::split(test_support::read_file(mod_list), "\n");
+  std::ranges::sort(lines);
+  return {line, lines};
+}
+
+// A list changed at nine replacements in a row loses none of its lines,
+// and names the roster at the tenth; one changed at every replacement is
+// left to the user as they wrote it.
+TEST(list_keeping, a_list_that_keeps_changing_loses_no_line) {
+  const test_support::temp_folder folder;
+  const auto [added, lines] = kept_while_changed(9);
+  EXPECT_EQ(added, "Added ministers_abc.csv to the roster list " +
+                       test_support::as_shown("<here>|game|Mods|MyMod|db|ministers.txt.", folder.path()));
+  EXPECT_EQ(lines, (std::vector<std::string>{"", "#1", "#2", "#3", "#4", "#5", "#6", "#7", "#8", "#9",
+                                             "ministers_abc.csv", "ministers_ger.csv"}));
+  EXPECT_TRUE(test_support::no_temporary_file_in("game/Mods/MyMod/db"));
+}
+
+TEST(list_keeping, a_list_that_never_stops_changing_is_left_to_the_user) {
+  const test_support::temp_folder folder;
+  const auto [refused, lines] = kept_while_changed(10);
+  EXPECT_EQ(refused, "The roster list could not be changed (" +
+                         test_support::as_shown("<here>|game|Mods|MyMod|db|ministers.txt", folder.path()) +
+                         ": it changed again and again as it was written): add ministers_abc.csv to it by hand.");
+  EXPECT_EQ(lines, (std::vector<std::string>{"", "#1", "#10", "#2", "#3", "#4", "#5", "#6", "#7", "#8", "#9",
+                                             "ministers_ger.csv"}));
+  EXPECT_TRUE(test_support::no_temporary_file_in("game/Mods/MyMod/db"));
+}
 
 #ifndef _WIN32  // links as the user makes them
 // A list that is a link is changed where it leads, and the line names that file.

@@ -108,6 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{0, 0}, {601, 601}}},
         // Consecutive IDs merge into ranges, and an ID used again counts again.
         roster_case{"ids_again_and_again", header + "7\r\n7\r\n7\r\n", "ABC", {{7, 7, 3}}},
+        roster_case{"an_id_again_then_the_next", header + "7\r\n7\r\n8\r\n", "ABC", {{7, 7, 2}, {8, 8}}},
         roster_case{
             "ranges_that_overlap", header + "1\n2\n3\n2\n3\n4\n9\n", "ABC", {{1, 1}, {2, 3, 2}, {4, 4}, {9, 9}}},
         // In a game's or a mod's rosters' folder, a tag in the first field makes a roster, as the game's loader takes
