@@ -37,20 +37,22 @@ std::optional<std::string> add_to_own(const std::string& own, std::string_view n
   if (list.names_file(name)) return "";
   replaced_file file(anywhere, own);
   if (write_list(file, own, list, name) != list.digest) return std::nullopt;
-  const std::string put_aside = file.commit_keeping_replaced(clock);
+  // A list removed meanwhile is found again, or its lack, at the next try.
+  const std::optional<std::string> put_aside = file.commit_keeping_replaced(clock);
+  if (!put_aside) return std::nullopt;
   const std::string changed = "Added " + shown(name) + " to the roster list " + shown(file.replaced_path()) + ".";
   // Where the file system keeps nothing aside, the list was read just before.
-  if (put_aside.empty()) return changed;
-  if (read_roster_list(put_aside).digest == list.digest) {
-    remove_file(no_file, put_aside);
+  if (put_aside->empty()) return changed;
+  if (read_roster_list(*put_aside).digest == list.digest) {
+    remove_file(no_file, *put_aside);
     return changed;
   }
   bool ours_aside = false;
-  if (const system_code code = rename_keeping(no_file, put_aside, file.replaced_path(), ours_aside)) {
+  if (const system_code code = rename_keeping(no_file, *put_aside, file.replaced_path(), ours_aside)) {
     throw file_write_error(describe_system_error(own, code) + "; the list as it was changed meanwhile is kept in " +
-                           put_aside);
+                           *put_aside);
   }
-  if (ours_aside) remove_file(no_file, put_aside);
+  if (ours_aside) remove_file(no_file, *put_aside);
   return std::nullopt;
 }
 

@@ -135,7 +135,11 @@ replaced_file::renamed replaced_file::rename_as(rename_kind kind, run_clock& clo
       end_quietly_on_interruption();
     });
     if (failed == 0) break;
-    if (kind == rename_kind::new_name && says_taken(failed)) return {false, false};
+    // The name taken by then where it was to be new, or gone where it was to be swapped: not done.
+    if (kind == rename_kind::new_name ? says_taken(failed)
+                                      : kind == rename_kind::keeping_replaced && leads_to_no_file(failed)) {
+      return {false, false};
+    }
     if (clock.monotonic_nanoseconds() - start >= retry_for_ns) {
       std::string message = describe_system_error(name_, failed);
       // A file that has gone with its folder is not named as kept.
@@ -158,13 +162,17 @@ void replaced_file::commit(run_clock& clock) {
   rename_as(rename_kind::replacing, clock);
 }
 
-std::string replaced_file::commit_keeping_replaced(run_clock& clock) {
-  return rename_as(rename_kind::keeping_replaced, clock).kept_aside ? temporary_path_ : "";
+std::optional<std::string> replaced_file::commit_keeping_replaced(run_clock& clock) {
+  const renamed result = rename_as(rename_kind::keeping_replaced, clock);
+  if (!result.done) {
+    discard();
+    return std::nullopt;
+  }
+  return result.kept_aside ? temporary_path_ : "";
 }
 
 bool replaced_file::commit_as_new(run_clock& clock) {
   if (rename_as(rename_kind::new_name, clock).done) return true;
-  kept_ = false;
   discard();
   return false;
 }

@@ -67,9 +67,9 @@ class replaced_file final : public byte_sink {
   void commit(run_clock& clock);
   // As commit, for a file whose lines end as it was written, and where the
   // file system can swap two names, what the rename replaced is kept: its
-  // path (beside the name), or "" where it could not be kept. The name must
-  // stand there.
-  std::string commit_keeping_replaced(run_clock& clock);
+  // path (beside the name), or "" where it could not be kept; nothing, and
+  // the file discarded, where nothing stands at the name by then.
+  std::optional<std::string> commit_keeping_replaced(run_clock& clock);
   // As commit, for a file written whole, where nothing stands at the name:
   // false, and the file discarded, where something does by then.
   bool commit_as_new(run_clock& clock);

@@ -107,6 +107,12 @@ INSTANTIATE_TEST_SUITE_P(
                        test_support::write_file("theirs.txt", "ministers_ger.csv\nministers_xyz.csv\n");
                        std::filesystem::rename("theirs.txt", mod_list);
                      }},
+        // The mod's list removed meanwhile: the game's governs again, and the mod gets a copy of it.
+        keeping_case{"removed_by_the_user_meanwhile",
+                     {{mod_list, "ministers_ita.csv\n"}, {"game/db/ministers.txt", "ministers_ger.csv\n"}},
+                     added_to_mod.substr(0, added_to_mod.size() - 1) + ", made from <here>|game|db|ministers.txt.",
+                     {{mod_list, "ministers_ger.csv\nministers_abc.csv\n"}},
+                     [] { std::filesystem::remove(mod_list); }},
         // A list the mod did not have appears meanwhile: it is the one added to.
         keeping_case{
             "a_list_appears_meanwhile",
