@@ -163,18 +163,12 @@ void replaced_file::commit(run_clock& clock) {
 }
 
 std::optional<std::string> replaced_file::commit_keeping_replaced(run_clock& clock) {
+  // Not done, the file stays unfinished, and goes as any unfinished one does.
   const renamed result = rename_as(rename_kind::keeping_replaced, clock);
-  if (!result.done) {
-    discard();
-    return std::nullopt;
-  }
+  if (!result.done) return std::nullopt;
   return result.kept_aside ? temporary_path_ : "";
 }
 
-bool replaced_file::commit_as_new(run_clock& clock) {
-  if (rename_as(rename_kind::new_name, clock).done) return true;
-  discard();
-  return false;
-}
+bool replaced_file::commit_as_new(run_clock& clock) { return rename_as(rename_kind::new_name, clock).done; }
 
 }  // namespace vesk_mg

@@ -68,10 +68,10 @@ class replaced_file final : public byte_sink {
   // As commit, for a file whose lines end as it was written, and where the
   // file system can swap two names, what the rename replaced is kept: its
   // path (beside the name), or "" where it could not be kept; nothing, and
-  // the file discarded, where nothing stands at the name by then.
+  // the file left unfinished, where nothing stands at the name by then.
   std::optional<std::string> commit_keeping_replaced(run_clock& clock);
   // As commit, for a file written whole, where nothing stands at the name:
-  // false, and the file discarded, where something does by then.
+  // false, and the file left unfinished, where something does by then.
   bool commit_as_new(run_clock& clock);
 
   // Discards the file after a failure: "" where it is gone, or the words

@@ -83,7 +83,7 @@ struct own_folder {
   std::string whole;  // the own folder, where the game is looked for above
   std::string db;     // as the user would find them
   std::string rosters;
-  bool exists = false;  // the rosters' folder is there
+  bool exists{};  // the rosters' folder is there
 };
 
 std::optional<own_folder> own_folder_of(const std::string& folder) {
