@@ -327,11 +327,12 @@ INSTANTIATE_TEST_SUITE_P(
                           change_them + name_question + id_prompt + "\r\n",
                       0,
                       1252,
-                      {{"edges.txt", "a\x1F"
-                                     "b\nc\xC2\x9F"
-                                     "d\ne\x7F"
-                                     "f\n\xC2\xA0h\n" +
-                                         test_support::numbered_names(6)}}},
+                      {{"edges.txt",
+                        "a\x1F"
+                        "b\nc\xC2\x9F"
+                        "d\ne\x7F"
+                        "f\n\xC2\xA0h\n" +
+                            test_support::numbered_names(6)}}},
         dialogue_case{"a_character_beyond_the_first_64_ki_is_named_whole",
                       "abc\nNS\nX\n" + ten_ones + "smiley.txt\nnames.txt\n1\n",
                       counted + name_question + spoiled_line(1, "U+1F600 (\xF0\x9F\x98\x80)" + cannot_show) +
