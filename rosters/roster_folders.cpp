@@ -25,11 +25,11 @@ folder_names listed(const std::string& folder) {
 
 // A folder given is read as the user typed it: "" names none.
 void check_readable(const std::string& folder) {
-  bool is_folder = false;
-  const system_code code = folder.empty() ? 0 : look_at(folder, is_folder);
-  // Named whole: where it was looked for shows.
   if (folder.empty()) throw file_name_error("No such folder: ");
-  if (code != 0 && leads_to_no_file(code)) throw file_name_error("No such folder: " + whole_path(folder));
+  bool is_folder = false;
+  const system_code code = look_at(folder, is_folder);
+  // Named whole: where it was looked for shows.
+  if (leads_to_no_file(code)) throw file_name_error("No such folder: " + whole_path(folder));
   if (code != 0) throw unreadable_folder(folder, code);
   // A roster or a list given, or dropped, for its folder.
   if (!is_folder) throw file_use_error("Not a folder: " + folder + "; give or drop a folder, the mod's or the game's");

@@ -22,7 +22,8 @@ TEST(synced_clock, adds_monotonic_time_until_the_wall_clock_drifts_away) {
       {1000 * second + 1, 7 * second + 1, 1002 * second + 1},      // exactly 2 s: still kept
       {1000 * second, 8 * second, 1000 * second},                  // more than 2 s: back to the wall
       {1000 * second + 5, 8 * second + 5, 1000 * second + 5},
-      {1006 * second, 9 * second, 1006 * second},  // 5 s ahead of the estimate: back to the wall
+      {1002 * second + 6, 8 * second + 6, 1000 * second + 6},  // the wall exactly 2 s ahead: still kept
+      {1006 * second, 9 * second, 1006 * second},              // 5 s ahead of the estimate: back to the wall
   };
   synced_clock clock;
   for (const step& s : steps) EXPECT_EQ(clock.now(s.wall, s.monotonic), s.expected);
