@@ -220,6 +220,29 @@ program_fault fchmod_fails(const char* name, int error, const std::string& reaso
           .stage = [] { std::filesystem::permissions("ministers_abc.csv", std::filesystem::perms(0640)); }};
 }
 
+program_fault plain_renames_only(const char* name, bool mod_has_a_list) {
+  return {.name = name,
+          .options = {.input = session,
+                      .arguments = {"game/Mods/MyMod"},
+                      .environment = with_probe("VESK_MG_PLAIN_RENAMES_ONLY=1")},
+          .roster = "game/Mods/MyMod/db/ministers/ministers_abc.csv",
+          // Lists are named whole; a list made names the one it was made from.
+          .out_end = mod_has_a_list ? "/game/Mods/MyMod/db/ministers.txt.\r\n" : "/game/db/ministers.txt.\r\n",
+          .stage =
+              [mod_has_a_list] {
+                std::filesystem::create_directories("game/db/ministers");
+                std::filesystem::create_directories("game/Mods/MyMod/db/ministers");
+                test_support::write_file(mod_has_a_list ? "game/Mods/MyMod/db/ministers.txt" : "game/db/ministers.txt",
+                                         "ministers_ger.csv\n");
+              },
+          .check =
+              [] {
+                EXPECT_EQ(test_support::read_file("game/Mods/MyMod/db/ministers.txt"),
+                          "ministers_ger.csv\nministers_abc.csv\n");
+                EXPECT_TRUE(test_support::no_temporary_file_in("game/Mods/MyMod/db"));
+              }};
+}
+
 // 4,070 bytes of folders, each name 200 bytes long.
 const std::string deep_folder = [] {
   std::string path;
@@ -473,6 +496,10 @@ INSTANTIATE_TEST_SUITE_P(
                   EXPECT_FALSE(std::filesystem::exists("game/Mods/MyMod/db/ministers.txt"));
                   EXPECT_TRUE(std::filesystem::is_empty("game/Mods/MyMod/db/ministers"));
                 }},
+        // On a file system that can neither swap nor refuse in a rename, a
+        // mod's list is still made, or added to, whole, with nothing left beside it.
+        plain_renames_only("a_mods_list_made_where_renames_cannot_refuse", false),
+        plain_renames_only("a_mods_list_added_to_where_renames_cannot_swap", true),
         // The roster goes to the folder given, and the name file is found beside the program.
         program_fault{.name = "a_folder_given_and_the_names_beside_the_program",
                       .options = {.input = session,

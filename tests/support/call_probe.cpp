@@ -1,7 +1,9 @@
 // Preloaded into the built program (LD_PRELOAD), it records in the file
 // that VESK_MG_CALL_LOG names, one line a call, the order in which the
-// program syncs and renames: "fsync file", "fsync folder", "rename"; and
-// where VESK_MG_FAIL_FCHMOD holds an errno, every fchmod fails with it.
+// program syncs and renames: "fsync file", "fsync folder", "rename";
+// where VESK_MG_FAIL_FCHMOD holds an errno, every fchmod fails with it; and
+// where VESK_MG_PLAIN_RENAMES_ONLY is set, a rename that would swap or refuse
+// fails with EINVAL, as on a file system that cannot (FAT).
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -57,6 +59,10 @@ int renameat(int from_folder, const char* from, int to_folder, const char* to) {
 
 int renameat2(int from_folder, const char* from, int to_folder, const char* to, unsigned flags) {
   record("rename\n");
+  if (flags != 0 && std::getenv("VESK_MG_PLAIN_RENAMES_ONLY") != nullptr) {
+    errno = EINVAL;
+    return -1;
+  }
   return next<int (*)(int, const char*, int, const char*, unsigned)>("renameat2")(from_folder, from, to_folder, to,
                                                                                   flags);
 }
