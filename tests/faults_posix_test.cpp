@@ -243,6 +243,17 @@ program_fault plain_renames_only(const char* name, bool mod_has_a_list) {
               }};
 }
 
+// Run as nobody after `shell` has shut `what` to others: refused before the banner.
+program_fault refused_to_nobody(const char* name, std::vector<std::string> arguments, const std::string& what,
+                                const std::string& shell) {
+  return {.name = name,
+          .options = {.arguments = std::move(arguments), .as_nobody = true},
+          .ended = 2,
+          .report = "Cannot read " + what + ": Permission denied\r\n",
+          .roster = nullptr,
+          .stage = [shell] { ASSERT_EQ(std::system(shell.c_str()), 0); }};
+}
+
 // 4,070 bytes of folders, each name 200 bytes long.
 const std::string deep_folder = [] {
   std::string path;
@@ -425,58 +436,20 @@ INSTANTIATE_TEST_SUITE_P(
                       .stage = [] { std::filesystem::create_directories(deep_folder); }},
         program_fault{"non_blocking_standard_input", {.input = session, .non_blocking_input = true}},
         // A folder that cannot be read is told as one that is not there, before the banner.
-        program_fault{.name = "a_folder_that_cannot_be_listed",
-                      .options = {.arguments = {"locked"}, .as_nobody = true},
-                      .ended = 2,
-                      .report = "Cannot read the folder locked: Permission denied\r\n",
-                      .roster = nullptr,
-                      .stage = [] { ASSERT_EQ(std::system("mkdir locked && chmod 311 locked"), 0); }},
-        program_fault{.name = "a_first_folder_that_takes_files_but_cannot_be_listed",
-                      .options = {.arguments = {"drop", "."}, .as_nobody = true},
-                      .ended = 2,
-                      .report = "Cannot read the folder drop: Permission denied\r\n",
-                      .roster = nullptr,
-                      .stage = [] { ASSERT_EQ(std::system("mkdir drop && chmod 333 drop"), 0); }},
-        program_fault{.name = "a_folder_whose_parent_cannot_be_searched",
-                      .options = {.arguments = {"shut/in"}, .as_nobody = true},
-                      .ended = 2,
-                      .report = "Cannot read the folder shut/in: Permission denied\r\n",
-                      .roster = nullptr,
-                      .stage = [] { ASSERT_EQ(std::system("mkdir -p shut/in && chmod 600 shut"), 0); }},
+        refused_to_nobody("a_folder_that_cannot_be_listed", {"locked"}, "the folder locked",
+                          "mkdir locked && chmod 311 locked"),
+        refused_to_nobody("a_first_folder_that_takes_files_but_cannot_be_listed", {"drop", "."}, "the folder drop",
+                          "mkdir drop && chmod 333 drop"),
+        refused_to_nobody("a_folder_whose_parent_cannot_be_searched", {"shut/in"}, "the folder shut/in",
+                          "mkdir -p shut/in && chmod 600 shut"),
         // Every folder that must be searched is searched or refused, and so is a list that cannot be read.
-        program_fault{.name = "a_mods_db_that_cannot_be_listed",
-                      .options = {.arguments = {"game/Mods/MyMod"}, .as_nobody = true},
-                      .ended = 2,
-                      .report = "Cannot read the folder game/Mods/MyMod/db: Permission denied\r\n",
-                      .roster = nullptr,
-                      .stage =
-                          [] {
-                            ASSERT_EQ(std::system("mkdir -p game/db/ministers game/Mods/MyMod/db/ministers && "
-                                                  "chmod 311 game/Mods/MyMod/db"),
-                                      0);
-                          }},
-        program_fault{.name = "the_games_db_that_cannot_be_listed",
-                      .options = {.arguments = {"game/Mods/MyMod"}, .as_nobody = true},
-                      .ended = 2,
-                      .report = "Cannot read the folder <here>/game/db: Permission denied\r\n",
-                      .roster = nullptr,
-                      .stage =
-                          [] {
-                            ASSERT_EQ(std::system("mkdir -p game/db/ministers game/Mods/MyMod/db/ministers && "
-                                                  "chmod 311 game/db"),
-                                      0);
-                          }},
-        program_fault{.name = "a_list_that_cannot_be_read",
-                      .options = {.arguments = {"game"}, .as_nobody = true},
-                      .ended = 2,
-                      .report = "Cannot read the roster list <here>/game/db/ministers.txt: Permission denied\r\n",
-                      .roster = nullptr,
-                      .stage =
-                          [] {
-                            ASSERT_EQ(std::system("mkdir -p game/db/ministers && touch game/db/ministers.txt && "
-                                                  "chmod 000 game/db/ministers.txt"),
-                                      0);
-                          }},
+        refused_to_nobody("a_mods_db_that_cannot_be_listed", {"game/Mods/MyMod"}, "the folder game/Mods/MyMod/db",
+                          "mkdir -p game/db/ministers game/Mods/MyMod/db/ministers && chmod 311 game/Mods/MyMod/db"),
+        refused_to_nobody("the_games_db_that_cannot_be_listed", {"game/Mods/MyMod"}, "the folder <here>/game/db",
+                          "mkdir -p game/db/ministers game/Mods/MyMod/db/ministers && chmod 311 game/db"),
+        refused_to_nobody(
+            "a_list_that_cannot_be_read", {"game"}, "the roster list <here>/game/db/ministers.txt",
+            "mkdir -p game/db/ministers && touch game/db/ministers.txt && chmod 000 game/db/ministers.txt"),
         // Interrupted before the roster stands, a run leaves every list as it was.
         program_fault{
             .name = "interrupted_in_a_mod_leaves_the_lists",
